@@ -1,0 +1,51 @@
+# GoogleTest: the host's prebuilt copy natively, Debian's sources for MinGW.
+# Windows tests run under Wine in a private prefix that a fixture prepares once
+# per test run (see cmake/wine-prefix.sh); nothing from an earlier run is reused.
+if(NOT LUMETRA_BUILD_TESTS)
+  return()
+endif()
+enable_testing()
+
+if(WIN32)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/_googletest EXCLUDE_FROM_ALL)
+  # googletest's own sources trip some of our warnings; they are not ours to fix.
+  foreach(t gtest gtest_main)
+    target_compile_options(${t} PRIVATE -w)
+  endforeach()
+  set(LUMETRA_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${LUMETRA_WINE_ROOT})
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# lumetra_add_test(NAME name SOURCES ... LIBS ... [LABELS ...])
+# One test executable registered as a single CTest test; Windows tests
+# depend on the Wine prefix fixture.
+function(lumetra_add_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
+  if(WIN32 AND NOT LUMETRA_CAN_RUN_TESTS)
+    return()
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(T_LABELS)
+    set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+  if(WIN32)
+    set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED wine)
+  endif()
+endfunction()
+
+if(WIN32 AND LUMETRA_CAN_RUN_TESTS)
+  add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh ${LUMETRA_WINE_ROOT})
+  set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
+endif()

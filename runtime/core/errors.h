@@ -1,0 +1,70 @@
+#pragma once
+// Run-time errors: one exception type carrying the error number, and the two
+// error policies the programs use ("resume next" and "leave at the first error").
+#include <stdexcept>
+#include <string>
+
+namespace rt {
+
+enum ErrorNumber : int {
+    InvalidProcedureCall = 5,
+    Overflow = 6,
+    SubscriptOutOfRange = 9,
+    DivisionByZero = 11,
+    TypeMismatch = 13,
+    BadFileNameOrNumber = 52,
+    FileNotFound = 53,
+    PathFileAccessError = 75,
+    PathNotFound = 76,
+    ObjectNotSet = 91,
+    InvalidPropertyValue = 380,
+};
+
+class Error : public std::runtime_error {
+public:
+    explicit Error(int number, const std::string& detail = {});
+    int number() const noexcept { return number_; }
+
+private:
+    int number_;
+};
+
+[[noreturn]] void raise(int number, const std::string& detail = {});
+
+// "Resume next": each step that raises an rt::Error is skipped and the next
+// one runs. Only rt::Error is swallowed; anything else is a bug and escapes.
+//     ResumeNext steps;
+//     steps([&] { ... });
+//     steps([&] { ... });
+class ResumeNext {
+public:
+    template <class Step>
+    void operator()(Step&& step) {
+        try {
+            step();
+        } catch (const Error& e) {
+            lastError_ = e.number();
+            ++failures_;
+        }
+    }
+    int lastError() const noexcept { return lastError_; }
+    int failures() const noexcept { return failures_; }
+
+private:
+    int lastError_ = 0;
+    int failures_ = 0;
+};
+
+// "Leave at the first error": runs the body; the first rt::Error ends it.
+// Returns the error number, or 0 when the body ran to its end.
+template <class Body>
+int leaveAtFirstError(Body&& body) {
+    try {
+        body();
+        return 0;
+    } catch (const Error& e) {
+        return e.number();
+    }
+}
+
+} // namespace rt

@@ -1,0 +1,103 @@
+#pragma once
+// The base of every portable control: name, geometry in twips, colours, font,
+// enabled/visible, and the change notification that keeps a host in step.
+#include "event.h"
+
+#include <cstdint>
+#include <string>
+
+namespace forms {
+
+class Form;
+class Frame;
+
+// Colours are 0xBBGGRR; a value with the top bit set names a system colour.
+using Color = std::uint32_t;
+inline constexpr Color kSystemColorFlag = 0x80000000u;
+inline constexpr Color kWindowText = 0x80000008u;       // COLOR_WINDOWTEXT
+inline constexpr Color kButtonFace = 0x8000000Fu;       // COLOR_BTNFACE
+inline constexpr Color kWindowBackground = 0x80000005u; // COLOR_WINDOW
+inline constexpr Color kBlack = 0x000000u;
+inline constexpr Color kWhite = 0xFFFFFFu;
+
+struct Font {
+    std::string name = "MS Sans Serif";
+    double size = 8.25;  // points
+    bool bold = false;
+};
+
+enum class Alignment { Left, Right, Center };
+
+// What changed, so that a host mirrors only that.
+enum class Prop {
+    Caption, Text, Value, Enabled, Visible, Geometry, Colors, Font, Items,
+    ListIndex, Checked, Range, Picture, Interval, WindowState, Region, Icon,
+};
+
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+class Control {
+public:
+    // Registers with the form; a control inside a frame passes the frame,
+    // and its position is then relative to the frame.
+    Control(Form& form, std::string name, Frame* container = nullptr);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& name() const noexcept { return name_; }
+    Form& form() const noexcept { return form_; }
+    Frame* container() const noexcept { return container_; }
+
+    Rect bounds() const noexcept { return bounds_; }
+    int left() const noexcept { return bounds_.left; }
+    int top() const noexcept { return bounds_.top; }
+    int width() const noexcept { return bounds_.width; }
+    int height() const noexcept { return bounds_.height; }
+    void move(int left, int top, int width, int height);
+    void setLeft(int v) { move(v, bounds_.top, bounds_.width, bounds_.height); }
+    void setTop(int v) { move(bounds_.left, v, bounds_.width, bounds_.height); }
+    // Position relative to the form's client area, through any frames.
+    Rect boundsInForm() const noexcept;
+
+    bool enabled() const noexcept { return enabled_; }
+    void setEnabled(bool enabled);
+    bool visible() const noexcept { return visible_; }
+    void setVisible(bool visible);
+
+    Color backColor() const noexcept { return backColor_; }
+    void setBackColor(Color color);
+    Color foreColor() const noexcept { return foreColor_; }
+    void setForeColor(Color color);
+    // A transparent control shows what lies beneath instead of its back colour.
+    bool transparent() const noexcept { return transparent_; }
+    void setTransparent(bool transparent);
+
+    const Font& font() const noexcept { return font_; }
+    void setFont(Font font);
+
+    Event<> Click;
+    Event<const MouseArgs&> MouseDown;
+    Event<const MouseArgs&> MouseMove;
+    Event<const MouseArgs&> MouseUp;
+
+protected:
+    void notify(Prop what);
+
+private:
+    Form& form_;
+    std::string name_;
+    Frame* container_;
+    Rect bounds_;
+    bool enabled_ = true;
+    bool visible_ = true;
+    Color backColor_ = kButtonFace;
+    Color foreColor_ = kWindowText;
+    bool transparent_ = false;
+    Font font_;
+};
+
+} // namespace forms

@@ -1,0 +1,78 @@
+#include "controls.h"
+
+#include "../core/errors.h"
+
+#include <algorithm>
+
+namespace forms {
+
+void Label::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify(Prop::Caption);
+}
+
+void Label::setAlignment(Alignment alignment) {
+    alignment_ = alignment;
+    notify(Prop::Caption);
+}
+
+void CommandButton::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify(Prop::Caption);
+}
+
+void CommandButton::press() {
+    if (enabled()) Click();
+}
+
+void CheckBox::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify(Prop::Caption);
+}
+
+void CheckBox::setValue(int value) {
+    if (value < 0 || value > 2) rt::raise(rt::InvalidPropertyValue, name() + ".Value");
+    if (value == value_) return;
+    value_ = value;
+    notify(Prop::Value);
+    Click();
+}
+
+void TextBox::setText(std::string text) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    notify(Prop::Text);
+    Change();
+}
+
+void Frame::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify(Prop::Caption);
+}
+
+void Image::setPicture(Picture picture) {
+    picture_ = std::move(picture);
+    notify(Prop::Picture);
+}
+
+void Image::setStretch(bool stretch) {
+    if (stretch == stretch_) return;
+    stretch_ = stretch;
+    notify(Prop::Picture);
+}
+
+void Line::setEnds(int x1, int y1, int x2, int y2) {
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    const int l = std::min(x1, x2), t = std::min(y1, y2);
+    move(l, t, std::max(x1, x2) - l + 1, std::max(y1, y2) - t + 1);
+    notify(Prop::Geometry);
+}
+
+} // namespace forms

@@ -1,0 +1,128 @@
+#pragma once
+// The simple controls: labels, buttons, check boxes, text boxes, frames,
+// pictures, shapes and lines.
+#include "control.h"
+
+#include <memory>
+#include <vector>
+
+namespace forms {
+
+class Label : public Control {
+public:
+    using Control::Control;
+    const std::string& caption() const noexcept { return caption_; }
+    void setCaption(std::string caption);
+    Alignment alignment() const noexcept { return alignment_; }
+    void setAlignment(Alignment alignment);
+
+private:
+    std::string caption_;
+    Alignment alignment_ = Alignment::Left;
+};
+
+class CommandButton : public Control {
+public:
+    using Control::Control;
+    const std::string& caption() const noexcept { return caption_; }
+    void setCaption(std::string caption);
+    // Default: Enter presses it; cancel: Esc presses it.
+    bool isDefault() const noexcept { return default_; }
+    void setDefault(bool v) { default_ = v; }
+    bool isCancel() const noexcept { return cancel_; }
+    void setCancel(bool v) { cancel_ = v; }
+    // A press by the user (or by code): raises Click when enabled.
+    void press();
+
+private:
+    std::string caption_;
+    bool default_ = false;
+    bool cancel_ = false;
+};
+
+class CheckBox : public Control {
+public:
+    using Control::Control;
+    const std::string& caption() const noexcept { return caption_; }
+    void setCaption(std::string caption);
+    // 0 cleared, 1 ticked. Click is raised whenever the value really changes.
+    int value() const noexcept { return value_; }
+    void setValue(int value);
+    bool checked() const noexcept { return value_ == 1; }
+
+private:
+    std::string caption_;
+    int value_ = 0;
+};
+
+class TextBox : public Control {
+public:
+    using Control::Control;
+    const std::string& text() const noexcept { return text_; }
+    void setText(std::string text);
+    Event<> Change;
+
+private:
+    std::string text_;
+};
+
+// A container: children are placed relative to its top-left corner.
+class Frame : public Control {
+public:
+    using Control::Control;
+    const std::string& caption() const noexcept { return caption_; }
+    void setCaption(std::string caption);
+
+private:
+    std::string caption_;
+};
+
+// A 32-bit bitmap drawn by the programs' own code; pixels are 0x00RRGGBB,
+// top row first.
+struct Bitmap {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+using Picture = std::shared_ptr<const Bitmap>;
+
+class Image : public Control {
+public:
+    using Control::Control;
+    const Picture& picture() const noexcept { return picture_; }
+    void setPicture(Picture picture);
+    // Stretched: the bitmap fills the control; otherwise it is drawn at its size.
+    bool stretch() const noexcept { return stretch_; }
+    void setStretch(bool stretch);
+
+private:
+    Picture picture_;
+    bool stretch_ = false;
+};
+
+// A rectangle outline, no fill.
+class Shape : public Control {
+public:
+    using Control::Control;
+    Color borderColor() const noexcept { return foreColor(); }
+    void setBorderColor(Color color) { setForeColor(color); }
+};
+
+// A straight line from (x1, y1) to (x2, y2), in twips.
+class Line : public Control {
+public:
+    using Control::Control;
+    void setEnds(int x1, int y1, int x2, int y2);
+    int x1() const noexcept { return x1_; }
+    int y1() const noexcept { return y1_; }
+    int x2() const noexcept { return x2_; }
+    int y2() const noexcept { return y2_; }
+    Color borderColor() const noexcept { return foreColor(); }
+    void setBorderColor(Color color) { setForeColor(color); }
+
+private:
+    int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+};
+
+} // namespace forms

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build and the tests need. Idempotent: when
+# everything is present it changes nothing. Never adds the i386 architecture
+# or wine32 (32-bit Windows builds are compiled here, not run).
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ libgtest-dev libbenchmark-dev
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  wine wine64 xvfb xauth xdotool imagemagick liblnk-utils python3-numpy
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+if ((${#missing[@]} == 0)); then
+  echo "bootstrap: all ${#packages[@]} packages present"
+  exit 0
+fi
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
+echo "bootstrap: installing ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+echo "bootstrap: done"
