@@ -81,6 +81,11 @@ void Form::setWindowState(State state) {
     notify(Prop::WindowState);
 }
 
+void Form::setRegion(std::optional<RoundRegion> region) {
+    region_ = region;
+    notify(Prop::Region);
+}
+
 void Form::show() {
     load();
     if (visible_) return;

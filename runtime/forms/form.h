@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace forms {
@@ -85,6 +86,15 @@ public:
     void load();
     void unload();
 
+    // The window's outline: a rounded rectangle in pixels from (0, 0) to
+    // (width, height) with a corner ellipse of the given size; none by default.
+    struct RoundRegion {
+        int width = 0, height = 0, ellipse = 0;
+        bool operator==(const RoundRegion&) const = default;
+    };
+    const std::optional<RoundRegion>& region() const noexcept { return region_; }
+    void setRegion(std::optional<RoundRegion> region);
+
     // The native window handle, once a host has made the window (else 0).
     std::uintptr_t hWnd() const noexcept { return hWnd_; }
 
@@ -125,6 +135,7 @@ private:
     State state_ = State::Normal;
     bool visible_ = false;
     bool loaded_ = false;
+    std::optional<RoundRegion> region_;
     std::uintptr_t hWnd_ = 0;
 };
 
