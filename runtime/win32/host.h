@@ -1,0 +1,42 @@
+#pragma once
+// The Windows host: turns portable forms into real windows and runs the
+// message loop. A program's main is:
+//
+//     host::Application app;          // process set-up
+//     lumetra::Form1 form(...);
+//     app.attach(form);               // the real window exists (hidden) from here
+//     form.load();                    // Form_Load runs with the window made
+//     form.show();
+//     return app.run();
+#include "forms/form.h"
+
+#include <memory>
+
+namespace host {
+
+class Application {
+public:
+    // Per-process set-up: common controls, COM, the user's decimal separator,
+    // the screen's twips per pixel, and the ending of the program.
+    Application();
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Makes the real window for the form (hidden until the form is shown),
+    // one child window per control, and drives the form's timers.
+    void attach(forms::Form& form);
+
+    // Runs the message loop until the program ends (forms::endProgram) or no
+    // loaded form is left; returns the exit code.
+    int run();
+
+    // Handles pending messages without waiting (for tests).
+    void pump();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace host
