@@ -1,0 +1,118 @@
+// Reads a running program's windows from outside, as an accessibility tool
+// would: for the top-level window with the given title, one line per child
+// window with its class, text, rectangle (pixels, relative to the top-level
+// window's client area), visibility, enabled state and, for lists, combos,
+// trackbars and scroll bars, their items and positions. Used by the
+// end-to-end tests, which drive the programs with xdotool.
+//
+//   wininspect.exe TITLE            dump the window tree
+//   wininspect.exe --wait TITLE     wait up to 30 s for the window first
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string narrow(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
+    out.resize(static_cast<std::size_t>(n - 1));
+    return out;
+}
+
+std::wstring windowText(HWND hwnd) {
+    const LRESULT length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+std::wstring itemText(HWND hwnd, UINT lengthMsg, UINT textMsg, int i) {
+    const LRESULT length = SendMessageW(hwnd, lengthMsg, i, 0);
+    if (length < 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(hwnd, textMsg, i, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+std::string quoted(const std::wstring& text) {
+    std::string out = "\"";
+    for (char c : narrow(text)) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+HWND g_top = nullptr;
+
+BOOL CALLBACK dumpChild(HWND hwnd, LPARAM) {
+    wchar_t cls[128] = {};
+    GetClassNameW(hwnd, cls, 128);
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(HWND_DESKTOP, g_top, reinterpret_cast<POINT*>(&r), 2);
+    std::printf("child class=%s text=%s rect=%ld,%ld,%ld,%ld visible=%d enabled=%d",
+                quoted(cls).c_str(), quoted(windowText(hwnd)).c_str(), r.left, r.top, r.right - r.left,
+                r.bottom - r.top, IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0);
+    const std::wstring c = cls;
+    if (_wcsicmp(c.c_str(), L"ListBox") == 0) {
+        const int count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
+        std::printf(" cursel=%d items=", static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0)));
+        for (int i = 0; i < count; ++i)
+            std::printf("%s%s", i ? "|" : "", narrow(itemText(hwnd, LB_GETTEXTLEN, LB_GETTEXT, i)).c_str());
+    } else if (_wcsicmp(c.c_str(), L"ComboBox") == 0) {
+        const int count = static_cast<int>(SendMessageW(hwnd, CB_GETCOUNT, 0, 0));
+        std::printf(" cursel=%d items=", static_cast<int>(SendMessageW(hwnd, CB_GETCURSEL, 0, 0)));
+        for (int i = 0; i < count; ++i)
+            std::printf("%s%s", i ? "|" : "", narrow(itemText(hwnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, i)).c_str());
+    } else if (_wcsicmp(c.c_str(), TRACKBAR_CLASSW) == 0) {
+        std::printf(" pos=%d", static_cast<int>(SendMessageW(hwnd, TBM_GETPOS, 0, 0)));
+    } else if (_wcsicmp(c.c_str(), L"ScrollBar") == 0) {
+        std::printf(" pos=%d", GetScrollPos(hwnd, SB_CTL));
+    }
+    std::printf("\n");
+    return TRUE;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    bool wait = false;
+    int arg = 1;
+    if (arg < argc && std::wstring(argv[arg]) == L"--wait") wait = true, ++arg;
+    if (arg >= argc) {
+        std::fprintf(stderr, "usage: wininspect.exe [--wait] TITLE\n");
+        return 2;
+    }
+    for (int tries = 0; tries < (wait ? 300 : 1); ++tries) {
+        g_top = FindWindowW(nullptr, argv[arg]);
+        if (g_top) break;
+        Sleep(100);
+    }
+    if (!g_top) {
+        std::fprintf(stderr, "wininspect: no window titled %s\n", narrow(argv[arg]).c_str());
+        return 1;
+    }
+    RECT w{}, c{};
+    GetWindowRect(g_top, &w);
+    GetClientRect(g_top, &c);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT rb{};
+    const bool hasRegion = GetWindowRgn(g_top, region) != ERROR;
+    if (hasRegion) GetRgnBox(region, &rb);
+    DeleteObject(region);
+    std::printf("window text=%s rect=%ld,%ld,%ld,%ld client=%ld,%ld style=0x%08lx visible=%d iconic=%d region=%s\n",
+                quoted(windowText(g_top)).c_str(), w.left, w.top, w.right - w.left, w.bottom - w.top, c.right,
+                c.bottom, static_cast<unsigned long>(GetWindowLongW(g_top, GWL_STYLE)), IsWindowVisible(g_top) ? 1 : 0,
+                IsIconic(g_top) ? 1 : 0,
+                hasRegion ? (std::to_string(rb.right - rb.left) + "x" + std::to_string(rb.bottom - rb.top)).c_str() : "none");
+    EnumChildWindows(g_top, dumpChild, 0);
+    return 0;
+}
