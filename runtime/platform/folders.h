@@ -1,0 +1,17 @@
+#pragma once
+// Where the program lives and where the user's own roaming data goes.
+// Paths are UTF-8 text with the platform's separator and no trailing one.
+#include <string>
+
+namespace platform {
+
+class Folders {
+public:
+    virtual ~Folders() = default;
+    // The folder that holds the running program.
+    virtual std::string programFolder() = 0;
+    // The user's roaming application-data folder; empty when the system has none.
+    virtual std::string userAppDataFolder() = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,89 @@
+#include "system_files.h"
+
+#include "utf8_paths.h"
+
+namespace host {
+
+namespace {
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE h) noexcept : h_(h) {}
+    ~FileHandle() {
+        if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE get() const noexcept { return h_; }
+    bool valid() const noexcept { return h_ != INVALID_HANDLE_VALUE; }
+    // Closing can report a failed delayed write; say so.
+    bool close() noexcept {
+        const bool ok = ::CloseHandle(h_) != 0;
+        h_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE h_;
+};
+
+bool isRegularFile(const std::wstring& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+bool SystemFileSystem::fileExists(const std::string& path) {
+    return isRegularFile(widenUtf8(path));
+}
+
+std::optional<std::string> SystemFileSystem::readFile(const std::string& path) {
+    FileHandle file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return std::nullopt;
+    std::string bytes;
+    char chunk[4096];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) return std::nullopt;
+        if (got == 0) break;
+        bytes.append(chunk, got);
+    }
+    return bytes;
+}
+
+bool SystemFileSystem::writeFile(const std::string& path, std::string_view bytes) {
+    FileHandle file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::size_t left = bytes.size() - done;
+        const DWORD ask = left > 0x10000000u ? 0x10000000u : static_cast<DWORD>(left);
+        DWORD wrote = 0;
+        if (!::WriteFile(file.get(), bytes.data() + done, ask, &wrote, nullptr) || wrote == 0) return false;
+        done += wrote;
+    }
+    if (!::FlushFileBuffers(file.get())) return false;
+    return file.close();
+}
+
+bool SystemFileSystem::replaceFile(const std::string& from, const std::string& to) {
+    return ::MoveFileExW(widenUtf8(from).c_str(), widenUtf8(to).c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+void SystemFileSystem::removeFile(const std::string& path) {
+    const std::wstring wide = widenUtf8(path);
+    if (isRegularFile(wide)) ::DeleteFileW(wide.c_str());
+}
+
+bool SystemFileSystem::makeFolder(const std::string& path) {
+    const std::wstring wide = widenUtf8(path);
+    if (::CreateDirectoryW(wide.c_str(), nullptr)) return true;
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace host

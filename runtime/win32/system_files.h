@@ -1,0 +1,18 @@
+#pragma once
+// The real file layer: wide-character paths, data flushed to the disk before
+// a replacing rename, and the rename itself written through.
+#include "platform/files.h"
+
+namespace host {
+
+class SystemFileSystem : public platform::FileSystem {
+public:
+    bool fileExists(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path) override;
+    bool writeFile(const std::string& path, std::string_view bytes) override;
+    bool replaceFile(const std::string& from, const std::string& to) override;
+    void removeFile(const std::string& path) override;
+    bool makeFolder(const std::string& path) override;
+};
+
+} // namespace host

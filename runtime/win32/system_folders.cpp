@@ -1,0 +1,37 @@
+#include "system_folders.h"
+
+#include "utf8_paths.h"
+
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include "platform/paths.h"
+
+namespace host {
+
+std::string SystemFolders::programFolder() {
+    // Long paths: grow the buffer until the whole name fits.
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) return {};
+        if (n < buffer.size()) {
+            buffer.resize(n);
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return platform::parentFolder(narrowToUtf8(buffer));
+}
+
+std::string SystemFolders::userAppDataFolder() {
+    PWSTR path = nullptr;
+    std::string folder;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &path)) && path) {
+        folder = narrowToUtf8(path);
+    }
+    ::CoTaskMemFree(path);
+    return folder;
+}
+
+} // namespace host

@@ -1,0 +1,13 @@
+#pragma once
+// The real program and application-data folders.
+#include "platform/folders.h"
+
+namespace host {
+
+class SystemFolders : public platform::Folders {
+public:
+    std::string programFolder() override;
+    std::string userAppDataFolder() override;
+};
+
+} // namespace host

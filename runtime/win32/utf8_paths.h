@@ -1,0 +1,26 @@
+#pragma once
+// The portable code keeps paths as UTF-8; Windows takes them as UTF-16.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace host {
+
+inline std::wstring widenUtf8(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0) ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
+    return wide;
+}
+
+inline std::string narrowToUtf8(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0) ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n, nullptr, nullptr);
+    return utf8;
+}
+
+} // namespace host
