@@ -10,6 +10,8 @@ Control::Control(Form& form, std::string name, Frame* container)
     form_.registerControl(*this);
 }
 
+Control::~Control() { form_.unregisterControl(*this); }
+
 void Control::notify(Prop what) { form_.notifyControl(*this, what); }
 
 void Control::move(int left, int top, int width, int height) {

@@ -42,9 +42,10 @@ struct Rect {
 class Control {
 public:
     // Registers with the form; a control inside a frame passes the frame,
-    // and its position is then relative to the frame.
+    // and its position is then relative to the frame. A control must not
+    // outlive its form: it leaves the form's list when destroyed.
     Control(Form& form, std::string name, Frame* container = nullptr);
-    virtual ~Control() = default;
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 

@@ -16,11 +16,20 @@ ScreenMetrics& screen() {
 }
 
 Form::Form(std::string name) : name_(std::move(name)) {}
-Form::~Form() = default;
+Form::~Form() {
+    const auto observers = observers_;
+    for (FormObserver* o : observers) o->formDestroyed(*this);
+}
 
 void Form::registerControl(Control& control) {
     controls_.push_back(&control);
     for (FormObserver* o : observers_) o->controlAdded(control);
+}
+
+void Form::unregisterControl(Control& control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+    const auto observers = observers_;
+    for (FormObserver* o : observers) o->controlRemoved(control);
 }
 
 void Form::notifyControl(Control& control, Prop what) {

@@ -21,6 +21,10 @@ public:
     // A control was registered after the observer attached (rare: most
     // controls are members made before anyone observes).
     virtual void controlAdded(Control&) {}
+    // A control is being destroyed: forget any pointer to it.
+    virtual void controlRemoved(Control&) {}
+    // The form is being destroyed (its controls already are): forget it.
+    virtual void formDestroyed(Form&) {}
 };
 
 // Screen metrics the forms convert with; the host sets the real ones.
@@ -116,6 +120,7 @@ public:
 private:
     friend class Control;
     void registerControl(Control& control);
+    void unregisterControl(Control& control);
     void notifyControl(Control& control, Prop what);
     void notify(Prop what);
 

@@ -1,5 +1,7 @@
 #include "manual_clock.h"
 
+#include <algorithm>
+
 namespace forms {
 
 ManualClock::~ManualClock() {
@@ -7,44 +9,55 @@ ManualClock::~ManualClock() {
 }
 
 void ManualClock::attach(Form& form) {
+    if (std::find(forms_.begin(), forms_.end(), &form) != forms_.end()) return;
     forms_.push_back(&form);
     form.addObserver(this);
     for (Control* c : form.controls())
-        if (auto* t = dynamic_cast<Timer*>(c)) schedule(*t);
+        if (auto* t = dynamic_cast<Timer*>(c)) schedule(*t, now_ + t->interval());
 }
 
-void ManualClock::schedule(Timer& timer) {
-    if (timer.running()) due_[&timer] = now_ + timer.interval();
+void ManualClock::schedule(Timer& timer, long long when) {
+    if (timer.running()) due_[&timer] = Due{&timer, when, scheduled_++};
     else due_.erase(&timer);
 }
 
 void ManualClock::controlChanged(Control& control, Prop what) {
     if (what != Prop::Enabled && what != Prop::Interval) return;
-    if (auto* t = dynamic_cast<Timer*>(&control)) schedule(*t);
+    if (auto* t = dynamic_cast<Timer*>(&control)) schedule(*t, now_ + t->interval());
+}
+
+void ManualClock::controlRemoved(Control& control) {
+    // Compared as a Control: the timer part may already be destroyed.
+    for (auto it = due_.begin(); it != due_.end();)
+        it = it->second.control == &control ? due_.erase(it) : std::next(it);
+}
+
+void ManualClock::formDestroyed(Form& form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+}
+
+Timer* ManualClock::next() const {
+    Timer* first = nullptr;
+    Due best{};
+    for (const auto& [timer, due] : due_)
+        if (!first || due.when < best.when || (due.when == best.when && due.order < best.order))
+            first = timer, best = due;
+    return first;
 }
 
 bool ManualClock::step() {
-    Timer* next = nullptr;
-    long long when = 0;
-    for (auto& [timer, due] : due_)
-        if (!next || due < when) next = timer, when = due;
-    if (!next) return false;
+    Timer* timer = next();
+    if (!timer) return false;
+    const long long when = due_.at(timer).when;
     now_ = std::max(now_, when);
-    due_[next] = when + next->interval();  // before firing: the tick may re-time it
-    next->fire();
+    schedule(*timer, when + timer->interval());  // before firing: the tick may re-time it
+    timer->fire();
     return true;
 }
 
 void ManualClock::advance(long long milliseconds) {
     const long long target = now_ + milliseconds;
-    for (;;) {
-        Timer* next = nullptr;
-        long long when = 0;
-        for (auto& [timer, due] : due_)
-            if (!next || due < when) next = timer, when = due;
-        if (!next || when > target) break;
-        step();
-    }
+    for (Timer* timer = next(); timer && due_.at(timer).when <= target; timer = next()) step();
     now_ = target;
 }
 
