@@ -1,0 +1,99 @@
+#include "archive_ops.h"
+
+#include "archive_reader.h"
+#include "binary_file.h"
+#include "entry_name.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace setup {
+
+namespace {
+
+std::string lowerAscii(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return text;
+}
+
+// A file name beside `destination` that is not in use.
+std::string temporaryBeside(const std::string& destination) {
+    for (int n = 0;; ++n) {
+        std::string candidate = destination + ".vek~" + (n ? std::to_string(n) : std::string());
+        if (!fileExists(candidate)) return candidate;
+    }
+}
+
+ArchiveResult writeEntry(ArchiveReader& reader, const ArchiveEntry& entry, const std::string& destination) {
+    const std::string temporary = temporaryBeside(destination);
+    BinaryFile out;
+    if (!out.open(temporary, BinaryFile::Mode::CreateNew)) return {ArchiveError::CannotWriteDestination};
+    ArchiveResult result = reader.copyData(entry, out);
+    if (!out.close() && result) result = {ArchiveError::CannotWriteDestination};
+    if (result && !replaceFile(temporary, destination)) result = {ArchiveError::CannotWriteDestination};
+    if (!result) removeFile(temporary);
+    return result;
+}
+
+} // namespace
+
+ArchiveResult listEntries(const std::string& archivePath, const std::function<void(const std::string&)>& onName) {
+    ArchiveReader reader;
+    if (auto opened = reader.open(archivePath); !opened) return opened;
+    for (;;) {
+        ArchiveEntry entry;
+        switch (reader.next(entry)) {
+        case ArchiveReader::Step::Entry: onName(entry.name); break;
+        case ArchiveReader::Step::End: return {};
+        case ArchiveReader::Step::DamagedAfterName: onName(entry.name); return {reader.error()};
+        case ArchiveReader::Step::Damaged: return {reader.error()};
+        }
+    }
+}
+
+ArchiveResult extractEntry(const std::string& archivePath, const std::string& name, const std::string& destination) {
+    ArchiveReader reader;
+    if (auto opened = reader.open(archivePath); !opened) return opened;
+    const std::string wanted = lowerAscii(name);
+    for (;;) {
+        ArchiveEntry entry;
+        switch (reader.next(entry)) {
+        case ArchiveReader::Step::Entry:
+            if (lowerAscii(entry.name) == wanted) return writeEntry(reader, entry, destination);
+            break;
+        case ArchiveReader::Step::End: return {ArchiveError::NotFound};
+        case ArchiveReader::Step::DamagedAfterName:
+        case ArchiveReader::Step::Damaged: return {reader.error()};
+        }
+    }
+}
+
+ArchiveResult extractAll(const std::string& archivePath, const std::string& folder,
+                         const std::function<void(const ExtractReport&)>& onEntry) {
+    ArchiveReader reader;
+    if (auto opened = reader.open(archivePath); !opened) return opened;
+    std::unordered_set<std::string> seen;
+    for (;;) {
+        ArchiveEntry entry;
+        const auto step = reader.next(entry);
+        if (step == ArchiveReader::Step::End) return {};
+        if (step != ArchiveReader::Step::Entry) return {reader.error()};
+
+        ExtractReport report;
+        report.name = entry.name;
+        if (auto problem = entryNameProblem(entry.name)) {
+            report.refusal = *problem;
+        } else if (!seen.insert(lowerAscii(entry.name)).second) {
+            report.duplicate = true;
+        } else {
+            report.path = entryPathIn(folder, entry.name);
+            if (!liesDirectlyIn(report.path, folder)) report.refusal = "the path leaves the destination folder";
+            else report.error = writeEntry(reader, entry, report.path).error;
+        }
+        onEntry(report);
+    }
+}
+
+} // namespace setup

@@ -1,0 +1,32 @@
+#pragma once
+// Why an archive operation failed. The window's methods only say True or
+// False; the packaging tool says which file and what is wrong.
+#include <string>
+
+namespace setup {
+
+enum class ArchiveError {
+    None,
+    CannotOpenArchive,      // missing, unreadable, or not a plain file
+    CannotOpenSource,       // the file to add
+    CannotWriteArchive,
+    CannotWriteDestination, // the extracted file or its temporary
+    CannotReadSource,
+    UnterminatedName,       // no 0x00 within the name's 256-byte window
+    UnterminatedSize,
+    BadSize,                // not 1 to 10 plain digits, or above 2,147,483,647
+    DataPastEnd,            // the entry's data runs past the end of the file
+    TooLarge,               // would reach beyond byte 2,147,483,647
+    BadName,                // a name the archive cannot hold (a 0x00 in it)
+    NotFound,
+};
+
+std::string describe(ArchiveError error);
+
+// The outcome of one operation; converts to true on success.
+struct ArchiveResult {
+    ArchiveError error = ArchiveError::None;
+    explicit operator bool() const noexcept { return error == ArchiveError::None; }
+};
+
+} // namespace setup

@@ -1,0 +1,14 @@
+#pragma once
+// Appends one file to an archive as an entry: name, 0x00, decimal size,
+// 0x00, data. The name is stored as given (only a 0x00 inside it, which
+// would break the entry, is refused). A failed append takes back what it
+// wrote, so the archive is never left with a half entry.
+#include "archive_result.h"
+
+#include <string>
+
+namespace setup {
+
+ArchiveResult appendEntry(const std::string& archivePath, const std::string& sourcePath, const std::string& name);
+
+} // namespace setup

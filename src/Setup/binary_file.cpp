@@ -1,0 +1,130 @@
+#include "binary_file.h"
+
+#include <algorithm>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace setup {
+
+namespace {
+
+const char* modeText(BinaryFile::Mode mode) {
+    switch (mode) {
+    case BinaryFile::Mode::Read: return "rb";
+    case BinaryFile::Mode::ReadWrite: return "r+b";
+    case BinaryFile::Mode::CreateNew: return "w+b";
+    }
+    return "rb";
+}
+
+bool isRegularFile(const std::string& path) {
+#ifdef _WIN32
+    struct _stat64 st;
+    return _stat64(path.c_str(), &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFREG;
+#else
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+#endif
+}
+
+} // namespace
+
+std::string nativePath(const std::string& path) {
+#ifdef _WIN32
+    return path;
+#else
+    std::string p = path;
+    std::replace(p.begin(), p.end(), '\\', '/');
+    return p;
+#endif
+}
+
+BinaryFile::~BinaryFile() { close(); }
+
+bool BinaryFile::open(const std::string& path, Mode mode) {
+    close();
+    const std::string p = nativePath(path);
+    // Only plain files: a folder or a device is not an archive or a member.
+    const bool exists = fileExists(path);
+    if (exists && !isRegularFile(p)) return false;
+    if (mode == Mode::ReadWrite && !exists) mode = Mode::CreateNew;
+    file_ = std::fopen(p.c_str(), modeText(mode));
+    if (!file_) return false;
+    // The readers keep their own buffers; a second one in the C library only copies.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    return true;
+}
+
+bool BinaryFile::close() {
+    if (!file_) return true;
+    const bool ok = std::fclose(file_) == 0;
+    file_ = nullptr;
+    return ok;
+}
+
+bool BinaryFile::seek(std::int64_t offset) {
+#ifdef _WIN32
+    return _fseeki64(file_, offset, SEEK_SET) == 0;
+#else
+    return fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+}
+
+std::int64_t BinaryFile::size() {
+    if (!file_) return -1;
+#ifdef _WIN32
+    if (_fseeki64(file_, 0, SEEK_END) != 0) return -1;
+    return _ftelli64(file_);
+#else
+    if (fseeko(file_, 0, SEEK_END) != 0) return -1;
+    return static_cast<std::int64_t>(ftello(file_));
+#endif
+}
+
+std::size_t BinaryFile::readAt(std::int64_t offset, void* buffer, std::size_t n) {
+    if (!file_ || n == 0 || !seek(offset)) return 0;
+    return std::fread(buffer, 1, n, file_);
+}
+
+bool BinaryFile::writeAt(std::int64_t offset, const void* buffer, std::size_t n) {
+    if (!file_ || !seek(offset)) return false;
+    return n == 0 || std::fwrite(buffer, 1, n, file_) == n;
+}
+
+bool BinaryFile::truncate(std::int64_t length) {
+    if (!file_ || std::fflush(file_) != 0) return false;
+#ifdef _WIN32
+    return _chsize_s(_fileno(file_), length) == 0;
+#else
+    return ::ftruncate(fileno(file_), static_cast<off_t>(length)) == 0;
+#endif
+}
+
+bool fileExists(const std::string& path) {
+    const std::string p = nativePath(path);
+#ifdef _WIN32
+    struct _stat64 st;
+    return _stat64(p.c_str(), &st) == 0;
+#else
+    struct stat st;
+    return ::stat(p.c_str(), &st) == 0;
+#endif
+}
+
+bool removeFile(const std::string& path) { return std::remove(nativePath(path).c_str()) == 0; }
+
+bool replaceFile(const std::string& from, const std::string& to) {
+    const std::string f = nativePath(from), t = nativePath(to);
+    if (std::rename(f.c_str(), t.c_str()) == 0) return true;
+#ifdef _WIN32
+    // The C library's rename will not replace an existing file here.
+    if (isRegularFile(t) && std::remove(t.c_str()) == 0) return std::rename(f.c_str(), t.c_str()) == 0;
+#endif
+    return false;
+}
+
+} // namespace setup

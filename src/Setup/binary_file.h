@@ -1,0 +1,54 @@
+#pragma once
+// A binary file opened for one archive operation: read and write at byte
+// offsets, closed (and its close checked) before the operation returns.
+// Paths are narrow strings as the programs hold them: on Windows the C
+// library reads them in the ANSI code page; elsewhere a "\" is taken as the
+// folder separator so that the same Windows-style paths work in tests.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace setup {
+
+class BinaryFile {
+public:
+    enum class Mode {
+        Read,          // existing file, read only
+        ReadWrite,     // existing file or a new one, nothing emptied
+        CreateNew,     // a new, empty file (emptied when it exists)
+    };
+
+    BinaryFile() = default;
+    ~BinaryFile();
+    BinaryFile(const BinaryFile&) = delete;
+    BinaryFile& operator=(const BinaryFile&) = delete;
+
+    bool open(const std::string& path, Mode mode);
+    bool isOpen() const noexcept { return file_ != nullptr; }
+    // Flushes and closes; false when the last writes did not reach the file.
+    bool close();
+
+    // Length in bytes, or -1 when it cannot be told.
+    std::int64_t size();
+    // Reads up to n bytes at the 0-based offset; returns how many were read.
+    std::size_t readAt(std::int64_t offset, void* buffer, std::size_t n);
+    // Writes all n bytes at the offset; false on any shortfall.
+    bool writeAt(std::int64_t offset, const void* buffer, std::size_t n);
+    // Cuts the file to `length` bytes (takes back a half-written entry).
+    bool truncate(std::int64_t length);
+
+private:
+    bool seek(std::int64_t offset);
+
+    std::FILE* file_ = nullptr;
+};
+
+// The path the C library should be handed for a program path.
+std::string nativePath(const std::string& path);
+bool fileExists(const std::string& path);
+bool removeFile(const std::string& path);
+// Moves `from` over `to`, replacing a file that is there.
+bool replaceFile(const std::string& from, const std::string& to);
+
+} // namespace setup

@@ -1,0 +1,23 @@
+#pragma once
+// Folders for tests: the program folder is whatever the test says.
+#include "platform/folders.h"
+
+#include <string>
+#include <utility>
+
+namespace fakes {
+
+class FixedFolders : public platform::Folders {
+public:
+    explicit FixedFolders(std::string programFolder, std::string appData = {})
+        : program_(std::move(programFolder)), appData_(std::move(appData)) {}
+    std::string programFolder() override { return program_; }
+    std::string userAppDataFolder() override { return appData_; }
+    void setProgramFolder(std::string folder) { program_ = std::move(folder); }
+
+private:
+    std::string program_;
+    std::string appData_;
+};
+
+} // namespace fakes

@@ -1,0 +1,71 @@
+// Which entry names may be written into a folder.
+#include "entry_name.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(EntryName, OnlyPlainFileNamesAreSafe) {
+    struct Case {
+        std::string name;
+        bool safe;
+    };
+    const Case cases[] = {
+        {"Corvane Lumetra.exe", true},
+        {"Uninstall.exe", true},
+        {"a", true},
+        {".hidden", true},
+        {"a..b", true},
+        {"console.txt", true},
+        {"COM10", true},
+        {"LPT0.txt", true},
+        {"naïve.txt", true},
+        {std::string(255, 'n'), true},
+        {"", false},
+        {".", false},
+        {"..", false},
+        {"..\\evil.exe", false},
+        {"../evil.exe", false},
+        {"sub\\file", false},
+        {"sub/file", false},
+        {"C:evil", false},
+        {"\\\\server\\share", false},
+        {"file:stream", false},
+        {"tab\there", false},
+        {"new\nline", false},
+        {std::string("del\x7f"), false},
+        {"ends with dot.", false},
+        {"ends with space ", false},
+        {"CON", false},
+        {"con", false},
+        {"Con.txt", false},
+        {"NUL.tar.gz", false},
+        {"PRN", false},
+        {"aux.dat", false},
+        {"COM1", false},
+        {"com9.log", false},
+        {"LPT1", false},
+        {"lpt9.txt", false},
+        {"CON .txt", false},
+        {"what?.txt", false},
+        {"star*.txt", false},
+        {"pipe|", false},
+        {"<angle>", false},
+        {"quote\"", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(setup::isSafeEntryName(c.name), c.safe) << "[" << c.name << "]";
+}
+
+TEST(EntryName, JoinedPathMustLieDirectlyInTheFolder) {
+    EXPECT_EQ(setup::entryPathIn("C:\\Program Files\\X", "a.exe"), "C:\\Program Files\\X\\a.exe");
+    EXPECT_EQ(setup::entryPathIn("C:\\", "a.exe"), "C:\\a.exe");
+    EXPECT_TRUE(setup::liesDirectlyIn("C:\\X\\a.exe", "C:\\X"));
+    EXPECT_TRUE(setup::liesDirectlyIn("C:\\X\\a.exe", "C:\\X\\"));
+    EXPECT_TRUE(setup::liesDirectlyIn("/tmp/x/a", "/tmp/x"));
+    EXPECT_FALSE(setup::liesDirectlyIn("C:\\X\\sub\\a.exe", "C:\\X"));
+    EXPECT_FALSE(setup::liesDirectlyIn("C:\\X\\..", "C:\\X"));
+    EXPECT_FALSE(setup::liesDirectlyIn("C:\\Y\\a.exe", "C:\\X"));
+    EXPECT_FALSE(setup::liesDirectlyIn("C:\\X\\", "C:\\X"));
+}
+
+} // namespace
