@@ -1,0 +1,43 @@
+#pragma once
+// Where settings.ini lives. Beside the program comes first; when that folder
+// cannot be written (a standard user under Program Files), the file goes to
+// "<application data>\Corvane Lumetra\settings.ini" instead, so closing the
+// window never loses the settings.
+#include "platform/files.h"
+#include "platform/folders.h"
+
+#include <functional>
+#include <string>
+
+namespace lumetra {
+
+class SettingsLocation {
+public:
+    static constexpr const char* kFileName = "settings.ini";
+    static constexpr const char* kAppDataFolderName = "Corvane Lumetra";
+
+    SettingsLocation(platform::Folders& folders, platform::FileSystem& files);
+
+    // settings.ini beside the program.
+    std::string besideProgram() const;
+    // The user's own copy; empty when the system has no application-data folder.
+    std::string inAppData() const;
+
+    // The file to load: beside the program when it exists there, else the
+    // application-data one (which may not exist either).
+    std::string fileToLoad() const;
+
+    // Saves with `write` (which returns whether the file was written): beside
+    // the program first; when that fails, into the application-data folder,
+    // made when missing. True when either place now holds the settings.
+    bool save(const std::function<bool(const std::string& path)>& write) const;
+
+private:
+    std::string appDataFolder() const;
+
+    platform::FileSystem& files_;
+    std::string programFolder_;
+    std::string userAppData_;
+};
+
+} // namespace lumetra

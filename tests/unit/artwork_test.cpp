@@ -1,0 +1,105 @@
+// The window's pictures, judged by sampling pixels as an eye would: shades
+// that run the right way, buttons whose corners blend into the strip, a white
+// X and a white bar where they belong.
+#include "Artwork.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+namespace Artwork = lumetra::Artwork;
+
+int red(std::uint32_t c) { return (c >> 16) & 0xFF; }
+int green(std::uint32_t c) { return (c >> 8) & 0xFF; }
+int blue(std::uint32_t c) { return c & 0xFF; }
+int brightness(std::uint32_t c) { return red(c) + green(c) + blue(c); }
+bool isGrey(std::uint32_t c) {
+    return std::abs(red(c) - green(c)) <= 2 && std::abs(green(c) - blue(c)) <= 2;
+}
+bool isWhite(std::uint32_t c) { return red(c) >= 0xF0 && green(c) >= 0xF0 && blue(c) >= 0xF0; }
+bool isOrangeRed(std::uint32_t c) {
+    return red(c) >= 0xC0 && green(c) >= 0x20 && green(c) <= 0x70 && blue(c) <= 0x40;
+}
+
+// Every row one colour, grey, and no row brighter than the one above.
+void expectGreyShadeDownwards(const forms::Bitmap& b) {
+    for (int y = 0; y < b.height; ++y) {
+        for (int x = 0; x < b.width; ++x) {
+            ASSERT_EQ(b.at(x, y), b.at(0, y)) << x << "," << y;
+        }
+        EXPECT_TRUE(isGrey(b.at(0, y))) << y;
+        if (y > 0) {
+            EXPECT_LE(brightness(b.at(0, y)), brightness(b.at(0, y - 1))) << y;
+        }
+    }
+}
+
+TEST(Artwork, TitleStripShadesFromGreyToBlack) {
+    const forms::Picture strip = Artwork::TitleStrip();
+    ASSERT_EQ(strip->width, 691);
+    ASSERT_EQ(strip->height, 25);
+    ASSERT_EQ(strip->pixels.size(), 691u * 25u);
+    expectGreyShadeDownwards(*strip);
+    EXPECT_GE(red(strip->at(0, 0)), 0x50) << "grey at the top";
+    EXPECT_LE(red(strip->at(0, 24)), 0x08) << "black at the bottom";
+    EXPECT_LT(brightness(strip->at(0, 20)), brightness(strip->at(0, 4)));
+}
+
+TEST(Artwork, BottomBandShadesFromWhiteToLightGrey) {
+    const forms::Picture band = Artwork::BottomBand();
+    ASSERT_EQ(band->width, 16);
+    ASSERT_EQ(band->height, 72);
+    expectGreyShadeDownwards(*band);
+    EXPECT_EQ(band->at(0, 0), 0xFFFFFFu);
+    EXPECT_GE(red(band->at(0, 71)), 0xC0) << "light";
+    EXPECT_LE(red(band->at(0, 71)), 0xE8) << "but grey";
+}
+
+TEST(Artwork, ButtonsAreOrangeRedRoundedSquaresOnTheStrip) {
+    for (const forms::Picture& button : {Artwork::ClosePicture(), Artwork::MinimizePicture()}) {
+        ASSERT_EQ(button->width, 21);
+        ASSERT_EQ(button->height, 21);
+        // The very corners lie outside the rounding: the strip shows there.
+        for (auto [x, y] : {std::pair{0, 0}, {20, 0}, {0, 20}, {20, 20}}) {
+            EXPECT_TRUE(isGrey(button->at(x, y))) << x << "," << y;
+            const std::uint32_t strip = Artwork::stripColorAt(Artwork::kButtonOffsetInStrip + y);
+            EXPECT_LE(std::abs(red(button->at(x, y)) - red(strip)), 1) << x << "," << y;
+        }
+        // The rim, away from the glyph, is orange-red, straight edges included.
+        for (auto [x, y] : {std::pair{10, 2}, {2, 10}, {18, 10}, {10, 0}, {0, 10}, {3, 3}, {17, 17}}) {
+            EXPECT_TRUE(isOrangeRed(button->at(x, y))) << x << "," << y << " " << std::hex << button->at(x, y);
+        }
+        // Smoothed corners: pixels on the rounding's edge lie between the two.
+        for (auto [x, y] : {std::pair{2, 0}, {0, 2}, {18, 0}, {20, 18}}) {
+            const std::uint32_t edge = button->at(x, y);
+            EXPECT_FALSE(isGrey(edge) || isOrangeRed(edge)) << x << "," << y << " " << std::hex << edge;
+            EXPECT_GT(red(edge), red(Artwork::stripColorAt(Artwork::kButtonOffsetInStrip + y))) << x << "," << y;
+        }
+    }
+}
+
+TEST(Artwork, ClosePictureCarriesAWhiteX) {
+    const forms::Picture close = Artwork::ClosePicture();
+    // The centre and each arm of the X are white.
+    for (auto [x, y] : {std::pair{10, 10}, {7, 7}, {13, 13}, {13, 7}, {7, 13}}) {
+        EXPECT_TRUE(isWhite(close->at(x, y))) << x << "," << y;
+    }
+    // Between the arms the square shows.
+    for (auto [x, y] : {std::pair{10, 6}, {10, 14}, {6, 10}, {14, 10}}) {
+        EXPECT_TRUE(isOrangeRed(close->at(x, y))) << x << "," << y;
+    }
+}
+
+TEST(Artwork, MinimizePictureCarriesAWhiteBarLowDown) {
+    const forms::Picture minimize = Artwork::MinimizePicture();
+    for (int x = 7; x <= 13; ++x) EXPECT_TRUE(isWhite(minimize->at(x, 13)) && isWhite(minimize->at(x, 14))) << x;
+    // Nothing white above the bar or below it, nor in the middle.
+    for (auto [x, y] : {std::pair{10, 10}, {10, 7}, {10, 17}, {4, 14}, {16, 14}}) {
+        EXPECT_TRUE(isOrangeRed(minimize->at(x, y))) << x << "," << y;
+    }
+}
+
+} // namespace
