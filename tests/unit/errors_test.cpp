@@ -9,17 +9,6 @@
 
 namespace {
 
-TEST(Errors, ErrorCarriesItsNumberAndDetail) {
-    try {
-        rt::raise(rt::InvalidPropertyValue, "Timer1.Interval");
-        FAIL() << "raise returned";
-    } catch (const rt::Error& e) {
-        EXPECT_EQ(e.number(), 380);
-        EXPECT_NE(std::string(e.what()).find("380"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("Timer1.Interval"), std::string::npos);
-    }
-}
-
 TEST(Errors, ResumeNextSkipsTheFailingStepAndRunsTheNext) {
     std::vector<int> ran;
     rt::ResumeNext steps;
@@ -30,7 +19,7 @@ TEST(Errors, ResumeNextSkipsTheFailingStepAndRunsTheNext) {
         ran.push_back(99);  // the rest of a failing step does not run
     });
     steps([&] { ran.push_back(3); });
-    steps([&] { rt::raise(rt::TypeMismatch); });
+    steps([&] { rt::raise(rt::TypeMismatch, "Text1"); });
     steps([&] { ran.push_back(5); });
     EXPECT_EQ(ran, (std::vector<int>{1, 3, 5}));
     EXPECT_EQ(steps.lastError(), rt::TypeMismatch);
@@ -38,8 +27,8 @@ TEST(Errors, ResumeNextSkipsTheFailingStepAndRunsTheNext) {
 }
 
 TEST(Errors, LeaveAtFirstErrorReturnsItsNumber) {
-    struct Case { std::vector<int> errors; int expected; int stepsRun; };
-    // Each body runs its steps in order; 0 is a step that succeeds.
+    struct Case { std::vector<int> steps; int expected; int stepsRun; };
+    // 0 is a step that succeeds, anything else the error it raises.
     const std::vector<Case> cases = {
         {{0, 0, 0}, 0, 3},
         {{0, rt::Overflow, rt::TypeMismatch}, rt::Overflow, 1},
@@ -48,43 +37,39 @@ TEST(Errors, LeaveAtFirstErrorReturnsItsNumber) {
     };
     for (const auto& c : cases) {
         int run = 0;
-        const int result = rt::leaveAtFirstError([&] {
-            for (int e : c.errors) {
+        EXPECT_EQ(rt::leaveAtFirstError([&] {
+            for (int e : c.steps) {
                 if (e) rt::raise(e);
                 ++run;
             }
-        });
-        EXPECT_EQ(result, c.expected);
+        }), c.expected);
         EXPECT_EQ(run, c.stepsRun);
     }
 }
 
 TEST(Errors, OnlyRunTimeErrorsAreSwallowed) {
     rt::ResumeNext steps;
-    EXPECT_THROW(steps([] { throw std::logic_error("bug"); }), std::logic_error);
     EXPECT_THROW(steps([] { throw std::runtime_error("bug"); }), std::runtime_error);
-    EXPECT_EQ(steps.failures(), 0);
     EXPECT_THROW(rt::leaveAtFirstError([] { throw std::out_of_range("bug"); }), std::out_of_range);
     // Ending the program inside a resumed handler still ends it.
     EXPECT_THROW(steps([] { throw forms::ProgramEnded{}; }), forms::ProgramEnded);
-    EXPECT_THROW(rt::leaveAtFirstError([] { throw forms::ProgramEnded{}; }), forms::ProgramEnded);
+    EXPECT_THROW(rt::leaveAtFirstError([] { forms::endProgram(); }), forms::ProgramEnded);
+    EXPECT_EQ(steps.failures(), 0);
 }
 
 TEST(Errors, EndProgramCallsTheHandlerThenThrows) {
     int ended = 0;
-    forms::setEndHandler([&] { ++ended; });
     bool after = false;
+    forms::setEndHandler([&] { ++ended; });
     EXPECT_THROW(
         {
             forms::endProgram();
             after = true;
         },
         forms::ProgramEnded);
+    forms::setEndHandler(nullptr);
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(after);
-    forms::setEndHandler(nullptr);
-    EXPECT_THROW(forms::endProgram(), forms::ProgramEnded);
-    EXPECT_EQ(ended, 1);
 }
 
 } // namespace
