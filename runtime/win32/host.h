@@ -34,6 +34,10 @@ public:
     // Handles pending messages without waiting (for tests).
     void pump();
 
+    // The native window of an attached form's control (0 when it has none,
+    // e.g. a timer), for tests and tools that look at the real windows.
+    std::uintptr_t windowOf(const forms::Control& control) const;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

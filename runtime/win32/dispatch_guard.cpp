@@ -1,0 +1,17 @@
+#include "dispatch_guard.h"
+
+namespace host {
+
+namespace {
+std::exception_ptr g_pending;
+}
+
+void keepPendingException(std::exception_ptr e) noexcept {
+    if (!g_pending) g_pending = std::move(e);
+}
+
+void rethrowPendingException() {
+    if (g_pending) std::rethrow_exception(std::exchange(g_pending, nullptr));
+}
+
+} // namespace host

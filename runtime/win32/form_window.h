@@ -1,0 +1,90 @@
+#pragma once
+// A form's real top-level window, its controls' windows and its timers.
+// Observes the form and mirrors every change; turns window messages into
+// the form's and the controls' events.
+#include "control_window.h"
+#include "forms/form.h"
+#include "forms/timer.h"
+#include "gdi_resources.h"
+#include "handles.h"
+
+#include <memory>
+#include <vector>
+
+namespace host {
+
+class FormWindow : public forms::FormObserver {
+public:
+    FormWindow(forms::Form& form, FontCache& fonts);
+    ~FormWindow() override;
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    // Makes the hidden top-level window and every control's window.
+    void create();
+    HWND hwnd() const noexcept { return hwnd_.get(); }
+    forms::Form* form() const noexcept { return form_; }
+    bool alive() const noexcept { return form_ != nullptr && hwnd_; }
+
+    void formChanged(forms::Form& form, forms::Prop what) override;
+    void controlChanged(forms::Control& control, forms::Prop what) override;
+    void controlAdded(forms::Control& control) override;
+    void controlRemoved(forms::Control& control) override;
+    void formDestroyed(forms::Form& form) override;
+
+    // Twips <-> pixels at the window's DPI.
+    int toPixelsX(double twips) const noexcept;
+    int toPixelsY(double twips) const noexcept;
+    float toTwipsX(int pixels) const noexcept;
+    float toTwipsY(int pixels) const noexcept;
+    UINT dpi() const noexcept { return dpi_; }
+    HFONT font(const forms::Font& font) { return fonts_.get(font, dpi_); }
+
+    // The window of a control (null when it has none).
+    ControlWindow* windowOf(const forms::Control& control) const noexcept;
+    ControlWindow* byId(int id) const noexcept;
+
+    // WM_COMMAND, scroll, colour and owner-draw messages that a container
+    // (the form or a frame) receives for its child controls.
+    bool childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    // Fills `dc` with what lies beneath `self` on its parent: the parent's
+    // back colour and the graphic controls below it.
+    void paintBeneath(ControlWindow& self, HDC dc);
+    // The back colour of a control's container (the form or its frame).
+    forms::Color containerBackColor(const forms::Control& control) const;
+    // Repaints a graphic control together with what it shows through.
+    void invalidateArea(ControlWindow& self);
+
+private:
+    static LRESULT CALLBACK proc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT message(UINT msg, WPARAM wp, LPARAM lp);
+    void addControl(forms::Control& control);
+    void createChildren();
+    void orderChildren();
+    void retime(forms::Timer& timer);
+    void applyGeometry();
+    void applyVisible();
+    void applyState();
+    void applyRegion();
+    void reportPlacement();
+    void formMouse(UINT msg, WPARAM wp, LPARAM lp);
+    void closeBySystem();
+    void destroyWindows() noexcept;
+    DWORD style() const;
+    DWORD exStyle() const;
+    SIZE outerSize() const;
+    ControlWindow* defaultButton(bool cancel) const;
+
+    forms::Form* form_;
+    FontCache& fonts_;
+    UniqueWindow hwnd_;
+    UINT dpi_ = 96;
+    std::vector<std::unique_ptr<ControlWindow>> controls_;
+    std::vector<forms::Timer*> timers_;
+    ColorBrush backBrush_;
+    bool captured_ = false;
+    bool shownOnce_ = false;
+    int nextId_ = 100;
+};
+
+} // namespace host

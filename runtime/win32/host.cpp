@@ -1,0 +1,113 @@
+#include "host.h"
+
+#include "core/conversions.h"
+#include "dispatch_guard.h"
+#include "form_window.h"
+#include "gdi_resources.h"
+#include "handles.h"
+#include "wide_text.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace host {
+
+struct Application::Impl {
+    ComApartment com;
+    FontCache fonts;  // outlives the windows that use its fonts
+    std::vector<std::unique_ptr<FormWindow>> windows;
+
+    bool anyFormLoaded() const {
+        return std::any_of(windows.begin(), windows.end(),
+                           [](const auto& w) { return w->form() && w->form()->loaded(); });
+    }
+
+    void dispatch(MSG& msg) {
+        // Tab, Enter and Esc move between and press controls as in a dialog.
+        HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        const bool ours = root && std::any_of(windows.begin(), windows.end(),
+                                               [root](const auto& w) { return w->hwnd() == root; });
+        if (ours && ::IsDialogMessageW(root, &msg)) return;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+};
+
+namespace {
+
+void readDecimalSeparator() {
+    wchar_t buffer[8] = {};
+    if (::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 8) <= 0) return;
+    const std::string separator = narrow(buffer);
+    if (separator.size() == 1) rt::setUserDecimalSeparator(separator[0]);
+}
+
+void readScreenMetrics() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpiX = ::GetDeviceCaps(screen, LOGPIXELSX), dpiY = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    if (dpiX > 0) forms::screen().twipsPerPixelX = 1440 / dpiX;
+    if (dpiY > 0) forms::screen().twipsPerPixelY = 1440 / dpiY;
+}
+
+} // namespace
+
+Application::Application() {
+    // Per-monitor awareness first: every size read after this is in real pixels.
+    if (!::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2))
+        ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    impl_ = std::make_unique<Impl>();
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    readDecimalSeparator();
+    readScreenMetrics();
+    // The end of the program is immediate: no further event runs.
+    forms::setEndHandler([] { ::ExitProcess(0); });
+}
+
+Application::~Application() {
+    impl_->windows.clear();
+    forms::setEndHandler(nullptr);
+}
+
+void Application::attach(forms::Form& form) {
+    auto window = std::make_unique<FormWindow>(form, impl_->fonts);
+    form.addObserver(window.get());
+    window->create();
+    impl_->windows.push_back(std::move(window));
+}
+
+std::uintptr_t Application::windowOf(const forms::Control& control) const {
+    for (const auto& w : impl_->windows)
+        if (ControlWindow* c = w->windowOf(control)) return reinterpret_cast<std::uintptr_t>(c->hwnd());
+    return 0;
+}
+
+int Application::run() {
+    MSG msg;
+    while (impl_->anyFormLoaded()) {
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(msg.wParam);
+        if (got < 0) return 1;
+        impl_->dispatch(msg);
+        rethrowPendingException();
+    }
+    return 0;
+}
+
+void Application::pump() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        impl_->dispatch(msg);
+        rethrowPendingException();
+    }
+    rethrowPendingException();
+}
+
+} // namespace host

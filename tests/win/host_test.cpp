@@ -1,0 +1,519 @@
+// The host under Wine: a form with one control of every kind in a real
+// window; real messages sent to the real controls reach the portable events,
+// and program-side changes reach the real windows.
+#include "host.h"
+
+#include "core/errors.h"
+#include "forms/controls.h"
+#include "forms/lists.h"
+#include "forms/ranges.h"
+#include "forms/timer.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct TestForm : forms::Form {
+    TestForm() : Form("HostTestForm") {
+        setCaption("Host test");
+        setClientSize(9000, 6000);
+        setStartPosition(StartPosition::CenterScreen);
+        label.move(120, 120, 1500, 255);
+        label.setCaption("Label");
+        button.move(120, 480, 1200, 375);
+        button.setCaption("Press");
+        button.setDefault(true);
+        cancel.move(1440, 480, 1200, 375);
+        cancel.setCaption("Cancel");
+        cancel.setCancel(true);
+        check.move(120, 960, 1800, 255);
+        check.setCaption("Tick");
+        text.move(120, 1320, 1800, 315);
+        list.move(2160, 120, 1800, 1200);
+        for (const char* s : {"alpha", "beta", "gamma"}) list.AddItem(s);
+        checks.move(2160, 1440, 1800, 1200);
+        checks.setStyle(forms::ListBox::Style::CheckBox);
+        for (const char* s : {"one", "two", "three"}) checks.AddItem(s);
+        combo.move(4200, 120, 1800, 315);
+        combo.AddItem("English");
+        combo.AddItem("Romana");
+        combo.setText("English");
+        volume.move(4200, 600, 2175, 255);
+        volume.setRange(0, -10000);
+        volume.setSteps(100, 1000);
+        volume.setValue(-2800);
+        pan.move(4200, 960, 2175, 255);
+        pan.setRange(-10000, 10000);
+        pan.setValue(10000);
+        slider.move(4200, 1320, 2400, 495);
+        slider.setRange(0, 30);
+        slider.setSteps(1, 5);
+        slider.setValue(21);
+        frame.move(120, 2880, 3000, 1500);
+        frame.setBackColor(0x000000);
+        inFrame.move(150, 300, 1500, 255);
+        inFrame.setCaption("Inside");
+        image.move(4200, 2880, 600, 600);
+        image.setPicture(std::make_shared<forms::Bitmap>(forms::Bitmap{2, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}}));
+        image.setStretch(true);
+        shape.move(6000, 2880, 1500, 900);
+        line.setEnds(6000, 4200, 7500, 4200);
+        hidden.move(120, 7000, 1000, 255);  // below the client area, never seen
+        hidden.setVisible(false);
+    }
+    forms::Label label{*this, "Label1"};
+    forms::CommandButton button{*this, "Command1"};
+    forms::CommandButton cancel{*this, "Command2"};
+    forms::CheckBox check{*this, "Check1"};
+    forms::TextBox text{*this, "Text1"};
+    forms::ListBox list{*this, "List1"};
+    forms::ListBox checks{*this, "List2"};
+    forms::ComboBox combo{*this, "Combo1"};
+    forms::ScrollBar volume{*this, "VScroll1"};
+    forms::ScrollBar pan{*this, "HScroll3"};
+    forms::Slider slider{*this, "Slider1"};
+    forms::Frame frame{*this, "Frame1"};
+    forms::Label inFrame{*this, "Label2", &frame};
+    forms::Image image{*this, "Image1"};
+    forms::Shape shape{*this, "Shape1"};
+    forms::Line line{*this, "Line1"};
+    forms::Label hidden{*this, "Label3"};
+    forms::Timer timer{*this, "Timer1", 0};
+};
+
+std::string classOf(HWND h) {
+    char name[64] = {};
+    GetClassNameA(h, name, sizeof name);
+    return name;
+}
+
+std::string textOf(HWND h) {
+    char buffer[256] = {};
+    GetWindowTextA(h, buffer, sizeof buffer);
+    return buffer;
+}
+
+class HostTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::setEndHandler(nullptr);  // endProgram throws instead of ending the test run
+        app.attach(form);
+        form.load();
+        form.show();
+        app.pump();
+        dpi = static_cast<int>(GetDpiForWindow(top()));
+    }
+    HWND top() const { return reinterpret_cast<HWND>(form.hWnd()); }
+    HWND win(const forms::Control& c) const { return reinterpret_cast<HWND>(app.windowOf(c)); }
+    int px(int twips) const { return MulDiv(twips, dpi, 1440); }
+    // Sends a notification to the control's parent, as the control would.
+    void notifyParent(HWND child, UINT msg, WPARAM wp) {
+        SendMessageW(GetParent(child), msg, wp, reinterpret_cast<LPARAM>(child));
+        app.pump();
+    }
+    void command(HWND child, WORD code) {
+        notifyParent(child, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), code));
+    }
+
+    host::Application app;
+    TestForm form;
+    int dpi = 96;
+};
+
+TEST_F(HostTest, EveryControlHasARealChildWindowWhereItsTwipsSay) {
+    ASSERT_TRUE(IsWindow(top()));
+    EXPECT_TRUE(IsWindowVisible(top()));
+    EXPECT_EQ(textOf(top()), "Host test");
+    EXPECT_EQ(forms::screen().twipsPerPixelX, 1440 / dpi);
+    RECT client{};
+    GetClientRect(top(), &client);
+    EXPECT_EQ(client.right, px(9000));
+    EXPECT_EQ(client.bottom, px(6000));
+
+    struct Row {
+        const forms::Control& control;
+        const char* windowClass;
+    };
+    const Row rows[] = {
+        {form.label, "LumetraPainted"}, {form.button, "Button"},       {form.check, "Button"},
+        {form.text, "Edit"},            {form.list, "ListBox"},        {form.checks, "ListBox"},
+        {form.combo, "ComboBox"},       {form.volume, "ScrollBar"},    {form.slider, TRACKBAR_CLASSA},
+        {form.frame, "LumetraPainted"}, {form.inFrame, "LumetraPainted"}, {form.image, "LumetraPainted"},
+        {form.shape, "LumetraPainted"}, {form.line, "LumetraPainted"}, {form.hidden, "LumetraPainted"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.control.name());
+        HWND h = win(row.control);
+        ASSERT_TRUE(IsWindow(h));
+        EXPECT_STRCASEEQ(classOf(h).c_str(), row.windowClass);
+        const HWND parent = row.control.container() ? win(*row.control.container()) : top();
+        EXPECT_EQ(GetParent(h), parent);
+        RECT r{};
+        GetWindowRect(h, &r);
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+        const forms::Rect b = row.control.bounds();
+        EXPECT_EQ(r.left, px(b.left));
+        EXPECT_EQ(r.top, px(b.top));
+        EXPECT_EQ(r.right - r.left, px(b.width));
+        if (&row.control != &form.combo) {
+            EXPECT_EQ(r.bottom - r.top, std::max(1, px(b.height)));
+        }
+        EXPECT_EQ(IsWindowVisible(h) != 0, row.control.visible());
+    }
+    EXPECT_EQ(win(form.timer), nullptr);
+}
+
+TEST_F(HostTest, LabelsAndPicturesTakeTheMouseWithAnyButton) {
+    for (const forms::Control* c : {static_cast<const forms::Control*>(&form.label), static_cast<const forms::Control*>(&form.image)}) {
+        SCOPED_TRACE(c->name());
+        auto& control = const_cast<forms::Control&>(*c);
+        std::vector<std::string> seen;
+        auto record = [&seen](const char* what) {
+            return [&seen, what](const forms::MouseArgs& a) {
+                seen.push_back(std::string(what) + " " + std::to_string(a.button) + " " +
+                               std::to_string(static_cast<int>(a.x)) + "," + std::to_string(static_cast<int>(a.y)));
+            };
+        };
+        control.MouseDown = record("down");
+        control.MouseMove = record("move");
+        control.MouseUp = record("up");
+        control.Click = [&seen] { seen.push_back("click"); };
+        HWND h = win(control);
+        RECT r{};
+        GetWindowRect(h, &r);
+        EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(r.left + 2, r.top + 2)), HTCLIENT);
+        const int tpp = 1440 / dpi;
+        SendMessageW(h, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 3));
+        SendMessageW(h, WM_RBUTTONUP, 0, MAKELPARAM(2, 3));
+        SendMessageW(h, WM_MOUSEMOVE, MK_MBUTTON, MAKELPARAM(4, 1));
+        SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));  // let go outside: no click
+        app.pump();
+        const auto at = [tpp](int x, int y) { return std::to_string(x * tpp) + "," + std::to_string(y * tpp); };
+        const std::vector<std::string> expected = {
+            "down 2 " + at(2, 3), "up 2 " + at(2, 3), "move 4 " + at(4, 1), "down 1 " + at(5, 5), "up 1 " + at(5, 5),
+            "click",              "down 1 " + at(5, 5), "up 1 " + at(500, 5)};
+        EXPECT_EQ(seen, expected);
+    }
+}
+
+TEST_F(HostTest, ButtonsAndCheckBoxesRaiseTheirEventsAndFollowTheProgram) {
+    int clicks = 0, ticks = 0;
+    form.button.Click = [&] { ++clicks; };
+    form.check.Click = [&] { ++ticks; };
+    SendMessageW(win(form.button), BM_CLICK, 0, 0);
+    app.pump();
+    EXPECT_EQ(clicks, 1);
+
+    SendMessageW(win(form.check), BM_CLICK, 0, 0);
+    app.pump();
+    EXPECT_EQ(form.check.value(), 1);
+    EXPECT_EQ(ticks, 1);
+    form.check.setValue(0);  // the program clears it: the box follows, one Click
+    EXPECT_EQ(SendMessageW(win(form.check), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(ticks, 2);
+
+    form.button.setCaption("Go");
+    EXPECT_EQ(textOf(win(form.button)), "Go");
+    form.button.setEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(win(form.button)));
+    form.button.setVisible(false);
+    EXPECT_FALSE(IsWindowVisible(win(form.button)));
+    form.label.move(240, 240, 900, 300);
+    RECT r{};
+    GetWindowRect(win(form.label), &r);
+    MapWindowPoints(HWND_DESKTOP, top(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, px(240));
+    EXPECT_EQ(r.bottom - r.top, px(300));
+}
+
+TEST_F(HostTest, EnterAndEscPressTheDefaultAndCancelButtons) {
+    int pressed = 0, cancelled = 0;
+    form.button.Click = [&] { ++pressed; };
+    form.cancel.Click = [&] { ++cancelled; };
+    SetForegroundWindow(top());
+    SetFocus(win(form.text));
+    app.pump();
+    PostMessageW(win(form.text), WM_KEYDOWN, VK_RETURN, 1);
+    app.pump();
+    PostMessageW(win(form.text), WM_KEYDOWN, VK_ESCAPE, 1);
+    app.pump();
+    EXPECT_EQ(pressed, 1);
+    EXPECT_EQ(cancelled, 1);
+}
+
+TEST_F(HostTest, TypedTextReachesTheTextBoxOnceAndProgramTextReachesTheWindow) {
+    int changes = 0;
+    form.text.Change = [&] { ++changes; };
+    SetWindowTextW(win(form.text), L"typed");
+    app.pump();
+    EXPECT_EQ(form.text.text(), "typed");
+    EXPECT_EQ(changes, 1);
+    form.text.setText("C:\\Program Files\\x");
+    EXPECT_EQ(textOf(win(form.text)), "C:\\Program Files\\x");
+    EXPECT_EQ(changes, 2);  // the window's own change notice is not a second Change
+}
+
+TEST_F(HostTest, ScrollBarsMapTheirRangeWithMinAtTheLeftEnd) {
+    HWND volume = win(form.volume);
+    int changes = 0, scrolls = 0;
+    form.volume.Change = [&] { ++changes; };
+    form.volume.Scroll = [&] { ++scrolls; };
+    int lo = 0, hi = 0;
+    GetScrollRange(volume, SB_CTL, &lo, &hi);
+    // 0 (full volume) at the left, -10000 at the right.
+    EXPECT_EQ(GetScrollPos(volume, SB_CTL) - lo, 2800);
+    EXPECT_EQ(hi - lo, 10000);
+
+    struct Step {
+        WORD code;
+        int position;
+        int value, changes, scrolls;
+    };
+    const Step steps[] = {
+        {SB_LINERIGHT, 0, -2900, 1, 0},   // towards Max
+        {SB_PAGELEFT, 0, -1900, 2, 0},    // towards Min by the large change
+        {SB_THUMBTRACK, 5000, -5000, 2, 1},
+        {SB_THUMBTRACK, 6000, -6000, 2, 2},
+        {SB_THUMBPOSITION, 6000, -6000, 3, 2},  // let go where dragging put it: Change still
+        {SB_ENDSCROLL, 0, -6000, 3, 2},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.value);
+        notifyParent(volume, WM_HSCROLL, MAKEWPARAM(s.code, lo + s.position));
+        EXPECT_EQ(form.volume.value(), s.value);
+        EXPECT_EQ(changes, s.changes);
+        EXPECT_EQ(scrolls, s.scrolls);
+        EXPECT_EQ(GetScrollPos(volume, SB_CTL) - lo, -s.value);
+    }
+    form.volume.setValue(-10000);
+    EXPECT_EQ(GetScrollPos(volume, SB_CTL), hi);
+
+    // A range through 0: the 16-bit thumb position is signed.
+    HWND pan = win(form.pan);
+    notifyParent(pan, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(static_cast<short>(-5000))));
+    EXPECT_EQ(form.pan.value(), -5000);
+    EXPECT_EQ(GetScrollPos(pan, SB_CTL), -5000);
+}
+
+TEST_F(HostTest, SliderNotificationsBecomeScrollAndChange) {
+    HWND slider = win(form.slider);
+    int changes = 0, scrolls = 0;
+    form.slider.Change = [&] { ++changes; };
+    form.slider.Scroll = [&] { ++scrolls; };
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 21);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 30);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPAGESIZE, 0, 0), 5);
+
+    struct Step {
+        int position;
+        WORD code;
+        int value, changes, scrolls;
+    };
+    const Step steps[] = {
+        {12, TB_THUMBTRACK, 12, 0, 1},
+        {12, TB_THUMBPOSITION, 12, 1, 1},
+        {12, TB_ENDTRACK, 12, 1, 1},
+        {13, TB_LINEDOWN, 13, 2, 1},
+        {13, TB_ENDTRACK, 13, 2, 1},
+        {18, TB_PAGEDOWN, 18, 3, 1},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.code);
+        SendMessageW(slider, TBM_SETPOS, TRUE, s.position);
+        notifyParent(slider, WM_HSCROLL, MAKEWPARAM(s.code, 0));
+        EXPECT_EQ(form.slider.value(), s.value);
+        EXPECT_EQ(changes, s.changes);
+        EXPECT_EQ(scrolls, s.scrolls);
+    }
+    // A key moves the trackbar itself, which then tells its parent.
+    SetFocus(slider);
+    SendMessageW(slider, WM_KEYDOWN, VK_RIGHT, 1);
+    app.pump();
+    EXPECT_EQ(form.slider.value(), 19);
+    form.slider.setValue(5);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 5);
+}
+
+TEST_F(HostTest, ListPressesAndReleasesReachTheList) {
+    HWND list = win(form.list);
+    std::vector<std::string> seen;
+    form.list.MouseDown = [&](const forms::MouseArgs& a) {
+        seen.push_back("down " + std::to_string(a.button) + " at " + std::to_string(form.list.listIndex()));
+    };
+    form.list.MouseUp = [&](const forms::MouseArgs& a) { seen.push_back("up " + std::to_string(a.button)); };
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    const LPARAM onBeta = MAKELPARAM(item.left + 20, (item.top + item.bottom) / 2);
+    const LPARAM below = MAKELPARAM(item.left + 20, item.bottom + 3 * (item.bottom - item.top));
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, onBeta);
+    SendMessageW(list, WM_LBUTTONUP, 0, onBeta);
+    SendMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, below);
+    SendMessageW(list, WM_RBUTTONUP, 0, below);
+    SendMessageW(list, WM_MBUTTONDOWN, MK_MBUTTON, onBeta);
+    SendMessageW(list, WM_MBUTTONUP, 0, onBeta);
+    app.pump();
+    const std::vector<std::string> expected = {"down 1 at 1", "up 1", "down 2 at 1", "up 2", "down 4 at 1", "up 4"};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
+
+    form.list.setListIndex(2);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 2);
+    form.list.AddItem("delta");
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 4);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 2);
+    form.list.Clear();
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
+}
+
+TEST_F(HostTest, APressOnAnEntrysCheckBoxTogglesItsCheck) {
+    HWND list = win(form.checks);
+    std::vector<int> itemChecks;
+    form.checks.ItemCheck = [&](int i) { itemChecks.push_back(i); };
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+    const int middle = (item.top + item.bottom) / 2;
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(item.left + 5, middle));  // on the box
+    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(item.left + 5, middle));
+    app.pump();
+    EXPECT_TRUE(form.checks.selected(2));
+    EXPECT_EQ(form.checks.listIndex(), 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(item.right - 5, middle));  // on the text
+    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(item.right - 5, middle));
+    app.pump();
+    EXPECT_TRUE(form.checks.selected(2));
+    EXPECT_EQ(itemChecks, std::vector<int>{2});
+    EXPECT_EQ(GetWindowLongW(list, GWL_STYLE) & LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED);
+}
+
+TEST_F(HostTest, ComboPicksAndProgramChangesMeetInTheMiddle) {
+    HWND combo = win(form.combo);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR);  // no item selected...
+    EXPECT_EQ(textOf(combo), "English");                          // ...yet the field shows a text
+    int clicks = 0;
+    form.combo.Click = [&] { ++clicks; };
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    command(combo, CBN_SELCHANGE);
+    EXPECT_EQ(form.combo.listIndex(), 1);
+    EXPECT_EQ(form.combo.text(), "Romana");
+    EXPECT_EQ(clicks, 1);
+
+    form.combo.setListIndex(0);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(textOf(combo), "English");
+    form.combo.setListIndex(-1);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(textOf(combo), "English");  // the field keeps the control's text
+    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+}
+
+TEST_F(HostTest, TimersTickThroughTheMessageLoopWhileRunning) {
+    int ticks = 0;
+    form.timer.Tick = [&] { ++ticks; };
+    form.timer.setInterval(10);
+    const DWORD deadline = GetTickCount() + 5000;
+    while (ticks < 3 && GetTickCount() < deadline) {
+        app.pump();
+        Sleep(1);
+    }
+    EXPECT_GE(ticks, 3);
+    form.timer.setEnabled(false);
+    const int stopped = ticks;
+    for (int i = 0; i < 20; ++i) {
+        app.pump();
+        Sleep(5);
+    }
+    EXPECT_EQ(ticks, stopped);
+}
+
+TEST_F(HostTest, AnErrorInAHandlerComesOutOfTheMessageLoop) {
+    form.button.Click = [] { rt::raise(rt::DivisionByZero); };
+    PostMessageW(win(form.button), BM_CLICK, 0, 0);
+    try {
+        app.pump();
+        FAIL() << "the handler's error was lost";
+    } catch (const rt::Error& e) {
+        EXPECT_EQ(e.number(), rt::DivisionByZero);
+    }
+}
+
+TEST_F(HostTest, ProgramSideFormChangesReachTheWindow) {
+    form.setCaption("Renamed");
+    EXPECT_EQ(textOf(top()), "Renamed");
+    form.setLeft(1500);
+    form.setTop(3000);
+    RECT r{};
+    GetWindowRect(top(), &r);
+    EXPECT_EQ(r.left, px(1500));
+    EXPECT_EQ(r.top, px(3000));
+    form.setWindowState(forms::Form::State::Minimized);
+    app.pump();
+    EXPECT_TRUE(IsIconic(top()));
+    ShowWindow(top(), SW_RESTORE);  // as the task bar would
+    app.pump();
+    EXPECT_EQ(form.windowState(), forms::Form::State::Normal);
+    form.hide();
+    EXPECT_FALSE(IsWindowVisible(top()));
+}
+
+TEST_F(HostTest, ClosingByTheSystemUnloadsAndEndsTheLoop) {
+    int unloads = 0;
+    form.Unload = [&] { ++unloads; };
+    PostMessageW(top(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.run(), 0);  // returns once no loaded form is left
+    EXPECT_EQ(unloads, 1);
+    EXPECT_FALSE(form.loaded());
+    EXPECT_EQ(form.hWnd(), 0u);
+}
+
+struct BorderlessForm : forms::Form {
+    BorderlessForm() : Form("Borderless") {
+        setCaption("Borderless");
+        setBorder(Border::None);
+        setClientSize(10365, 6465);
+        back.move(0, 0, 10365, 6465);
+    }
+    forms::Label back{*this, "Label1"};
+};
+
+TEST(HostWindow, ABorderlessFormHasNoFrameAndTakesARoundOutline) {
+    forms::setEndHandler(nullptr);
+    host::Application app;
+    BorderlessForm form;
+    app.attach(form);
+    form.show();
+    HWND h = reinterpret_cast<HWND>(form.hWnd());
+    const int dpi = static_cast<int>(GetDpiForWindow(h));
+    const LONG style = GetWindowLongW(h, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME), 0);
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0);
+    RECT outer{}, client{};
+    GetWindowRect(h, &outer);
+    GetClientRect(h, &client);
+    EXPECT_EQ(outer.right - outer.left, client.right);
+    EXPECT_EQ(client.right, MulDiv(10365, dpi, 1440));
+    EXPECT_EQ(form.width(), form.clientWidth());  // no border reported
+
+    const int w = client.right, hgt = client.bottom;
+    form.setRegion(forms::Form::RoundRegion{w, hgt, 11});
+    HRGN probe = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(h, probe), ERROR);
+    RECT box{};
+    GetRgnBox(probe, &box);
+    // The region stops short of its right and bottom coordinates by a pixel.
+    EXPECT_GE(box.right - box.left, w - 1);
+    EXPECT_LE(box.right - box.left, w);
+    EXPECT_FALSE(PtInRegion(probe, 0, 0));  // the corner is cut away
+    EXPECT_TRUE(PtInRegion(probe, w / 2, 0));
+    DeleteObject(probe);
+}
+
+} // namespace
