@@ -1,0 +1,65 @@
+#!/bin/sh
+# Runs hostdemo.exe under the test's Wine prefix, takes a screenshot and checks
+# that each coloured piece is where its twips put it (15 twips per pixel at
+# 96 DPI; the borderless window's client area starts at 1500 twips = 100 px).
+# Usage: host_screenshot_test.sh WINE_ROOT WINE_RUN HOSTDEMO_EXE SCREENSHOT_PNG
+set -u
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" sh "$0" "$@"
+fi
+root=$1 run=$2 demo=$3 shot=$4
+
+sh "$run" "$root" "$demo" 60 &
+pid=$!
+finish() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
+trap finish EXIT
+
+win=""
+for _ in $(seq 1 300); do
+  win=$(xdotool search --onlyvisible --name '^Lumetra host demo$' 2>/dev/null | head -n 1)
+  [ -n "$win" ] && break
+  sleep 0.1
+done
+[ -n "$win" ] || { echo "FAIL: the demo window never appeared"; exit 1; }
+sleep 2  # let it paint
+import -window root "$shot" || { echo "FAIL: no screenshot"; exit 1; }
+
+# The window itself: at (100, 100), 400 x 300 pixels.
+geometry=$(xdotool getwindowgeometry "$win")
+echo "$geometry"
+echo "$geometry" | grep -q "Position: 100,100" || { echo "FAIL: window not at 100,100"; exit 1; }
+echo "$geometry" | grep -q "Geometry: 400x300" || { echo "FAIL: window not 400x300"; exit 1; }
+
+failures=0
+# expect X Y RRGGBB what: the screen pixel at (X, Y) has the colour.
+expect() {
+  got=$(convert "$shot" -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -n 1)
+  if [ "$(echo "$got" | tr a-f A-F)" = "$3" ]; then
+    echo "ok   ($1,$2) #$3 $4"
+  else
+    echo "FAIL ($1,$2) #$got, expected #$3 $4"
+    failures=$((failures + 1))
+  fi
+}
+# Pieces in client pixels (twips / 15), plus 100 for the window's place.
+expect 120 120 FF0000 "red label, top-left corner (300,300 twips)"
+expect 219 169 FF0000 "red label, bottom-right corner"
+expect 220 120 FFFFFF "form just right of the red label"
+expect 120 170 FFFFFF "form just below the red label"
+expect 339 169 00FF00 "green label through the transparent one above it"
+expect 340 120 FFFFFF "form right of the green label"
+expect 385 125 00FFFF "picture, top-left quarter (cyan)"
+expect 455 125 FF8000 "picture, top-right quarter (orange)"
+expect 385 165 000000 "picture, bottom-left quarter (black)"
+expect 130 210 0000FF "frame, blue"
+expect 160 220 FFFF00 "yellow label inside the frame at (600,300) of the frame"
+expect 219 259 FFFF00 "yellow label, bottom-right corner"
+expect 220 260 0000FF "frame right of the yellow label"
+expect 360 200 FF00FF "shape outline, top-left corner"
+expect 459 299 FF00FF "shape outline, bottom-right corner"
+expect 410 250 FFFFFF "inside the shape: no fill"
+expect 300 320 000000 "line at y 220"
+expect 300 321 FFFFFF "below the line"
+expect 300 319 FFFFFF "above the line"
+[ "$failures" -eq 0 ] || { echo "FAIL: $failures pixel(s) wrong; screenshot in $shot"; exit 1; }
+echo "PASS: every piece where its twips say"
