@@ -1,0 +1,219 @@
+#include "directsound.h"
+
+#include "core/errors.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+#include <dsound.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <utility>
+
+namespace host {
+
+namespace {
+
+[[noreturn]] void fail(const char* what, HRESULT hr) {
+    char detail[96];
+    std::snprintf(detail, sizeof detail, "%s failed (0x%08lX)", what, static_cast<unsigned long>(hr));
+    // Like an automation error, the number is the result code itself.
+    rt::raise(static_cast<int>(hr), detail);
+}
+
+void check(const char* what, HRESULT hr) {
+    if (FAILED(hr)) fail(what, hr);
+}
+
+// dsound.dll, freed when the last object that needs it is gone.
+class Dll {
+public:
+    Dll() : module_(::LoadLibraryW(L"dsound.dll")) {
+        if (!module_) fail("LoadLibrary(dsound.dll)", HRESULT_FROM_WIN32(::GetLastError()));
+    }
+    ~Dll() { ::FreeLibrary(module_); }
+    Dll(const Dll&) = delete;
+    Dll& operator=(const Dll&) = delete;
+    FARPROC proc(const char* name) const { return ::GetProcAddress(module_, name); }
+
+private:
+    HMODULE module_;
+};
+
+// An owned COM reference.
+template <class I>
+class Com {
+public:
+    Com() = default;
+    explicit Com(I* p) : p_(p) {}
+    ~Com() { reset(); }
+    Com(Com&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+    Com& operator=(Com&& o) noexcept {
+        if (this != &o) {
+            reset();
+            p_ = std::exchange(o.p_, nullptr);
+        }
+        return *this;
+    }
+    Com(const Com& o) : p_(o.p_) {
+        if (p_) p_->AddRef();
+    }
+    Com& operator=(const Com&) = delete;
+    I* operator->() const { return p_; }
+    I* get() const { return p_; }
+    I** put() {
+        reset();
+        return &p_;
+    }
+    void reset() {
+        if (p_) std::exchange(p_, nullptr)->Release();
+    }
+
+private:
+    I* p_ = nullptr;
+};
+
+using CreateFn = HRESULT(WINAPI*)(LPCGUID, LPDIRECTSOUND8*, LPUNKNOWN);
+
+class DsBuffer : public platform::SoundBuffer {
+public:
+    // Holds the device and the library so that they outlive the buffer.
+    DsBuffer(std::shared_ptr<Dll> dll, Com<IDirectSound8> device, Com<IDirectSoundBuffer> buffer)
+        : buffer_(std::move(buffer)), device_(std::move(device)), dll_(std::move(dll)) {}
+
+    void play(bool looping) override {
+        check("Play", buffer_->Play(0, 0, looping ? DSBPLAY_LOOPING : 0));
+    }
+
+    void writeEntire(std::span<const std::uint8_t> data) override {
+        void* first = nullptr;
+        void* second = nullptr;
+        DWORD firstBytes = 0, secondBytes = 0;
+        HRESULT hr = buffer_->Lock(0, 0, &first, &firstBytes, &second, &secondBytes, DSBLOCK_ENTIREBUFFER);
+        if (hr == DSERR_BUFFERLOST) {
+            check("Restore", buffer_->Restore());
+            hr = buffer_->Lock(0, 0, &first, &firstBytes, &second, &secondBytes, DSBLOCK_ENTIREBUFFER);
+        }
+        check("Lock", hr);
+        if (data.size() < std::size_t{firstBytes} + secondBytes) {
+            buffer_->Unlock(first, firstBytes, second, secondBytes);
+            rt::raise(rt::SubscriptOutOfRange, "table shorter than the sound buffer");
+        }
+        std::memcpy(first, data.data(), firstBytes);
+        if (second) std::memcpy(second, data.data() + firstBytes, secondBytes);
+        check("Unlock", buffer_->Unlock(first, firstBytes, second, secondBytes));
+    }
+
+    void setFrequency(std::int32_t rate) override {
+        if (rate < 0) fail("SetFrequency", DSERR_INVALIDPARAM);
+        check("SetFrequency", buffer_->SetFrequency(static_cast<DWORD>(rate)));
+    }
+    void setVolume(std::int32_t volume) override { check("SetVolume", buffer_->SetVolume(volume)); }
+    void setPan(std::int32_t pan) override { check("SetPan", buffer_->SetPan(pan)); }
+    void stop() override { check("Stop", buffer_->Stop()); }
+
+    SoundBufferReport report() const {
+        SoundBufferReport r;
+        DWORD frequency = 0, status = 0;
+        LONG volume = 0, pan = 0;
+        check("GetFrequency", buffer_->GetFrequency(&frequency));
+        check("GetVolume", buffer_->GetVolume(&volume));
+        check("GetPan", buffer_->GetPan(&pan));
+        check("GetStatus", buffer_->GetStatus(&status));
+        DSBCAPS caps{};
+        caps.dwSize = sizeof caps;
+        check("GetCaps", buffer_->GetCaps(&caps));
+        r.frequency = static_cast<std::int32_t>(frequency);
+        r.volume = volume;
+        r.pan = pan;
+        r.playing = (status & DSBSTATUS_PLAYING) != 0;
+        r.looping = (status & DSBSTATUS_LOOPING) != 0;
+        r.capabilitiesFlags = caps.dwFlags;
+        r.bytes = caps.dwBufferBytes;
+        void* first = nullptr;
+        void* second = nullptr;
+        DWORD firstBytes = 0, secondBytes = 0;
+        check("Lock", buffer_->Lock(0, 0, &first, &firstBytes, &second, &secondBytes, DSBLOCK_ENTIREBUFFER));
+        const auto* bytes = static_cast<const std::uint8_t*>(first);
+        r.content.assign(bytes, bytes + firstBytes);
+        buffer_->Unlock(first, firstBytes, second, secondBytes);
+        return r;
+    }
+
+private:
+    // Members go in reverse: the buffer first, then the device, then the dll.
+    Com<IDirectSoundBuffer> buffer_;
+    Com<IDirectSound8> device_;
+    std::shared_ptr<Dll> dll_;
+};
+
+class DsDevice : public platform::SoundDevice {
+public:
+    DsDevice(std::shared_ptr<Dll> dll, Com<IDirectSound8> device) : device_(std::move(device)), dll_(std::move(dll)) {}
+
+    void setCooperativeLevel(std::uintptr_t window, int level) override {
+        check("SetCooperativeLevel",
+              device_->SetCooperativeLevel(reinterpret_cast<HWND>(window), static_cast<DWORD>(level)));
+    }
+
+    std::unique_ptr<platform::SoundBuffer> createBuffer(const platform::SoundBufferDesc& desc,
+                                                        const platform::WaveFormat& format) override {
+        WAVEFORMATEX wfx{};
+        wfx.wFormatTag = format.formatTag;
+        wfx.nChannels = format.channels;
+        wfx.nSamplesPerSec = format.samplesPerSec;
+        wfx.nAvgBytesPerSec = format.avgBytesPerSec;
+        wfx.nBlockAlign = format.blockAlign;
+        wfx.wBitsPerSample = format.bitsPerSample;
+        wfx.cbSize = format.extraSize;
+        DSBUFFERDESC d{};
+        d.dwSize = sizeof d;
+        d.dwFlags = desc.flags;
+        d.dwBufferBytes = desc.bufferBytes;
+        d.lpwfxFormat = &wfx;
+        Com<IDirectSoundBuffer> buffer;
+        check("CreateSoundBuffer", device_->CreateSoundBuffer(&d, buffer.put(), nullptr));
+        return std::make_unique<DsBuffer>(dll_, device_, std::move(buffer));
+    }
+
+private:
+    Com<IDirectSound8> device_;
+    std::shared_ptr<Dll> dll_;
+};
+
+class DsLibrary : public platform::SoundLibrary {
+public:
+    DsLibrary() : dll_(std::make_shared<Dll>()) {
+        create_ = reinterpret_cast<CreateFn>(reinterpret_cast<void*>(dll_->proc("DirectSoundCreate8")));
+        if (!create_) fail("GetProcAddress(DirectSoundCreate8)", HRESULT_FROM_WIN32(::GetLastError()));
+    }
+
+    std::unique_ptr<platform::SoundDevice> createDevice() override {
+        Com<IDirectSound8> device;
+        check("DirectSoundCreate8", create_(nullptr, device.put(), nullptr));
+        return std::make_unique<DsDevice>(dll_, std::move(device));
+    }
+
+private:
+    std::shared_ptr<Dll> dll_;
+    CreateFn create_ = nullptr;
+};
+
+class DsSystem : public platform::SoundSystem {
+public:
+    std::unique_ptr<platform::SoundLibrary> loadLibrary() override { return std::make_unique<DsLibrary>(); }
+};
+
+} // namespace
+
+std::unique_ptr<platform::SoundSystem> makeDirectSoundSystem() { return std::make_unique<DsSystem>(); }
+
+SoundBufferReport inspectDirectSoundBuffer(platform::SoundBuffer& buffer) {
+    auto* ds = dynamic_cast<DsBuffer*>(&buffer);
+    if (!ds) rt::raise(rt::TypeMismatch, "not a DirectSound buffer");
+    return ds->report();
+}
+
+} // namespace host

@@ -1,0 +1,37 @@
+// Plays the main window's first preset through real DirectSound for a while,
+// as Start does, then stops and releases it. The sound tests record what it
+// mixed through ALSA and measure the tones.
+//
+//   lumetra_record.exe MILLISECONDS
+#include "Form1.h"
+#include "directsound.h"
+
+#include <windows.h>
+#include <objbase.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    const int milliseconds = argc > 1 ? std::atoi(argv[1]) : 3000;
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int status = 0;
+    {
+        auto sound = host::makeDirectSoundSystem();
+        lumetra::Form1 form(*sound);
+        form.load();
+        form.Command1.press();
+        if (!form.Sound.hasBuffer(0) || !form.Sound.hasBuffer(1)) {
+            std::fprintf(stderr, "record: Start made no sound buffers\n");
+            status = 1;
+        }
+        std::printf("record: playing %s / %s (%s Hz beat) for %d ms\n", form.Label15.caption().c_str(),
+                    form.Label16.caption().c_str(), form.FrecventaLabel.caption().c_str(), milliseconds);
+        std::fflush(stdout);
+        ::Sleep(static_cast<DWORD>(milliseconds));
+        form.Command2.press();
+        form.unload();
+    }
+    ::CoUninitialize();
+    return status;
+}

@@ -1,0 +1,11 @@
+#!/bin/sh
+# Plays the first preset through real DirectSound under Wine with the pans
+# applied, records the mix and checks both tones and their channels.
+# Usage: sound_recording_test.sh WINE_RUN WINE_ROOT RECORD_EXE HOME
+set -eu
+here=$(dirname "$0")
+wine_run=$1 root=$2 exe=$3 home=$4
+sh "$here/record_home.sh" "$home"
+LUMETRA_TEST_HOME="$home" "$wine_run" "$root" "$exe" 4000
+# 13397 / 33 and 14090 / 33; buffer 1 sits left, buffer 0 right.
+/usr/bin/python3 "$here/tones_in_wav.py" "$home/recording.wav" check 405.9697 426.9697 --pans 426.9697 405.9697
