@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(archive_fuzz)
+targets=(archive_fuzz settings_fuzz)
 
 cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/fuzz -j2 >/dev/null

@@ -1,0 +1,65 @@
+// The settings loader on arbitrary file contents: every line end is counted
+// once, no line keeps a line-end byte or a trailing space, and what was
+// loaded saves and loads back unchanged.
+#include "DataClass.h"
+#include "memory_files.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+struct Lines {
+    std::vector<std::string> lines;
+    void AddItem(std::string text) { lines.push_back(std::move(text)); }
+    int ListCount() const { return static_cast<int>(lines.size()); }
+    const std::string& List(int i) const { return lines.at(static_cast<std::size_t>(i)); }
+};
+
+// Lines the text holds, counted apart from the loader: CR LF is one end.
+std::size_t countLines(std::string_view text) {
+    std::size_t lines = 0;
+    bool open = false;  // text since the last line end
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            ++lines;
+            open = false;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            open = true;
+        }
+    }
+    return lines + (open ? 1 : 0);
+}
+
+void check(bool ok) {
+    if (!ok) __builtin_trap();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string path = "/program/settings.ini";
+    fakes::MemoryFiles files;
+    files.folders = {"/program"};
+    files.files[path] = std::string(text);
+    lumetra::DataClass settings(files);
+
+    Lines loaded;
+    settings.IncarcaData(path, loaded);
+    check(loaded.lines.size() == countLines(text));
+    for (const std::string& line : loaded.lines) {
+        check(line.find_first_of("\r\n") == std::string::npos);
+        check(line.empty() || line.back() != ' ');
+    }
+
+    check(settings.SalveazaData(path, loaded));
+    Lines again;
+    settings.IncarcaData(path, again);
+    check(again.lines == loaded.lines);
+    return 0;
+}
