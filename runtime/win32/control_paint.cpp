@@ -166,7 +166,36 @@ void ControlWindow::measureItem(MEASUREITEMSTRUCT& item) {
     item.itemHeight = static_cast<UINT>(std::max<int>(tm.tmHeight, ::MulDiv(13, static_cast<int>(owner_.dpi()), 96)) + 2);
 }
 
+void ControlWindow::drawButton(const DRAWITEMSTRUCT& item) {
+    auto& button = static_cast<forms::CommandButton&>(control_);
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    // The default button wears a dark ring, as the system's buttons do.
+    if (button.isDefault()) {
+        ::FrameRect(dc, &r, ::GetSysColorBrush(COLOR_WINDOWFRAME));
+        ::InflateRect(&r, -1, -1);
+    }
+    ::FillRect(dc, &r, backBrush_.get(control_.backColor()));
+    ::DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    RECT textRect = r;
+    if (pressed) ::OffsetRect(&textRect, 1, 1);
+    const std::wstring text = widen(button.caption());
+    SelectedObject font(dc, owner_.font(control_.font()));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, (item.itemState & ODS_DISABLED) ? ::GetSysColor(COLOR_GRAYTEXT) : resolveColor(control_.foreColor()));
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (item.itemState & ODS_FOCUS) {
+        ::InflateRect(&r, -4, -4);
+        ::DrawFocusRect(dc, &r);
+    }
+}
+
 void ControlWindow::drawItem(const DRAWITEMSTRUCT& item) {
+    if (kind_ == Kind::Button) {
+        drawButton(item);
+        return;
+    }
     if (kind_ != Kind::ListBox) return;
     auto& list = static_cast<forms::ListBox&>(control_);
     HDC dc = item.hDC;

@@ -103,7 +103,7 @@ void ControlWindow::create(HWND parent) {
     case Kind::Button: {
         auto& b = static_cast<forms::CommandButton&>(control_);
         cls = WC_BUTTONW;
-        style |= WS_TABSTOP | (b.isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        style |= WS_TABSTOP | buttonStyle();
         text = b.caption();
         break;
     }
@@ -188,13 +188,24 @@ void ControlWindow::mirror(forms::Prop what) {
         applyShape();
         repaint();
         break;
-    case Prop::Colors: case Prop::Picture: case Prop::Checked: repaint(); break;
+    case Prop::Colors:
+        if (kind_ == Kind::Button) ::SendMessageW(hwnd_.get(), BM_SETSTYLE, buttonStyle(), TRUE);
+        repaint();
+        break;
+    case Prop::Picture: case Prop::Checked: repaint(); break;
     case Prop::Font: applyFont(); break;
     case Prop::Items: applyItems(); break;
     case Prop::ListIndex: applyListIndex(); break;
     case Prop::Range: applyRange(); break;
     default: break;
     }
+}
+
+DWORD ControlWindow::buttonStyle() const {
+    // A face colour of its own needs a button drawn by us; the system's
+    // buttons keep the system's face.
+    if (control_.backColor() != forms::kButtonFace) return BS_OWNERDRAW;
+    return static_cast<forms::CommandButton&>(control_).isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
 void ControlWindow::relayout() {
@@ -228,6 +239,11 @@ void ControlWindow::applyFont() {
         return;
     }
     ::SendMessageW(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(owner_.font(control_.font())), TRUE);
+    if (kind_ == Kind::ListBox && (::GetWindowLongPtrW(hwnd_.get(), GWL_STYLE) & LBS_OWNERDRAWFIXED)) {
+        MEASUREITEMSTRUCT item{};
+        measureItem(item);
+        ::SendMessageW(hwnd_.get(), LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(item.itemHeight));
+    }
 }
 
 void ControlWindow::applyText() {

@@ -74,6 +74,8 @@ private:
     void applyListIndex();
     void repaint();
 
+    DWORD buttonStyle() const;
+    void drawButton(const DRAWITEMSTRUCT& item);
     int positionOf(int value) const;
     int valueAt(int position) const;
     int listCheckWidth() const;

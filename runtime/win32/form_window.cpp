@@ -477,6 +477,20 @@ LRESULT FormWindow::message(UINT msg, WPARAM wp, LPARAM lp) {
         guarded([&] { formMouse(msg, wp, lp); });
         return 0;
     case WM_CAPTURECHANGED: captured_ = false; return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wp) == WA_INACTIVE) {
+            HWND focus = ::GetFocus();
+            if (focus && ::IsChild(h, focus)) lastFocus_ = focus;
+        }
+        return ::DefWindowProcW(h, msg, wp, lp);
+    case WM_SETFOCUS: {
+        // As a dialog does: back to the control last used, else the first tab stop.
+        HWND target = lastFocus_;
+        if (!target || !::IsChild(h, target) || !::IsWindowVisible(target) || !::IsWindowEnabled(target))
+            target = ::GetNextDlgTabItem(h, nullptr, FALSE);
+        if (target && target != h) ::SetFocus(target);
+        return 0;
+    }
     case WM_CLOSE: closeBySystem(); return 0;
     default: return ::DefWindowProcW(h, msg, wp, lp);
     }

@@ -84,6 +84,7 @@ private:
     ColorBrush backBrush_;
     bool captured_ = false;
     bool shownOnce_ = false;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
     int nextId_ = 100;
 };
 

@@ -2,6 +2,7 @@
 # Runs hostdemo.exe under the test's Wine prefix, takes a screenshot and checks
 # that each coloured piece is where its twips put it (15 twips per pixel at
 # 96 DPI; the borderless window's client area starts at 1500 twips = 100 px).
+# Then clicks the demo's button as a person would: the program must end.
 # Usage: host_screenshot_test.sh WINE_ROOT WINE_RUN HOSTDEMO_EXE SCREENSHOT_PNG
 set -u
 if [ -z "${DISPLAY:-}" ]; then
@@ -11,7 +12,7 @@ root=$1 run=$2 demo=$3 shot=$4
 
 sh "$run" "$root" "$demo" 60 &
 pid=$!
-finish() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
+finish() { [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; }
 trap finish EXIT
 
 win=""
@@ -61,5 +62,34 @@ expect 410 250 FFFFFF "inside the shape: no fill"
 expect 300 320 000000 "line at y 220"
 expect 300 321 FFFFFF "below the line"
 expect 300 319 FFFFFF "above the line"
+expect 125 345 008080 "button face in its own colour"
 [ "$failures" -eq 0 ] || { echo "FAIL: $failures pixel(s) wrong; screenshot in $shot"; exit 1; }
-echo "PASS: every piece where its twips say"
+
+# A press on the red label drags the window with the mouse (the system's
+# own move loop): 60 px right and 40 px down.
+xdotool mousemove 150 130 mousedown 1
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove $((150 + step * 10)) $((130 + step * 40 / 6))
+  sleep 0.1
+done
+xdotool mouseup 1
+sleep 0.5
+moved=$(xdotool getwindowgeometry "$win")
+echo "$moved"
+echo "$moved" | grep -q "Position: 160,140" || { echo "FAIL: dragging did not move the window to 160,140"; exit 1; }
+
+# The button ends the program at once (its Click calls endProgram).
+xdotool mousemove 230 395 click 1
+for _ in $(seq 1 150); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+  echo "FAIL: the program did not end when its button was pressed"
+  exit 1
+fi
+wait "$pid"
+status=$?
+pid=
+[ "$status" -eq 0 ] || { echo "FAIL: the program ended with status $status"; exit 1; }
+echo "PASS: every piece where its twips say; the button ended the program"

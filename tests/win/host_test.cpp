@@ -425,6 +425,14 @@ TEST_F(HostTest, TimersTickThroughTheMessageLoopWhileRunning) {
         Sleep(1);
     }
     EXPECT_GE(ticks, 3);
+    // A new interval re-times the running timer; disabling stops it.
+    form.timer.setInterval(20);
+    const int before = ticks;
+    while (ticks < before + 2 && GetTickCount() < deadline + 5000) {
+        app.pump();
+        Sleep(1);
+    }
+    EXPECT_GE(ticks, before + 2);
     form.timer.setEnabled(false);
     const int stopped = ticks;
     for (int i = 0; i < 20; ++i) {
@@ -462,6 +470,43 @@ TEST_F(HostTest, ProgramSideFormChangesReachTheWindow) {
     EXPECT_EQ(form.windowState(), forms::Form::State::Normal);
     form.hide();
     EXPECT_FALSE(IsWindowVisible(top()));
+}
+
+TEST_F(HostTest, TheBareFormTakesTheMouseAndLearnsWhereTheSystemPutsIt) {
+    std::vector<std::string> seen;
+    form.MouseDown = [&](const forms::MouseArgs& a) {
+        seen.push_back("down " + std::to_string(a.button) + " " + std::to_string(static_cast<int>(a.x)));
+    };
+    form.MouseUp = [&](const forms::MouseArgs& a) { seen.push_back("up " + std::to_string(a.button)); };
+    form.Click = [&] { seen.push_back("click"); };
+    const int tpp = 1440 / dpi;
+    SendMessageW(top(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(400, 300));
+    SendMessageW(top(), WM_MBUTTONUP, 0, MAKELPARAM(400, 300));
+    SendMessageW(top(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(400, 300));
+    SendMessageW(top(), WM_LBUTTONUP, 0, MAKELPARAM(400, 300));
+    app.pump();
+    const std::vector<std::string> expected = {"down 4 " + std::to_string(400 * tpp), "up 4",
+                                               "down 1 " + std::to_string(400 * tpp), "up 1", "click"};
+    EXPECT_EQ(seen, expected);
+
+    SetWindowPos(top(), nullptr, 40, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // as a drag would
+    app.pump();
+    EXPECT_EQ(form.left(), 40.0f * tpp);
+    EXPECT_EQ(form.top(), 60.0f * tpp);
+}
+
+TEST_F(HostTest, AButtonWithAFaceColourIsDrawnByTheHostAndStillPresses) {
+    HWND button = win(form.button);
+    EXPECT_NE(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    form.button.setBackColor(0xE0E0E0);
+    EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    int clicks = 0;
+    form.button.Click = [&] { ++clicks; };
+    SendMessageW(button, BM_CLICK, 0, 0);
+    app.pump();
+    EXPECT_EQ(clicks, 1);
+    form.button.setBackColor(forms::kButtonFace);
+    EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 }
 
 TEST_F(HostTest, ClosingByTheSystemUnloadsAndEndsTheLoop) {

@@ -1,8 +1,10 @@
 // A window with distinctly coloured pieces at known twips positions, for the
 // screenshot check (host_screenshot_test.sh). Borderless at Left/Top 1500
 // twips, so its client area starts at a known point of the screen.
-// Usage: hostdemo.exe [SECONDS]   ends by itself after SECONDS (default 60).
+// Usage: hostdemo.exe [SECONDS]   ends by itself after SECONDS (default 60);
+// pressing its button ends it at once; the red label drags the window.
 #include "host.h"
+#include "window_shell_win32.h"
 
 #include "forms/controls.h"
 #include "forms/timer.h"
@@ -27,6 +29,7 @@ public:
 
         red.move(300, 300, 1500, 750);
         red.setBackColor(0x0000FF);  // colours are 0xBBGGRR
+        red.MouseDown = [this](const forms::MouseArgs&) { shell_.dragWindow(*this); };
         green.move(2100, 300, 1500, 750);
         green.setBackColor(0x00FF00);
         overGreen.move(2100, 300, 1500, 750);
@@ -45,7 +48,9 @@ public:
         rule.setEnds(300, 3300, 5700, 3300);
         rule.setBorderColor(forms::kBlack);
         button.move(300, 3600, 1500, 450);
-        button.setCaption("Button");
+        button.setCaption("End");
+        button.setBackColor(0x808000);  // teal: a face colour of its own
+        button.Click = [] { forms::endProgram(); };
         ending.setInterval(1000);
         ending.Tick = [this, seconds] {
             if (++elapsed_ >= seconds) forms::endProgram();
@@ -53,6 +58,7 @@ public:
     }
 
 private:
+    host::Win32WindowShell shell_;
     forms::Label red{*this, "Label1"};
     forms::Label green{*this, "Label2"};
     forms::Label overGreen{*this, "Label3"};
