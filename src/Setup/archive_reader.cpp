@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 namespace setup {
 
@@ -79,14 +78,7 @@ ArchiveReader::Step ArchiveReader::next(ArchiveEntry& entry) {
 }
 
 ArchiveResult ArchiveReader::copyData(const ArchiveEntry& entry, BinaryFile& out) {
-    const std::size_t bufferSize = static_cast<std::size_t>(std::min<std::int64_t>(entry.size, kCopyChunk));
-    auto buffer = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(bufferSize, 1));
-    for (std::int64_t done = 0; done < entry.size;) {
-        const std::size_t chunk = static_cast<std::size_t>(std::min<std::int64_t>(entry.size - done, kCopyChunk));
-        if (file_.readAt(entry.dataOffset + done, buffer.get(), chunk) != chunk) return {ArchiveError::DataPastEnd};
-        if (!out.writeAt(done, buffer.get(), chunk)) return {ArchiveError::CannotWriteDestination};
-        done += static_cast<std::int64_t>(chunk);
-    }
+    if (!out.copyFrom(file_, entry.dataOffset, 0, entry.size, kCopyChunk)) return {ArchiveError::CannotWriteDestination};
     return {};
 }
 

@@ -3,26 +3,7 @@
 #include "archive_format.h"
 #include "binary_file.h"
 
-#include <algorithm>
-#include <memory>
-
 namespace setup {
-
-namespace {
-
-ArchiveResult copyChunks(BinaryFile& source, std::int64_t size, BinaryFile& archive, std::int64_t at) {
-    const std::size_t bufferSize = static_cast<std::size_t>(std::min<std::int64_t>(size, kCopyChunk));
-    auto buffer = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(bufferSize, 1));
-    for (std::int64_t done = 0; done < size;) {
-        const std::size_t chunk = static_cast<std::size_t>(std::min<std::int64_t>(size - done, kCopyChunk));
-        if (source.readAt(done, buffer.get(), chunk) != chunk) return {ArchiveError::CannotReadSource};
-        if (!archive.writeAt(at + done, buffer.get(), chunk)) return {ArchiveError::CannotWriteArchive};
-        done += static_cast<std::int64_t>(chunk);
-    }
-    return {};
-}
-
-} // namespace
 
 ArchiveResult appendEntry(const std::string& archivePath, const std::string& sourcePath, const std::string& name) {
     if (name.find('\0') != std::string::npos) return {ArchiveError::BadName};
@@ -44,7 +25,8 @@ ArchiveResult appendEntry(const std::string& archivePath, const std::string& sou
 
     ArchiveResult result;
     if (!archive.writeAt(start, header.data(), header.size())) result = {ArchiveError::CannotWriteArchive};
-    if (result) result = copyChunks(source, size, archive, start + static_cast<std::int64_t>(header.size()));
+    if (result && !archive.copyFrom(source, 0, start + static_cast<std::int64_t>(header.size()), size, kCopyChunk))
+        result = {ArchiveError::CannotWriteArchive};
     if (!result) {
         archive.truncate(start);
         return result;

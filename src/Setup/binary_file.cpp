@@ -1,6 +1,7 @@
 #include "binary_file.h"
 
 #include <algorithm>
+#include <memory>
 #include <sys/stat.h>
 #ifdef _WIN32
 #include <io.h>
@@ -11,6 +12,8 @@
 namespace setup {
 
 namespace {
+
+bool kernelCopyAllowed = true;
 
 const char* modeText(BinaryFile::Mode mode) {
     switch (mode) {
@@ -93,6 +96,39 @@ std::size_t BinaryFile::readAt(std::int64_t offset, void* buffer, std::size_t n)
 bool BinaryFile::writeAt(std::int64_t offset, const void* buffer, std::size_t n) {
     if (!file_ || !seek(offset)) return false;
     return n == 0 || std::fwrite(buffer, 1, n, file_) == n;
+}
+
+void BinaryFile::allowKernelCopy(bool allow) noexcept { kernelCopyAllowed = allow; }
+
+bool BinaryFile::copyFrom(BinaryFile& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk) {
+    if (!file_ || !source.file_) return false;
+#ifdef __linux__
+    // The kernel copies between the two files without a user buffer; both
+    // streams are unbuffered, so nothing is pending in the C library.
+    if (kernelCopyAllowed) {
+        loff_t in = from, out = to;
+        std::int64_t left = n;
+        while (left > 0) {
+            const ssize_t done = ::copy_file_range(fileno(source.file_), &in, fileno(file_), &out,
+                                                   static_cast<std::size_t>(std::min<std::int64_t>(left, 1 << 30)), 0);
+            if (done <= 0) break;  // not supported here, or the source ended: the loop below decides
+            left -= done;
+        }
+        from += n - left;
+        to += n - left;
+        n = left;
+    }
+#endif
+    if (n <= 0) return true;
+    const std::size_t bufferSize = static_cast<std::size_t>(std::min<std::int64_t>(n, static_cast<std::int64_t>(chunk)));
+    auto buffer = std::make_unique_for_overwrite<char[]>(bufferSize);
+    for (std::int64_t done = 0; done < n;) {
+        const std::size_t part = static_cast<std::size_t>(std::min<std::int64_t>(n - done, static_cast<std::int64_t>(bufferSize)));
+        if (source.readAt(from + done, buffer.get(), part) != part) return false;
+        if (!writeAt(to + done, buffer.get(), part)) return false;
+        done += static_cast<std::int64_t>(part);
+    }
+    return true;
 }
 
 bool BinaryFile::truncate(std::int64_t length) {

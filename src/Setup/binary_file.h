@@ -35,6 +35,13 @@ public:
     std::size_t readAt(std::int64_t offset, void* buffer, std::size_t n);
     // Writes all n bytes at the offset; false on any shortfall.
     bool writeAt(std::int64_t offset, const void* buffer, std::size_t n);
+    // Copies n bytes from `source` at `from` to this file at `to`, through one
+    // buffer of at most `chunk` bytes (or inside the kernel where it can).
+    // False when the source ends early or a write fails.
+    bool copyFrom(BinaryFile& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk);
+    // Whether copyFrom may let the kernel copy (Linux); tests turn it off to
+    // check the chunked copy that every other system uses.
+    static void allowKernelCopy(bool allow) noexcept;
     // Cuts the file to `length` bytes (takes back a half-written entry).
     bool truncate(std::int64_t length);
 

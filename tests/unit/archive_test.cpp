@@ -3,6 +3,7 @@
 #include "ModDezarhivator.h"
 #include "archive_ops.h"
 #include "archive_writer.h"
+#include "binary_file.h"
 #include "archive_test_support.h"
 #include "fixed_folders.h"
 
@@ -47,7 +48,17 @@ TEST_F(ArchiveTest, OneEntryExampleIsByteExact) {
     EXPECT_EQ(readBytes(dir / "out"), "abc");
 }
 
-TEST_F(ArchiveTest, ChunkedCopiesKeepEveryByteInPlace) {
+// Both ways of copying: the kernel's (where there is one) and the
+// 1,000,000-byte chunks that every other system uses.
+class ChunkedCopyTest : public ArchiveTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override { setup::BinaryFile::allowKernelCopy(GetParam()); }
+    void TearDown() override { setup::BinaryFile::allowKernelCopy(true); }
+};
+
+INSTANTIATE_TEST_SUITE_P(KernelCopy, ChunkedCopyTest, ::testing::Values(true, false));
+
+TEST_P(ChunkedCopyTest, EveryByteLandsInPlaceAcrossChunkBoundaries) {
     for (std::size_t size : {999'999u, 1'000'000u, 1'000'001u, 2'000'000u, 2'000'001u}) {
         SCOPED_TRACE(size);
         std::filesystem::remove(archive);
