@@ -156,13 +156,12 @@ HBRUSH ControlWindow::ctlColor(HDC dc) {
 }
 
 void ControlWindow::measureItem(MEASUREITEMSTRUCT& item) {
-    HDC dc = ::GetDC(nullptr);
+    WindowDc screen(nullptr);
     TEXTMETRICW tm{};
     {
-        SelectedObject font(dc, owner_.font(control_.font()));
-        ::GetTextMetricsW(dc, &tm);
+        SelectedObject font(screen.get(), owner_.font(control_.font()));
+        ::GetTextMetricsW(screen.get(), &tm);
     }
-    ::ReleaseDC(nullptr, dc);
     item.itemHeight = static_cast<UINT>(std::max<int>(tm.tmHeight, ::MulDiv(13, static_cast<int>(owner_.dpi()), 96)) + 2);
 }
 

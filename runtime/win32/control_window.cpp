@@ -73,6 +73,13 @@ ControlWindow* ControlWindow::fromHandle(HWND hwnd) noexcept {
 }
 
 RECT ControlWindow::pixelRect() const {
+    if (kind_ == Kind::Line) {
+        // Both end points are drawn: the window spans them inclusively.
+        auto& line = static_cast<const forms::Line&>(control_);
+        const int x1 = owner_.toPixelsX(line.x1()), x2 = owner_.toPixelsX(line.x2());
+        const int y1 = owner_.toPixelsY(line.y1()), y2 = owner_.toPixelsY(line.y2());
+        return RECT{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1};
+    }
     const forms::Rect b = control_.bounds();
     RECT r;
     r.left = owner_.toPixelsX(b.left);

@@ -8,11 +8,15 @@
 namespace host {
 
 void keepPendingException(std::exception_ptr e) noexcept;
+bool hasPendingException() noexcept;
 // Throws the kept exception, if any (and forgets it).
 void rethrowPendingException();
 
+// Once a handler has failed (or ended the program), no further handler runs
+// until the loop has thrown the failure on.
 template <class Body>
 void guarded(Body&& body) noexcept {
+    if (hasPendingException()) return;
     try {
         std::forward<Body>(body)();
     } catch (...) {

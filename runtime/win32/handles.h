@@ -58,6 +58,22 @@ using UniqueRegion = UniqueHandle<HRGN, DeleteObjectFree>;
 using UniqueModule = UniqueHandle<HMODULE, FreeLibraryFree>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDcFree>;
 
+// A window's (or the screen's) device context for one scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_) ::ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const noexcept { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // Selects a GDI object into a DC for one scope and puts the old one back.
 class SelectedObject {
 public:

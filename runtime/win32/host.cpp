@@ -45,9 +45,8 @@ void readDecimalSeparator() {
 }
 
 void readScreenMetrics() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpiX = ::GetDeviceCaps(screen, LOGPIXELSX), dpiY = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    WindowDc screen(nullptr);
+    const int dpiX = ::GetDeviceCaps(screen.get(), LOGPIXELSX), dpiY = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
     if (dpiX > 0) forms::screen().twipsPerPixelX = 1440 / dpiX;
     if (dpiY > 0) forms::screen().twipsPerPixelY = 1440 / dpiY;
 }

@@ -62,6 +62,9 @@ expect 410 250 FFFFFF "inside the shape: no fill"
 expect 300 320 000000 "line at y 220"
 expect 300 321 FFFFFF "below the line"
 expect 300 319 FFFFFF "above the line"
+expect 120 320 000000 "line, first point (300 twips)"
+expect 480 320 000000 "line, last point (5700 twips)"
+expect 481 320 FFFFFF "past the line's end"
 expect 125 345 008080 "button face in its own colour"
 [ "$failures" -eq 0 ] || { echo "FAIL: $failures pixel(s) wrong; screenshot in $shot"; exit 1; }
 
