@@ -150,6 +150,8 @@ HBRUSH ControlWindow::ctlColor(HDC dc) {
     // Input fields left at the face colour look like the system's input fields.
     const bool input = kind_ == Kind::TextBox || kind_ == Kind::ListBox || kind_ == Kind::ComboBox;
     if (input && back == forms::kButtonFace) back = forms::kWindowBackground;
+    // A slider left at the default sits on its container's colour.
+    if (kind_ == Kind::Slider && back == forms::kButtonFace) back = owner_.containerBackColor(control_);
     ::SetTextColor(dc, resolveColor(control_.foreColor()));
     ::SetBkColor(dc, resolveColor(back));
     return backBrush_.get(back);

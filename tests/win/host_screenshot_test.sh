@@ -66,6 +66,7 @@ expect 120 320 000000 "line, first point (300 twips)"
 expect 480 320 000000 "line, last point (5700 twips)"
 expect 481 320 FFFFFF "past the line's end"
 expect 125 345 008080 "button face in its own colour"
+expect 362 342 FFFFFF "slider's background is the form's colour"
 [ "$failures" -eq 0 ] || { echo "FAIL: $failures pixel(s) wrong; screenshot in $shot"; exit 1; }
 
 # A press on the red label drags the window with the mouse (the system's

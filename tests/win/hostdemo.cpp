@@ -7,6 +7,7 @@
 #include "window_shell_win32.h"
 
 #include "forms/controls.h"
+#include "forms/ranges.h"
 #include "forms/timer.h"
 
 #include <windows.h>
@@ -51,6 +52,8 @@ public:
         button.setCaption("End");
         button.setBackColor(0x808000);  // teal: a face colour of its own
         button.Click = [] { forms::endProgram(); };
+        slider.move(3900, 3600, 1800, 450);
+        slider.setRange(0, 30);
         ending.setInterval(1000);
         ending.Tick = [this, seconds] {
             if (++elapsed_ >= seconds) forms::endProgram();
@@ -68,6 +71,7 @@ private:
     forms::Shape outline{*this, "Shape1"};
     forms::Line rule{*this, "Line1"};
     forms::CommandButton button{*this, "Command1"};
+    forms::Slider slider{*this, "Slider1"};
     forms::Timer ending{*this, "Timer1"};
     int elapsed_ = 0;
 };
