@@ -76,13 +76,4 @@ TEST_F(RealSound, WrittenReRatedPannedAndStopped) {
     EXPECT_FALSE(report(1).playing);
 }
 
-TEST_F(RealSound, ASecondOpenReplacesEverythingAndCloseReleases) {
-    snd.OpenSound(0, wave);
-    snd.OpenSound(0, wave);
-    EXPECT_TRUE(report(0).playing);
-    snd.CloseSound();
-    EXPECT_FALSE(snd.DirectXRoot || snd.SoundDevice || snd.hasBuffer(0) || snd.hasBuffer(1));
-    EXPECT_EQ(rt::leaveAtFirstError([&] { snd.buffer(0); }), rt::ObjectNotSet);
-}
-
 } // namespace
