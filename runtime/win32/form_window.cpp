@@ -171,6 +171,11 @@ void FormWindow::retime(forms::Timer& timer) {
 }
 
 void FormWindow::formChanged(forms::Form&, forms::Prop what) {
+    // A form shown again after the system closed it gets a new window.
+    if (form_ && !hwnd_ && what == forms::Prop::Visible && form_->visible()) {
+        create();
+        return;
+    }
     if (!alive()) return;
     using forms::Prop;
     switch (what) {

@@ -72,6 +72,8 @@ Application::~Application() {
 }
 
 void Application::attach(forms::Form& form) {
+    for (const auto& w : impl_->windows)
+        if (w->form() == &form && w->alive()) return;  // one window per form
     auto window = std::make_unique<FormWindow>(form, impl_->fonts);
     form.addObserver(window.get());
     window->create();

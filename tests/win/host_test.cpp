@@ -522,6 +522,13 @@ TEST_F(HostTest, ClosingByTheSystemUnloadsAndEndsTheLoop) {
     EXPECT_EQ(unloads, 1);
     EXPECT_FALSE(form.loaded());
     EXPECT_EQ(form.hWnd(), 0u);
+
+    form.show();  // loads it again, in a new window with new controls
+    app.pump();
+    EXPECT_TRUE(form.loaded());
+    EXPECT_TRUE(IsWindowVisible(top()));
+    EXPECT_EQ(GetParent(win(form.button)), top());
+    EXPECT_EQ(textOf(win(form.button)), "Press");
 }
 
 struct BorderlessForm : forms::Form {
