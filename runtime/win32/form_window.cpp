@@ -497,6 +497,11 @@ LRESULT FormWindow::message(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_CLOSE: closeBySystem(); return 0;
+    case WM_ENDSESSION:
+        // Windows is shutting down or the user logs off: the form unloads
+        // (its Unload event runs) before the system ends the process.
+        if (wp) guarded([this] { form_->unload(); });
+        return 0;
     default: return ::DefWindowProcW(h, msg, wp, lp);
     }
 }

@@ -514,6 +514,16 @@ TEST_F(HostTest, AButtonWithAFaceColourIsDrawnByTheHostAndStillPresses) {
     EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 }
 
+TEST_F(HostTest, TheEndOfTheSessionUnloadsTheForm) {
+    int unloads = 0;
+    form.Unload = [&] { ++unloads; };
+    SendMessageW(top(), WM_ENDSESSION, FALSE, 0);  // the shutdown was cancelled
+    EXPECT_EQ(unloads, 0);
+    SendMessageW(top(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(unloads, 1);
+    EXPECT_FALSE(form.loaded());
+}
+
 TEST_F(HostTest, ClosingByTheSystemUnloadsAndEndsTheLoop) {
     int unloads = 0;
     form.Unload = [&] { ++unloads; };
