@@ -26,14 +26,17 @@ std::string temporaryBeside(const std::string& destination) {
     }
 }
 
+// A new file is written in place and removed again when the copy fails; an
+// existing one is replaced only by a whole copy, made beside it first.
 ArchiveResult writeEntry(ArchiveReader& reader, const ArchiveEntry& entry, const std::string& destination) {
-    const std::string temporary = temporaryBeside(destination);
+    const bool replacing = fileExists(destination);
+    const std::string target = replacing ? temporaryBeside(destination) : destination;
     BinaryFile out;
-    if (!out.open(temporary, BinaryFile::Mode::CreateNew)) return {ArchiveError::CannotWriteDestination};
+    if (!out.open(target, BinaryFile::Mode::CreateNew)) return {ArchiveError::CannotWriteDestination};
     ArchiveResult result = reader.copyData(entry, out);
     if (!out.close() && result) result = {ArchiveError::CannotWriteDestination};
-    if (result && !replaceFile(temporary, destination)) result = {ArchiveError::CannotWriteDestination};
-    if (!result) removeFile(temporary);
+    if (result && replacing && !replaceFile(target, destination)) result = {ArchiveError::CannotWriteDestination};
+    if (!result) removeFile(target);
     return result;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// Listing and extracting. Extraction never touches its destination until the
-// whole entry has been copied: it writes a temporary file beside it and
-// moves that over the destination at the end, so a failure leaves an
-// existing file exactly as it was.
+// Listing and extracting. Extraction looks for its entry before it creates
+// anything, and never touches an existing destination until the whole entry
+// has been copied: it writes a temporary file beside it and moves that over
+// the destination at the end, so a failure leaves an existing file exactly as
+// it was (and a new one is removed again).
 #include "archive_result.h"
 
 #include <functional>

@@ -24,13 +24,17 @@ const char* modeText(BinaryFile::Mode mode) {
     return "rb";
 }
 
-bool isRegularFile(const std::string& path) {
+enum class Kind { Missing, File, Other };
+
+Kind kindOf(const std::string& nativePath) {
 #ifdef _WIN32
     struct _stat64 st;
-    return _stat64(path.c_str(), &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFREG;
+    if (_stat64(nativePath.c_str(), &st) != 0) return Kind::Missing;
+    return (st.st_mode & _S_IFMT) == _S_IFREG ? Kind::File : Kind::Other;
 #else
     struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (::stat(nativePath.c_str(), &st) != 0) return Kind::Missing;
+    return S_ISREG(st.st_mode) ? Kind::File : Kind::Other;
 #endif
 }
 
@@ -52,9 +56,9 @@ bool BinaryFile::open(const std::string& path, Mode mode) {
     close();
     const std::string p = nativePath(path);
     // Only plain files: a folder or a device is not an archive or a member.
-    const bool exists = fileExists(path);
-    if (exists && !isRegularFile(p)) return false;
-    if (mode == Mode::ReadWrite && !exists) mode = Mode::CreateNew;
+    const Kind kind = kindOf(p);
+    if (kind == Kind::Other) return false;
+    if (mode == Mode::ReadWrite && kind == Kind::Missing) mode = Mode::CreateNew;
     file_ = std::fopen(p.c_str(), modeText(mode));
     if (!file_) return false;
     // The readers keep their own buffers; a second one in the C library only copies.
@@ -140,16 +144,7 @@ bool BinaryFile::truncate(std::int64_t length) {
 #endif
 }
 
-bool fileExists(const std::string& path) {
-    const std::string p = nativePath(path);
-#ifdef _WIN32
-    struct _stat64 st;
-    return _stat64(p.c_str(), &st) == 0;
-#else
-    struct stat st;
-    return ::stat(p.c_str(), &st) == 0;
-#endif
-}
+bool fileExists(const std::string& path) { return kindOf(nativePath(path)) != Kind::Missing; }
 
 bool removeFile(const std::string& path) { return std::remove(nativePath(path).c_str()) == 0; }
 
@@ -158,7 +153,7 @@ bool replaceFile(const std::string& from, const std::string& to) {
     if (std::rename(f.c_str(), t.c_str()) == 0) return true;
 #ifdef _WIN32
     // The C library's rename will not replace an existing file here.
-    if (isRegularFile(t) && std::remove(t.c_str()) == 0) return std::rename(f.c_str(), t.c_str()) == 0;
+    if (kindOf(t) == Kind::File && std::remove(t.c_str()) == 0) return std::rename(f.c_str(), t.c_str()) == 0;
 #endif
     return false;
 }
