@@ -25,11 +25,11 @@ done
 sleep 2  # let it paint
 import -window root "$shot" || { echo "FAIL: no screenshot"; exit 1; }
 
-# The window itself: at (100, 100), 400 x 300 pixels.
+# The window itself: at (100, 100), 400 x 360 pixels.
 geometry=$(xdotool getwindowgeometry "$win")
 echo "$geometry"
 echo "$geometry" | grep -q "Position: 100,100" || { echo "FAIL: window not at 100,100"; exit 1; }
-echo "$geometry" | grep -q "Geometry: 400x300" || { echo "FAIL: window not 400x300"; exit 1; }
+echo "$geometry" | grep -q "Geometry: 400x360" || { echo "FAIL: window not 400x360"; exit 1; }
 
 failures=0
 # expect X Y RRGGBB what: the screen pixel at (X, Y) has the colour.
@@ -67,6 +67,26 @@ expect 480 320 000000 "line, last point (5700 twips)"
 expect 481 320 FFFFFF "past the line's end"
 expect 125 345 008080 "button face in its own colour"
 expect 362 342 FFFFFF "slider's background is the form's colour"
+expect 390 390 FFFFFF "signal before any input"
+
+# A click on the scroll bar's right arrow (bar at 160,280 client, 100 x 17)
+# steps it to 1: the signal turns green.
+xdotool mousemove 352 388 click 1
+sleep 1
+import -window root "$shot"
+expect 390 390 00FF00 "signal after the scroll bar's arrow"
+# The Down key in the combo box's field picks the next item: with none
+# selected, the first ("white"), then the second ("red").
+xdotool mousemove 150 390 click 1
+sleep 0.5
+xdotool key Down
+sleep 0.5
+import -window root "$shot"
+expect 390 390 FFFFFF "signal after picking the combo's first item"
+xdotool key Down
+sleep 1
+import -window root "$shot"
+expect 390 390 FF0000 "signal after picking the combo's second item"
 [ "$failures" -eq 0 ] || { echo "FAIL: $failures pixel(s) wrong; screenshot in $shot"; exit 1; }
 
 # A press on the red label drags the window with the mouse (the system's

@@ -7,6 +7,7 @@
 #include "window_shell_win32.h"
 
 #include "forms/controls.h"
+#include "forms/lists.h"
 #include "forms/ranges.h"
 #include "forms/timer.h"
 
@@ -22,7 +23,7 @@ public:
     explicit DemoForm(int seconds) : Form("HostDemo") {
         setCaption("Lumetra host demo");
         setBorder(Border::None);
-        setClientSize(6000, 4500);
+        setClientSize(6000, 5400);
         setBackColor(forms::kWhite);
         setIconId(1);
         setLeft(1500);
@@ -54,6 +55,17 @@ public:
         button.Click = [] { forms::endProgram(); };
         slider.move(3900, 3600, 1800, 450);
         slider.setRange(0, 30);
+        // Real input on a scroll bar and a combo box shows as the signal's colour.
+        combo.move(300, 4200, 1800, 315);
+        combo.AddItem("white");
+        combo.AddItem("red");
+        combo.setText("white");
+        combo.Click = [this] { signal.setBackColor(combo.listIndex() == 1 ? 0x0000FF : forms::kWhite); };
+        bar.move(2400, 4200, 1500, 255);
+        bar.setRange(0, 2);
+        bar.Change = [this] { signal.setBackColor(bar.value() == 1 ? 0x00FF00 : 0xFF0000); };
+        signal.move(4200, 4200, 1200, 450);
+        signal.setBackColor(forms::kWhite);
         ending.setInterval(1000);
         ending.Tick = [this, seconds] {
             if (++elapsed_ >= seconds) forms::endProgram();
@@ -72,6 +84,9 @@ private:
     forms::Line rule{*this, "Line1"};
     forms::CommandButton button{*this, "Command1"};
     forms::Slider slider{*this, "Slider1"};
+    forms::ComboBox combo{*this, "Combo1"};
+    forms::ScrollBar bar{*this, "HScroll1"};
+    forms::Label signal{*this, "Label5"};
     forms::Timer ending{*this, "Timer1"};
     int elapsed_ = 0;
 };
