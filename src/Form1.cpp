@@ -1,14 +1,17 @@
 #include "Form1.h"
 
-#include "PresetTable.h"
-
-#include "core/errors.h"
+#include "Artwork.h"
+#include "WebSite.h"
 
 namespace lumetra {
 
 namespace {
 
 constexpr forms::Color kLightGrey = 0xE0E0E0;
+constexpr forms::Color kDarkGrey = 0x404040;
+constexpr forms::Color kRed = 0x0000FF;
+// The application icon's resource number in the program.
+constexpr int kAppIcon = 1;
 
 forms::Font bold(double size = 8.25) {
     forms::Font f;
@@ -31,22 +34,42 @@ void setUpPanBar(forms::ScrollBar& bar, int top, int value) {
     bar.setValue(value);
 }
 
+void transparent(std::initializer_list<forms::Label*> labels) {
+    for (forms::Label* l : labels) l->setTransparent(true);
+}
+
+// A dark section header of the right column.
+void header(forms::Label& label, int top) {
+    label.move(8160, top, 2175, 255);
+    label.setBackColor(kDarkGrey);
+    label.setForeColor(kLightGrey);
+    label.setFont(bold());
+}
+
 } // namespace
 
-Form1::Form1(platform::SoundSystem& sound) : forms::Form("Form1"), Sound(sound) {
+Form1::Form1(platform::SoundSystem& sound, const WindowPlatform& system)
+    : forms::Form("Form1"), Sound(sound), system_(system), Data(system.files) {
     layOutControls();
     wireEvents();
 }
 
-// Design state: positions in twips, ranges and initial values. Nothing here
-// runs a handler: the events are wired afterwards.
+// Design state: positions in twips, colours, fonts, ranges and initial
+// values. Nothing here runs a handler: the events are wired afterwards.
 void Form1::layOutControls() {
     setCaption("Corvane Lumetra 1.2.0");
     setBorder(Border::None);
     setMaxButton(false);
     setClientSize(10365, 6465);
     setBackColor(forms::kWhite);
+    setIconId(kAppIcon);
 
+    layOutTitleAndBands();
+
+    Label3.move(120, 600, 2295, 375);
+    Label3.setFont(bold());
+    Label3.setAlignment(forms::Alignment::Center);
+    Label3.setTransparent(true);
     MentalState.move(0, 1080, 2535, 4110);
     MentalState.setStyle(forms::ListBox::Style::CheckBox);
     Command1.move(120, 5400, 2175, 375);
@@ -56,14 +79,92 @@ void Form1::layOutControls() {
     Command2.setCaption("Stop");
     Command2.setBackColor(kLightGrey);
 
+    layOutCentre();
+    layOutRightColumn();
+    layOutHiddenControls();
+
+    TimerFade.setEnabled(false);
+    TimerEcran.setEnabled(false);
+}
+
+void Form1::layOutTitleAndBands() {
+    Image4.move(0, 0, 10365, 375);
+    Image4.setPicture(Artwork::TitleStrip());
+    Label12.move(3000, 75, 4335, 255);
+    Label12.setCaption("Corvane Lumetra");
+    Label12.setForeColor(kLightGrey);
+    Label12.setFont(bold(9.75));
+    Label12.setAlignment(forms::Alignment::Center);
+    Label12.setTransparent(true);
+    Image6.move(9465, 30, 315, 315);
+    Image6.setPicture(Artwork::MinimizePicture());
+    Image5.move(9840, 30, 315, 315);
+    Image5.setPicture(Artwork::ClosePicture());
+
+    Image11.move(0, 5400, 10440, 1080);
+    Image11.setPicture(Artwork::BottomBand());
+    Image11.setStretch(true);
+    Label4.move(2640, 6000, 5415, 255);
+    Label4.setCaption(WebSite::kAddress);
+    Label4.setForeColor(forms::kBlack);
+    Label4.setFont(bold(12));
+    Label4.setAlignment(forms::Alignment::Center);
+    Label4.setTransparent(true);
+}
+
+void Form1::layOutCentre() {
+    // The frame's own caption is covered by the panel, which starts above it.
+    Frame1.move(2640, 480, 5415, 3615);
+    Frame1.setBackColor(forms::kBlack);
+    Ecran.move(0, -120, 5415, 3735);
+    Ecran.setBackColor(kDarkGrey);
+
+    Shape1.move(2640, 4200, 5415, 2175);
+    Label21.move(2760, 4320, 5175, 375);
+    Label21.setTransparent(true);
+
     FreqSlider.move(2760, 4680, 5175, 495);
     FreqSlider.setRange(0, 30);
     FreqSlider.setSteps(1, 5);
     FreqSlider.setValue(21);
 
+    // The scale under the slider: its numbers stand over the slider's 0, 5,
+    // ... 30 positions in the window's font, and the coloured bands mark the
+    // Delta, Theta, Alpha and Beta ranges.
+    Label22.move(2880, 5160, 4935, 255);
+    Label22.setCaption("0               5               10               15              20              25            30");
+    Label22.setTransparent(true);
+    const struct { forms::Label* band; int left, width; forms::Color color; } bands[] = {
+        {&Label23, 2760, 855, 0xC0E0FF},
+        {&Label24, 3600, 660, 0x80C0FF},
+        {&Label25, 4260, 915, 0x0080FF},
+        {&Label26, 5175, 2760, 0x0040C0},
+    };
+    for (const auto& b : bands) {
+        b.band->move(b.left, 5160, b.width, 615);
+        b.band->setBackColor(b.color);
+    }
+    const struct { forms::Label* name; int left, width; const char* text; } names[] = {
+        {&Label27, 2880, 615, "Delta"}, {&Label28, 3720, 615, "Theta"}, {&Label29, 4440, 615, "Alpha"},
+        {&Label30, 5280, 615, "Beta"},  {&Label31, 7560, 375, "(hz)"},
+    };
+    for (const auto& n : names) {
+        n.name->move(n.left, 5520, n.width, 255);
+        n.name->setCaption(n.text);
+        n.name->setFont(bold());
+        n.name->setTransparent(true);
+    }
+}
+
+void Form1::layOutRightColumn() {
+    header(Label7, 480);
+    header(Label10, 2040);
+    header(Label19, 3000);
+    header(Label20, 3840);
+
     for (forms::Label* caption : {&Label11, &Label13, &Label14, &Label18}) caption->setFont(bold());
-    for (forms::Label* label : {&Label11, &Label9, &Label13, &Label8, &Label14, &FrecventaLabel, &Label17, &Label18, &KLVL})
-        label->setTransparent(true);
+    transparent({&Label11, &Label9, &Label13, &Label8, &Label14, &FrecventaLabel, &Label33, &Label17, &Label18, &KLVL,
+                 &Label32, &Label6, &Label5});
     Label11.move(8160, 840, 735, 255);
     Label9.move(9000, 840, 1215, 255);
     Label9.setCaption("0");
@@ -73,18 +174,42 @@ void Form1::layOutControls() {
     Label14.move(8160, 1320, 975, 255);
     FrecventaLabel.move(9240, 1320, 975, 255);
     FrecventaLabel.setCaption("0");
+    Shape2.move(8160, 1560, 2055, 375);
+    Label33.move(8160, 1560, 2055, 375);
+    Label33.setCaption("0");
+    Label33.setForeColor(kRed);
+    Label33.setFont(bold(13.5));
+    Label33.setAlignment(forms::Alignment::Center);
     Label17.move(8160, 2400, 2055, 255);
     Label18.move(8160, 2640, 735, 255);
     KLVL.move(9000, 2640, 1215, 255);
     KLVL.setCaption("Off");
+
+    // The combo shows "English" with no item chosen until the settings or
+    // the user choose one.
+    Combo1.move(8160, 3360, 2175, 315);
+    Combo1.AddItem("English");
+    Combo1.AddItem("Romana");
+    Combo1.setText("English");
 
     // The volume bar runs backwards: its left end, 0, is full volume.
     VScroll1.move(8160, 4200, 2175, 255);
     VScroll1.setRange(0, -10000);
     VScroll1.setSteps(200, 1200);
     VScroll1.setValue(-2800);
+    Label32.move(8160, 4440, 2175, 255);
+    Label32.setCaption(" +                                                  -");
+    Label32.setFont(bold(9.75));
 
-    // Rates and pans live below the visible client area (6465 twips high).
+    Line2.setEnds(8160, 4920, 10200, 4920);
+    Line2.setBorderColor(forms::kBlack);
+    Label6.move(8160, 5040, 2175, 615);
+    Label5.move(8160, 5760, 2175, 495);
+}
+
+// Rates, pans and the settings lines live below the visible client area
+// (6465 twips high).
+void Form1::layOutHiddenControls() {
     setUpRateBar(HScroll1, 6600);
     setUpRateBar(HScroll2, 6960);
     setUpPanBar(HScroll3, 7320, 10000);
@@ -97,14 +222,22 @@ void Form1::layOutControls() {
     Label2.setCaption("SetPan(0)  ( sets the tone to the left or right channel )");
     Label1.move(2400, 7680, 5415, 255);
     Label1.setCaption("SetPan(1)  ( sets the tone to the left or right channel )");
-
-    TimerFade.setEnabled(false);
-    TimerEcran.setEnabled(false);
+    Setari.move(8160, 6600, 2175, 1035);
 }
 
 void Form1::wireEvents() {
     Load = [this] { Form_Load(); };
     Unload = [this] { Form_Unload(); };
+    MouseMove = [this](const forms::MouseArgs& a) { Form_MouseMove(a); };
+    Image4.MouseDown = [this](const forms::MouseArgs& a) { Image4_MouseDown(a); };
+    Label12.MouseDown = [this](const forms::MouseArgs& a) { Label12_MouseDown(a); };
+    Image5.Click = [this] { Image5_Click(); };
+    Image6.Click = [this] { Image6_Click(); };
+    Image11.MouseMove = [this](const forms::MouseArgs& a) { Image11_MouseMove(a); };
+    Label4.Click = [this] { Label4_Click(); };
+    Label4.MouseMove = [this](const forms::MouseArgs& a) { Label4_MouseMove(a); };
+    Combo1.Click = [this] { Combo1_Click(); };
+    TimerEcran.Tick = [this] { TimerEcran_Timer(); };
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     TimerFade.Tick = [this] { TimerFade_Timer(); };
@@ -124,19 +257,9 @@ void Form1::wireEvents() {
     FreqSlider.Scroll = [this] { FreqSlider_Scroll(); };
 }
 
-// Start-up: the preset list holds the English names, and the first preset is
-// ticked, current and named, so that a first Start plays it.
-void Form1::Form_Load() {
-    rt::ResumeNext steps;
-    steps([&] {
-        MentalState.Clear();
-        for (const Preset& p : kPresets) MentalState.AddItem(p.englishName);
-    });
-    steps([&] {
-        MentalState.setSelected(0, true);
-        MentalState.setListIndex(0);
-    });
-    steps([&] { Label17.setCaption(MentalState.text()); });
+LanguageTargets Form1::languageTargets() {
+    return {MentalState, Label3, Label7, Label11, Label13, Label14, Label10,
+            Label17,     Label18, Label20, Label21, Label19, Label6, Label5};
 }
 
 } // namespace lumetra

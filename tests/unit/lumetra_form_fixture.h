@@ -1,8 +1,9 @@
 #pragma once
 // A freshly opened main window over the recording sound fake, its timers on a
-// manual clock.
+// manual clock. It opens in English, as after a run that ended in English.
 #include "Form1.h"
 #include "fake_sound.h"
+#include "fake_window_platform.h"
 
 #include "forms/manual_clock.h"
 
@@ -14,6 +15,7 @@
 class LumetraWindow : public ::testing::Test {
 protected:
     LumetraWindow() {
+        desk.writeSettings("-2800\r\n0\r\n");
         form.load();
         clock.attach(form);
     }
@@ -42,6 +44,7 @@ protected:
     }
 
     fakes::FakeSoundSystem sound;
-    lumetra::Form1 form{sound};
+    fakes::FakeWindowPlatform desk;
+    lumetra::Form1 form{sound, desk.platform()};
     forms::ManualClock clock;
 };

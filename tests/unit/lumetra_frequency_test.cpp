@@ -105,7 +105,9 @@ TEST(Presets, StartPlaysThePairAndShowsItsFigures) {
     for (const Row& r : rows) {
         SCOPED_TRACE(lumetra::kPresets[r.index].englishName);
         fakes::FakeSoundSystem sound;
-        lumetra::Form1 form{sound};
+        fakes::FakeWindowPlatform desk;
+        desk.writeSettings("-2800\r\n0\r\n");
+        lumetra::Form1 form{sound, desk.platform()};
         form.load();
         form.MentalState.userPress(r.index, {});
         form.MentalState.userRelease({});

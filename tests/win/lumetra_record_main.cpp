@@ -5,6 +5,7 @@
 //   lumetra_record.exe MILLISECONDS
 #include "Form1.h"
 #include "directsound.h"
+#include "fake_window_platform.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -18,7 +19,9 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         auto sound = host::makeDirectSoundSystem();
-        lumetra::Form1 form(*sound);
+        // No settings file: the window opens with its first preset ticked.
+        fakes::FakeWindowPlatform desk;
+        lumetra::Form1 form(*sound, desk.platform());
         form.load();
         form.Command1.press();
         if (!form.Sound.hasBuffer(0) || !form.Sound.hasBuffer(1)) {
