@@ -198,7 +198,7 @@ void Form1::layOutRightColumn() {
     VScroll1.setSteps(200, 1200);
     VScroll1.setValue(-2800);
     Label32.move(8160, 4440, 2175, 255);
-    Label32.setCaption(" +                                                  -");
+    Label32.setCaption(" +                               -");
     Label32.setFont(bold(9.75));
 
     Line2.setEnds(8160, 4920, 10200, 4920);
