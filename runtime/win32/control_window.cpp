@@ -1,4 +1,5 @@
 #include "control_window.h"
+#include "window_class.h"
 
 #include "form_window.h"
 #include "forms/controls.h"
@@ -32,17 +33,6 @@ private:
     bool old_;
 };
 
-void registerPaintedClass(LRESULT(CALLBACK* proc)(HWND, UINT, WPARAM, LPARAM)) {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kPaintedClass;
-    registered = ::RegisterClassExW(&wc) != 0;
-}
 
 } // namespace
 
@@ -148,7 +138,7 @@ void ControlWindow::create(HWND parent) {
         style |= WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM;
         break;
     }
-    if (cls == kPaintedClass) registerPaintedClass(&ControlWindow::paintedProc);
+    if (cls == kPaintedClass) registerWindowClass(kPaintedClass, &ControlWindow::paintedProc);
 
     const RECT r = pixelRect();
     int height = r.bottom - r.top;

@@ -1,4 +1,5 @@
 #include "form_window.h"
+#include "window_class.h"
 
 #include "dispatch_guard.h"
 #include "forms/controls.h"
@@ -14,17 +15,6 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"LumetraForm";
 
-void registerFormClass(WNDPROC proc) {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kFormClass;
-    registered = ::RegisterClassExW(&wc) != 0;
-}
 
 RECT workArea() {
     RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
@@ -75,7 +65,7 @@ SIZE FormWindow::outerSize() const {
 
 void FormWindow::create() {
     if (!form_ || hwnd_) return;
-    registerFormClass(&FormWindow::proc);
+    registerWindowClass(kFormClass, &FormWindow::proc);
     dpi_ = ::GetDpiForSystem();
     const SIZE size = outerSize();
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
