@@ -63,7 +63,8 @@ void Dezarhivator::List1_Click() { Text4.setText(FolderOf(Text2.text()) + List1.
 
 // One entry per tick. Every statement runs even when one before it failed;
 // nothing is reported. An entry whose name could write outside the install
-// folder (or onto a device) is skipped like any other failed extraction.
+// folder (or onto a device), or an empty install folder, is skipped like any
+// other failed extraction.
 void Dezarhivator::Extractor_Timer() {
     if (ExtractIndex >= List2.ListCount()) {
         Extractor.setEnabled(false);
@@ -78,6 +79,7 @@ void Dezarhivator::Extractor_Timer() {
     steps([&] {
         if (!cale_ || !isSafeEntryName(name)) return;
         const std::string folder = cale_->text();
+        if (folder.empty()) return;  // would mean the root of the current drive
         const std::string destination = entryPathIn(folder, name);
         if (liesDirectlyIn(destination, folder)) VekExtract(Text2.text(), name, destination);
     });

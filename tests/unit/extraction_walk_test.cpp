@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 using namespace archive_test;
 
 namespace {
@@ -95,6 +97,18 @@ TEST_F(WalkTest, UnsafeOrFailingEntriesAreSkippedAndTheWalkGoesOn) {
     EXPECT_EQ(listFolder(install.str()), "ok.txt;");
     EXPECT_EQ(readBytes(program / "evil.exe"), "outside, untouched");
     EXPECT_EQ(listFolder(program.str()), "data.set;evil.exe;");
+}
+
+TEST_F(WalkTest, WithoutAnInstallFolderNothingIsWritten) {
+    const std::string name = "vek-walk-without-folder-" + std::to_string(::getpid());
+    package({{name, "x"}});
+    start();
+    Cale.setText("");  // "" & "\" & name would be the root of the drive
+    window.ExtrageFisierele();
+    clock.advance(10);
+    EXPECT_EQ(window.ExtractIndex, 1);
+    EXPECT_FALSE(exists("/" + name));
+    std::filesystem::remove("/" + name);
 }
 
 TEST_F(WalkTest, DestinationFollowsTheInstallFolderBoxAtEachStep) {
