@@ -200,6 +200,23 @@ TEST_F(ArchiveTest, DamagedArchivesFailAndLeaveTheDestinationAlone) {
     }
 }
 
+// Positions are signed 32-bit: nothing may end beyond byte 2,147,483,647.
+// Sparse files make the large sizes cheap.
+TEST_F(ArchiveTest, NothingReachesBeyondTheLastSigned32BitPosition) {
+    const std::string header("big\0" "2147483647\0", 15);
+    writeBytes(archive, header);
+    std::filesystem::resize_file(archive, header.size() + 2'147'483'647ull);
+    EXPECT_EQ(list(false), std::vector<std::string>{"big"});
+    EXPECT_FALSE(window.VekExtract(archive, "big", dir / "out"));
+    EXPECT_FALSE(exists(dir / "out"));
+
+    writeBytes(archive, entryBytes("small", "12345"));
+    writeBytes(dir / "huge", "");
+    std::filesystem::resize_file(dir / "huge", 2'147'483'647ull - 20);
+    EXPECT_FALSE(window.VekAdd(archive, dir / "huge", "huge"));
+    EXPECT_EQ(readBytes(archive), entryBytes("small", "12345"));
+}
+
 TEST_F(ArchiveTest, SizeFieldWithLeadingZerosIsStillANumber) {
     writeBytes(archive, std::string("z\0" "003\0abc", 9));
     EXPECT_EQ(list(), std::vector<std::string>{"z"});
