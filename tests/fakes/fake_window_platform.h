@@ -8,6 +8,8 @@
 #include "memory_files.h"
 #include "recording_shell.h"
 
+#include "platform/paths.h"
+
 #include <string>
 
 namespace fakes {
@@ -22,8 +24,9 @@ struct FakeWindowPlatform {
 
     lumetra::WindowPlatform platform() { return {folders, files, shell, monitors}; }
 
-    static constexpr const char* kSettings = "/prog/settings.ini";
-    void writeSettings(std::string text) { files.files[kSettings] = std::move(text); }
+    // settings.ini beside the program, joined as the platform joins paths.
+    static std::string settingsPath() { return platform::joinPath("/prog", "settings.ini"); }
+    void writeSettings(std::string text) { files.files[settingsPath()] = std::move(text); }
 };
 
 } // namespace fakes

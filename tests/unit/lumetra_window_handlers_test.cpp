@@ -109,7 +109,7 @@ struct ClosePicture : LumetraWindow {
     ~ClosePicture() override { rt::setUserDecimalSeparator('.'); }
     // The close picture: it must end the program.
     void close() { EXPECT_THROW(form.Image5.Click(), forms::ProgramEnded); }
-    std::string saved(const std::string& path = fakes::FakeWindowPlatform::kSettings) const {
+    std::string saved(const std::string& path = fakes::FakeWindowPlatform::settingsPath()) const {
         const auto it = desk.files.files.find(path);
         return it == desk.files.files.end() ? "(none)" : it->second;
     }
@@ -141,7 +141,7 @@ TEST_F(ClosePicture, WritesNoLanguageAsMinusOneAndFractionsWithTheUsersSeparator
 }
 
 TEST_F(ClosePicture, AReadOnlyProgramFolderSendsTheSettingsToTheUsersFolder) {
-    desk.files.files.erase(fakes::FakeWindowPlatform::kSettings);
+    desk.files.files.erase(fakes::FakeWindowPlatform::settingsPath());
     desk.files.readOnlyFolders = {"/prog"};
     form.VScroll1.setValue(-500);
     close();
@@ -155,7 +155,7 @@ TEST_F(ClosePicture, AFailedWriteLeavesTheOldFileWholeAndStillEnds) {
     desk.files.readOnlyFolders = {"/appdata"};
     close();
     EXPECT_EQ(saved(), old);
-    for (const auto& [path, bytes] : desk.files.files) EXPECT_EQ(path, fakes::FakeWindowPlatform::kSettings);
+    for (const auto& [path, bytes] : desk.files.files) EXPECT_EQ(path, fakes::FakeWindowPlatform::settingsPath());
 
     desk.files.failWritesAfter.reset();
     desk.files.failReplace = true;

@@ -1,0 +1,236 @@
+// Lumetra's main window in a real window under Wine: no frame, the rounded
+// outline, the saved position kept only where a screen shows it, dragging by
+// the title strip, and the web link handed to the shell.
+#include "Form1.h"
+#include "fake_sound.h"
+#include "fake_window_platform.h"
+#include "host.h"
+#include "monitors_win32.h"
+#include "window_shell_win32.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+// The real window shell and monitors; folders and files in memory.
+struct RealWindow : ::testing::Test {
+    host::Application app;
+    fakes::FakeSoundSystem sound;
+    fakes::FakeWindowPlatform desk;
+    host::Win32WindowShell shell;
+    host::SystemMonitors monitors;
+    std::unique_ptr<lumetra::Form1> form;
+
+    RealWindow() { forms::setEndHandler(nullptr); }
+
+    void open() {
+        form = std::make_unique<lumetra::Form1>(sound, lumetra::WindowPlatform{desk.folders, desk.files, shell, monitors});
+        app.attach(*form);
+        form->load();
+        form->show();
+        app.pump();
+    }
+    HWND top() const { return reinterpret_cast<HWND>(form->hWnd()); }
+    HWND win(const forms::Control& c) const { return reinterpret_cast<HWND>(app.windowOf(c)); }
+    RECT rect() const {
+        RECT r{};
+        GetWindowRect(top(), &r);
+        return r;
+    }
+    // Pumps messages until `done` or a few seconds have passed.
+    template <class Done>
+    bool pumpUntil(Done done) {
+        for (int i = 0; i < 500 && !done(); ++i) {
+            app.pump();
+            Sleep(10);
+        }
+        return done();
+    }
+};
+
+TEST_F(RealWindow, HasNoFrameAndARoundedOutlineOfTheWholeClientArea) {
+    open();
+    ASSERT_TRUE(IsWindowVisible(top()));
+    ASSERT_EQ(GetDpiForWindow(top()), 96u) << "the outline is checked at 96 DPI";
+    const LONG style = GetWindowLongW(top(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+    RECT client{};
+    GetClientRect(top(), &client);
+    EXPECT_EQ(client.right, 691);
+    EXPECT_EQ(client.bottom, 431);
+    const RECT outer = rect();
+    EXPECT_EQ(outer.right - outer.left, 691);
+
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(top(), region), ERROR);
+    RECT box{};
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.top, 0);
+    // The rounded region stops a pixel short of its right and bottom edges.
+    EXPECT_GE(box.right, 690);
+    EXPECT_LE(box.right, 691);
+    EXPECT_GE(box.bottom, 430);
+    EXPECT_LE(box.bottom, 431);
+    EXPECT_FALSE(PtInRegion(region, 0, 0));
+    EXPECT_FALSE(PtInRegion(region, 689, 429));
+    EXPECT_TRUE(PtInRegion(region, 345, 0));
+    EXPECT_TRUE(PtInRegion(region, 0, 215));
+    DeleteObject(region);
+
+    char caption[64] = {};
+    GetWindowTextA(top(), caption, sizeof caption);
+    EXPECT_STREQ(caption, "Corvane Lumetra 1.2.0");
+}
+
+TEST_F(RealWindow, ASavedPositionOnTheScreenIsUsedAndOneOffItIsNot) {
+    desk.writeSettings("-2800\r\n0\r\n21\r\n1830\r\n1245\r\n");
+    open();
+    EXPECT_EQ(rect().left, 122);
+    EXPECT_EQ(rect().top, 83);
+    form.reset();
+
+    desk.writeSettings("-2800\r\n0\r\n21\r\n-300000\r\n-300000\r\n");
+    open();
+    EXPECT_FALSE(form->positioned());
+    HMONITOR shown = MonitorFromWindow(top(), MONITOR_DEFAULTTONULL);
+    EXPECT_NE(shown, nullptr) << "left at " << rect().left << ", " << rect().top;
+}
+
+TEST(SystemMonitors, TheDesktopIsMetAndAPlaceFarAwayIsNot) {
+    host::SystemMonitors monitors;
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_TRUE(monitors.anyMonitorMeets({0, 0, 691, 431}));
+    EXPECT_TRUE(monitors.anyMonitorMeets({w - 1, h - 1, w + 690, h + 430}));
+    EXPECT_FALSE(monitors.anyMonitorMeets({w, 0, w + 691, 431}));
+    EXPECT_FALSE(monitors.anyMonitorMeets({-20000, -20000, -19309, -19569}));
+    EXPECT_FALSE(monitors.anyMonitorMeets({10, 10, 10, 10}));  // empty
+}
+
+// The form's window procedure, watched: a press on the title strip must ask
+// the system to move the window as if its caption had been pressed.
+WNDPROC g_formProc = nullptr;
+std::atomic<int> g_captionPresses{0};
+LRESULT CALLBACK watchProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCLBUTTONDOWN && wp == HTCAPTION) ++g_captionPresses;
+    return CallWindowProcW(g_formProc, h, msg, wp, lp);
+}
+
+void sendMouse(DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+}
+
+TEST_F(RealWindow, APressOnTheTitleStripAndMotionMoveTheWindow) {
+    open();
+    g_formProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(top(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&watchProc)));
+    g_captionPresses = 0;
+    SetForegroundWindow(top());
+    const RECT before = rect();
+    RECT strip{};
+    GetWindowRect(win(form->Image4), &strip);
+    // A point of the strip clear of the title and the two pictures.
+    const POINT press{strip.left + 60, strip.top + 12};
+
+    // The move loop runs inside the press's handler: the hand that moves the
+    // mouse must be another thread.
+    std::atomic<bool> done{false};
+    std::thread hand([&] {
+        SetCursorPos(press.x, press.y);
+        Sleep(200);
+        sendMouse(MOUSEEVENTF_LEFTDOWN);
+        Sleep(300);
+        for (int i = 1; i <= 10; ++i) {
+            SetCursorPos(press.x + 8 * i, press.y + 5 * i);
+            Sleep(50);
+        }
+        Sleep(200);
+        sendMouse(MOUSEEVENTF_LEFTUP);
+        Sleep(300);
+        done = true;
+    });
+    pumpUntil([&] { return done.load(); });
+    hand.join();
+    app.pump();
+    SetWindowLongPtrW(top(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_formProc));
+
+    EXPECT_EQ(g_captionPresses.load(), 1);
+    // The window went as far as the pointer did.
+    const RECT after = rect();
+    EXPECT_EQ(after.left - before.left, 80);
+    EXPECT_EQ(after.top - before.top, 50);
+    // The program learns where the window went: the next save writes it.
+    EXPECT_EQ(form->left(), static_cast<float>(after.left * 15));
+    EXPECT_EQ(form->top(), static_cast<float>(after.top * 15));
+}
+
+// The shell opens http addresses with the command the class registry names
+// for them; here that is a recorder that writes the address it was given to a
+// file. The prefix's own command is put back afterwards.
+constexpr const char* kHttpCommand = "http\\shell\\open\\command";
+
+struct ShellLink : RealWindow {
+    std::string folder, recorded, previous;
+
+    ShellLink() {
+        char exe[MAX_PATH];
+        GetModuleFileNameA(nullptr, exe, MAX_PATH);
+        folder = exe;
+        folder.erase(folder.find_last_of('\\'));
+        recorded = folder + "\\url_recorded_" + std::to_string(GetCurrentProcessId()) + ".txt";
+        previous = readCommand();
+        writeCommand("\"" + folder + "\\url_recorder.exe\" \"" + recorded + "\" \"%1\"");
+    }
+    ~ShellLink() override {
+        writeCommand(previous);
+        DeleteFileA(recorded.c_str());
+    }
+    static std::string readCommand() {
+        char value[1024] = {};
+        LONG size = sizeof value;
+        if (RegQueryValueA(HKEY_CLASSES_ROOT, kHttpCommand, value, &size) != ERROR_SUCCESS) return {};
+        return value;
+    }
+    static void writeCommand(const std::string& command) {
+        RegSetValueA(HKEY_CLASSES_ROOT, kHttpCommand, REG_SZ, command.c_str(), static_cast<DWORD>(command.size()));
+    }
+
+    // Clicks the link and waits for the address the browser was given.
+    std::string follow() {
+        DeleteFileA(recorded.c_str());
+        form->Label4.Click();
+        std::string address;
+        pumpUntil([&] {
+            std::ifstream in(recorded, std::ios::binary);
+            std::stringstream text;
+            text << in.rdbuf();
+            address = text.str();
+            return !address.empty();
+        });
+        return address;
+    }
+};
+
+TEST_F(ShellLink, TheLinkAsksTheShellForTheRootPageInEnglishAndTheRomanianPageOtherwise) {
+    open();
+    ASSERT_EQ(form->Combo1.listIndex(), -1);
+    EXPECT_EQ(follow(), "http://www.corvanesoft.example/ro");
+    form->Combo1.setListIndex(0);
+    EXPECT_EQ(follow(), "http://www.corvanesoft.example");
+    form->Combo1.setListIndex(1);
+    EXPECT_EQ(follow(), "http://www.corvanesoft.example/ro");
+}
+
+} // namespace
