@@ -245,7 +245,12 @@ void ControlWindow::applyFont() {
 
 void ControlWindow::applyText() {
     switch (kind_) {
-    case Kind::Label: repaint(); break;
+    case Kind::Label:
+        // The text is painted by the host; the window keeps it too, for
+        // screen readers and tools that read windows from outside.
+        setWindowText(hwnd_.get(), static_cast<forms::Label&>(control_).caption());
+        repaint();
+        break;
     case Kind::Frame:
         setWindowText(hwnd_.get(), static_cast<forms::Frame&>(control_).caption());
         repaint();
