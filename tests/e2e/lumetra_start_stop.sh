@@ -4,43 +4,32 @@
 # its own channel); Stop is clicked and the sound falls silent.
 # Usage: lumetra_start_stop.sh WINE_RUN WINE_ROOT EXE HOME
 set -eu
-# A private X display, so that no other test's window is found or clicked.
-if [ -z "${LUMETRA_E2E_OWN_DISPLAY:-}" ]; then
-  LUMETRA_E2E_OWN_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" sh "$0" "$@"
-fi
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lumetra_e2e_lib.sh"
+own_display "$0" "$@"
 wine_run=$1 root=$2 exe=$3 home=$4
 wav="$home/recording.wav"
 analyse="/usr/bin/python3 $here/../win/tones_in_wav.py"
 sh "$here/../win/record_home.sh" "$home"
 
-LUMETRA_TEST_HOME="$home" "$wine_run" "$root" "$exe" >"$home/program.log" 2>&1 &
-pid=$!
-finish() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
-trap finish EXIT
-
-wid=
-for _ in $(seq 60); do
-  wid=$(xdotool search --onlyvisible --name "Corvane Lumetra" 2>/dev/null | head -n 1) || true
-  [ -n "$wid" ] && break
-  sleep 1
-done
-[ -n "$wid" ] || { echo "FAIL: no window titled Corvane Lumetra"; cat "$home/program.log"; exit 1; }
+export LUMETRA_TEST_HOME="$home"
+start_program "$exe" "$home/program.log"
+trap stop_program EXIT
+wait_window "Corvane Lumetra" || { cat "$home/program.log"; exit 1; }
 sleep 2
 
 # Buttons in twips (15 per pixel at 96 dpi), clicked at their centres:
 # Start at 120, 5400, 2175 x 375; Stop at 120, 5880, 2175 x 375.
-click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
 if [ -s "$wav" ]; then
   set -- $($analyse "$wav" level-after 0)
   awk -v rms="$1" 'BEGIN { exit !(rms < 0.0001) }' || { echo "FAIL: sound before Start"; exit 1; }
 fi
-click 80 372
+click_at 80 372
 sleep 3
 echo "== after Start"
 $analyse "$wav" check 405.9697 426.9697 --pans 426.9697 405.9697
 
-click 80 404
+click_at 80 404
 sleep 2
 mark=$(stat -c %s "$wav")
 sleep 3
