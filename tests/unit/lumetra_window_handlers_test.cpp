@@ -181,7 +181,7 @@ TEST_F(ClosePicture, TheNextStartRestoresWhatWasSaved) {
     EXPECT_EQ(next.top(), 1500);
 }
 
-// --- Dragging, the link, minimize, hover ---------------------------------------
+// --- Dragging, the link, hover ---------------------------------------
 
 TEST_F(LumetraWindow, AnyButtonOnTheStripOrTheTitleDragsTheWindow) {
     for (int button : {1, 2, 4}) {
@@ -193,12 +193,12 @@ TEST_F(LumetraWindow, AnyButtonOnTheStripOrTheTitleDragsTheWindow) {
     EXPECT_EQ(desk.shell.drags, std::vector<forms::Form*>(6, &form));
 }
 
-TEST_F(LumetraWindow, AMinimizedOrMaximizedWindowIsNotDragged) {
-    for (auto state : {forms::Form::State::Minimized, forms::Form::State::Maximized}) {
-        form.setWindowState(state);
-        form.Image4.MouseDown({});
-        form.Label12.MouseDown({});
-    }
+TEST_F(LumetraWindow, TheMinimizePictureMinimizesAndAMinimizedOrMaximizedWindowIsNotDragged) {
+    form.Image6.Click();
+    EXPECT_EQ(form.windowState(), forms::Form::State::Minimized);
+    form.Image4.MouseDown({});
+    form.setWindowState(forms::Form::State::Maximized);
+    form.Label12.MouseDown({});
     EXPECT_TRUE(desk.shell.drags.empty());
 }
 
@@ -211,11 +211,6 @@ TEST_F(LumetraWindow, TheLinkOpensTheEnglishPageOnlyForEnglish) {
     EXPECT_EQ(desk.shell.urls, (Strings{"http://www.corvanesoft.example", "http://www.corvanesoft.example/ro",
                                         "http://www.corvanesoft.example/ro"}));
     EXPECT_EQ(form.Label4.caption(), "www.corvanesoft.example");
-}
-
-TEST_F(LumetraWindow, TheMinimizePictureMinimizes) {
-    form.Image6.Click();
-    EXPECT_EQ(form.windowState(), forms::Form::State::Minimized);
 }
 
 TEST_F(LumetraWindow, TheLinkIsRedUnderThePointerAndBlackOffIt) {
