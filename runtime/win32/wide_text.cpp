@@ -1,22 +1,12 @@
 #include "wide_text.h"
 
+#include "utf8_paths.h"
+
 namespace host {
 
-std::wstring widen(const std::string& ansi) {
-    if (ansi.empty()) return {};
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
-    return wide;
-}
+std::wstring widen(const std::string& text) { return widenUtf8(text); }
 
-std::string narrow(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), n, nullptr, nullptr);
-    return ansi;
-}
+std::string narrow(const std::wstring& wide) { return narrowToUtf8(wide); }
 
 std::string windowText(HWND hwnd) {
     const int length = ::GetWindowTextLengthW(hwnd);
@@ -26,9 +16,9 @@ std::string windowText(HWND hwnd) {
     return narrow(wide);
 }
 
-void setWindowText(HWND hwnd, const std::string& ansi) {
-    if (windowText(hwnd) == ansi) return;
-    ::SetWindowTextW(hwnd, widen(ansi).c_str());
+void setWindowText(HWND hwnd, const std::string& text) {
+    if (windowText(hwnd) == text) return;
+    ::SetWindowTextW(hwnd, widen(text).c_str());
 }
 
 } // namespace host

@@ -1,8 +1,8 @@
 #include "binary_file.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
-#include <sys/stat.h>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -26,27 +26,23 @@ const char* modeText(BinaryFile::Mode mode) {
 
 enum class Kind { Missing, File, Other };
 
-Kind kindOf(const std::string& nativePath) {
-#ifdef _WIN32
-    struct _stat64 st;
-    if (_stat64(nativePath.c_str(), &st) != 0) return Kind::Missing;
-    return (st.st_mode & _S_IFMT) == _S_IFREG ? Kind::File : Kind::Other;
-#else
-    struct stat st;
-    if (::stat(nativePath.c_str(), &st) != 0) return Kind::Missing;
-    return S_ISREG(st.st_mode) ? Kind::File : Kind::Other;
-#endif
+Kind kindOf(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return Kind::Missing;
+    if (ec) return Kind::Other;
+    return status.type() == std::filesystem::file_type::regular ? Kind::File : Kind::Other;
 }
 
 } // namespace
 
-std::string nativePath(const std::string& path) {
+std::filesystem::path nativePath(const std::string& path) {
 #ifdef _WIN32
-    return path;
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
 #else
     std::string p = path;
     std::replace(p.begin(), p.end(), '\\', '/');
-    return p;
+    return std::filesystem::path(p);
 #endif
 }
 
@@ -54,12 +50,17 @@ BinaryFile::~BinaryFile() { close(); }
 
 bool BinaryFile::open(const std::string& path, Mode mode) {
     close();
-    const std::string p = nativePath(path);
+    const std::filesystem::path p = nativePath(path);
     // Only plain files: a folder or a device is not an archive or a member.
     const Kind kind = kindOf(p);
     if (kind == Kind::Other) return false;
     if (mode == Mode::ReadWrite && kind == Kind::Missing) mode = Mode::CreateNew;
+#ifdef _WIN32
+    const std::string m = modeText(mode);
+    file_ = ::_wfopen(p.c_str(), std::wstring(m.begin(), m.end()).c_str());
+#else
     file_ = std::fopen(p.c_str(), modeText(mode));
+#endif
     if (!file_) return false;
     // The readers keep their own buffers; a second one in the C library only copies.
     std::setvbuf(file_, nullptr, _IONBF, 0);
@@ -146,16 +147,17 @@ bool BinaryFile::truncate(std::int64_t length) {
 
 bool fileExists(const std::string& path) { return kindOf(nativePath(path)) != Kind::Missing; }
 
-bool removeFile(const std::string& path) { return std::remove(nativePath(path).c_str()) == 0; }
+bool removeFile(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::remove(nativePath(path), ec);
+}
 
 bool replaceFile(const std::string& from, const std::string& to) {
-    const std::string f = nativePath(from), t = nativePath(to);
-    if (std::rename(f.c_str(), t.c_str()) == 0) return true;
-#ifdef _WIN32
-    // The C library's rename will not replace an existing file here.
-    if (kindOf(t) == Kind::File && std::remove(t.c_str()) == 0) return std::rename(f.c_str(), t.c_str()) == 0;
-#endif
-    return false;
+    // One step on every system: on Windows the library replaces through
+    // MoveFileEx, so the destination is never missing in between.
+    std::error_code ec;
+    std::filesystem::rename(nativePath(from), nativePath(to), ec);
+    return !ec;
 }
 
 } // namespace setup

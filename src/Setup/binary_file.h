@@ -1,12 +1,13 @@
 #pragma once
 // A binary file opened for one archive operation: read and write at byte
 // offsets, closed (and its close checked) before the operation returns.
-// Paths are narrow strings as the programs hold them: on Windows the C
-// library reads them in the ANSI code page; elsewhere a "\" is taken as the
+// Paths are UTF-8 strings as the programs hold them: on Windows they are opened
+// through the wide-character functions; elsewhere a "\" is taken as the
 // folder separator so that the same Windows-style paths work in tests.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace setup {
@@ -51,8 +52,8 @@ private:
     std::FILE* file_ = nullptr;
 };
 
-// The path the C library should be handed for a program path.
-std::string nativePath(const std::string& path);
+// The system's path for a program path.
+std::filesystem::path nativePath(const std::string& path);
 bool fileExists(const std::string& path);
 bool removeFile(const std::string& path);
 // Moves `from` over `to`, replacing a file that is there.

@@ -5,8 +5,9 @@
 # Then clicks the demo's button as a person would: the program must end.
 # Usage: host_screenshot_test.sh WINE_ROOT WINE_RUN HOSTDEMO_EXE SCREENSHOT_PNG
 set -u
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" sh "$0" "$@"
+# Always on a display of its own: other tests' windows must not share the screenshot.
+if [ -z "${LUMETRA_OWN_DISPLAY:-}" ]; then
+  LUMETRA_OWN_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" sh "$0" "$@"
 fi
 root=$1 run=$2 demo=$3 shot=$4
 

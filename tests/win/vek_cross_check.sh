@@ -51,4 +51,11 @@ grep -q "missing.set" err.txt || fail "no message naming the missing archive"
 if winvek extract native.set "..\\a.txt" escaped.txt; then fail "vek.exe extracted an unsafe name"; fi
 [ ! -e escaped.txt ] || fail "an unsafe name was written"
 
+# Paths that are not plain ASCII reach the file system intact (the archive
+# name and the folder; the entry name is kept as the bytes it was given).
+mkdir -p "Setări"
+winvek add "Setări/pachet.set" files/a.txt || fail "vek.exe add into a folder named Setări"
+winvek extract "Setări/pachet.set" a.txt "Setări/a.txt" || fail "vek.exe extract inside Setări"
+cmp files/a.txt "Setări/a.txt" || fail "the round trip through Setări changed the data"
+
 echo "vek.exe and native vek agree on $(wc -c < native.set) bytes"
