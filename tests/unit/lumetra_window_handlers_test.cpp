@@ -132,12 +132,12 @@ TEST_F(ClosePicture, WritesExactlyFiveLinesWhateverTheFileHeldBefore) {
 }
 
 TEST_F(ClosePicture, WritesNoLanguageAsMinusOneAndFractionsWithTheUsersSeparator) {
-    form.Combo1.setListIndex(1);
+    form.Combo1.setListIndex(-1);
     rt::setUserDecimalSeparator(',');
     form.setLeft(-75.25f);
     form.setTop(1245.5f);
     close();
-    EXPECT_EQ(saved(), "-2800\r\n1\r\n21\r\n-75,25\r\n1245,5\r\n");
+    EXPECT_EQ(saved(), "-2800\r\n-1\r\n21\r\n-75,25\r\n1245,5\r\n");
 }
 
 TEST_F(ClosePicture, AReadOnlyProgramFolderSendsTheSettingsToTheUsersFolder) {
