@@ -49,3 +49,12 @@ if(WIN32 AND LUMETRA_CAN_RUN_TESTS)
   add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh ${LUMETRA_WINE_ROOT})
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
 endif()
+
+# Tests that show windows or drive input under Wine share one thing even on
+# separate X displays: the prefix's desktop (foreground window, focus, cursor),
+# which the wineserver keeps. They take turns, so none steals another's focus.
+function(lumetra_desktop_tests)
+  if(WIN32 AND LUMETRA_CAN_RUN_TESTS)
+    set_tests_properties(${ARGN} PROPERTIES RESOURCE_LOCK wine_desktop)
+  endif()
+endfunction()

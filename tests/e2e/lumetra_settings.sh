@@ -32,6 +32,15 @@ inspect() {
   cat "$work/tree.txt"
   fail "the window was never shown"
 }
+# Reads the window again until it shows TEXT, for up to 15 s: the program
+# answers a click in its own time, slower when the machine is busy.
+inspect_until() {
+  for _ in $(seq 15); do
+    inspect
+    grep -qF -- "$1" "$work/tree.txt" && return 0
+    sleep 1
+  done
+}
 has() { grep -qF -- "$1" "$work/tree.txt" || { cat "$work/tree.txt"; fail "$2"; }; }
 # A field of the child window whose line holds TEXT: field rect=... / pos=...
 field() { grep -F -- "$1" "$work/tree.txt" | head -n 1 | sed -n "s/.* $2=\([^ ]*\).*/\1/p"; }
@@ -56,8 +65,7 @@ import -window root -crop "691x431+$1+$2" +repage "$work/first-start.png"
 click_at 680 234
 sleep 1
 click_at 590 253
-sleep 1
-inspect
+inspect_until 'text="Chose a mental state and press Start:"'
 has 'text="Chose a mental state and press Start:"' "picking English did not switch the prompt"
 has 'text="Language"' "picking English did not switch the headers"
 has 'cursel=0 items=English|Romana' "English is not the chosen item"
