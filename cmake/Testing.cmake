@@ -50,9 +50,10 @@ if(WIN32 AND LUMETRA_CAN_RUN_TESTS)
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
 endif()
 
-# Tests that show windows or drive input under Wine share one thing even on
-# separate X displays: the prefix's desktop (foreground window, focus, cursor),
-# which the wineserver keeps. They take turns, so none steals another's focus.
+# Tests that show windows or drive input under Wine share the prefix's desktop
+# (foreground window, focus, cursor), which the wineserver keeps and binds to
+# the first X display it meets; so they all use the run's display and take
+# turns, and none steals another's focus or clicks into another's window.
 function(lumetra_desktop_tests)
   if(WIN32 AND LUMETRA_CAN_RUN_TESTS)
     set_tests_properties(${ARGN} PROPERTIES RESOURCE_LOCK wine_desktop)

@@ -2,11 +2,12 @@
 # The caller sets: wine_run, root (the Wine test root), exe, and optionally
 # LUMETRA_TEST_HOME.
 
-# Runs the calling script again on a private X display at 96 DPI, so that no
-# other test's window is found or clicked:  own_display "$0" "$@"
+# Runs the calling script again on a private X display at 96 DPI when there is
+# no display. Wine binds the prefix's desktop to one X display, so windowed
+# tests share the run's display and take turns (RESOURCE_LOCK wine_desktop).
 own_display() {
-  if [ -z "${LUMETRA_E2E_OWN_DISPLAY:-}" ]; then
-    LUMETRA_E2E_OWN_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" sh "$@"
+  if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" sh "$@"
   fi
 }
 
