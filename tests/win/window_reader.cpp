@@ -5,8 +5,8 @@
 // trackbars and scroll bars, their items and positions. Used by the
 // end-to-end tests, which drive the programs with xdotool.
 //
-//   wininspect.exe TITLE            dump the window tree
-//   wininspect.exe --wait TITLE     wait up to 30 s for the window first
+//   window_reader.exe TITLE            dump the window tree
+//   window_reader.exe --wait TITLE     wait up to 30 s for the window first
 #include <windows.h>
 #include <commctrl.h>
 
@@ -88,7 +88,7 @@ int wmain(int argc, wchar_t** argv) {
     int arg = 1;
     if (arg < argc && std::wstring(argv[arg]) == L"--wait") wait = true, ++arg;
     if (arg >= argc) {
-        std::fprintf(stderr, "usage: wininspect.exe [--wait] TITLE\n");
+        std::fprintf(stderr, "usage: window_reader.exe [--wait] TITLE\n");
         return 2;
     }
     for (int tries = 0; tries < (wait ? 300 : 1); ++tries) {
@@ -97,7 +97,7 @@ int wmain(int argc, wchar_t** argv) {
         Sleep(100);
     }
     if (!g_top) {
-        std::fprintf(stderr, "wininspect: no window titled %s\n", narrow(argv[arg]).c_str());
+        std::fprintf(stderr, "window_reader: no window titled %s\n", narrow(argv[arg]).c_str());
         return 1;
     }
     RECT w{}, c{};
