@@ -26,17 +26,17 @@ std::string temporaryBeside(const std::string& destination) {
     }
 }
 
-// A new file is written in place and removed again when the copy fails; an
-// existing one is replaced only by a whole copy, made beside it first.
+// The entry is copied whole into a file beside the destination, which then
+// takes the destination's name: a failed or interrupted copy never leaves a
+// partial file under that name, nor touches a file that is already there.
 ArchiveResult writeEntry(ArchiveReader& reader, const ArchiveEntry& entry, const std::string& destination) {
-    const bool replacing = fileExists(destination);
-    const std::string target = replacing ? temporaryBeside(destination) : destination;
+    const std::string temporary = temporaryBeside(destination);
     BinaryFile out;
-    if (!out.open(target, BinaryFile::Mode::CreateNew)) return {ArchiveError::CannotWriteDestination};
+    if (!out.open(temporary, BinaryFile::Mode::CreateNew)) return {ArchiveError::CannotWriteDestination};
     ArchiveResult result = reader.copyData(entry, out);
     if (!out.close() && result) result = {ArchiveError::CannotWriteDestination};
-    if (result && replacing && !replaceFile(target, destination)) result = {ArchiveError::CannotWriteDestination};
-    if (!result) removeFile(target);
+    if (result && !replaceFile(temporary, destination)) result = {ArchiveError::CannotWriteDestination};
+    if (!result) removeFile(temporary);
     return result;
 }
 
