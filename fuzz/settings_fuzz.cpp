@@ -2,6 +2,7 @@
 // once, no line keeps a line-end byte or a trailing space, and what was
 // loaded saves and loads back unchanged.
 #include "DataClass.h"
+#include "line_list.h"
 #include "memory_files.h"
 
 #include <cstddef>
@@ -12,12 +13,7 @@
 
 namespace {
 
-struct Lines {
-    std::vector<std::string> lines;
-    void AddItem(std::string text) { lines.push_back(std::move(text)); }
-    int ListCount() const { return static_cast<int>(lines.size()); }
-    const std::string& List(int i) const { return lines.at(static_cast<std::size_t>(i)); }
-};
+using Lines = LineList;
 
 // Lines the text holds, counted apart from the loader: CR LF is one end.
 std::size_t countLines(std::string_view text) {

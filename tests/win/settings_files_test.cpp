@@ -2,6 +2,7 @@
 // through a temporary file and renamed over the old one, read back through
 // DataClass, in folders whose names are not plain ASCII.
 #include "DataClass.h"
+#include "line_list.h"
 #include "SettingsLocation.h"
 #include "platform/paths.h"
 #include "win32/system_files.h"
@@ -16,13 +17,7 @@
 
 namespace {
 
-// Every line the list holds, as a vector.
-struct Lines {
-    std::vector<std::string> lines;
-    void AddItem(std::string text) { lines.push_back(std::move(text)); }
-    int ListCount() const { return static_cast<int>(lines.size()); }
-    const std::string& List(int i) const { return lines.at(static_cast<std::size_t>(i)); }
-};
+using Lines = LineList;
 
 // A fresh folder under the system's temporary folder; "Setări" in its name
 // keeps the UTF-8 to UTF-16 path honest.
