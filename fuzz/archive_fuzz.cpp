@@ -2,7 +2,7 @@
 // that also holds a sentinel file beside the extraction folder. Whatever the
 // bytes, nothing may be written outside the extraction folder, the sentinel
 // must never change, and every extracted file must hold a whole entry.
-#include "archive_ops.h"
+#include "Setup/archive/archive_ops.h"
 
 #include <cstdint>
 #include <cstdio>

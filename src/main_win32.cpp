@@ -1,12 +1,12 @@
 // Corvane Lumetra.exe: the main window over real DirectSound, the real file
 // layer, folders, monitors and window shell.
 #include "Form1.h"
-#include "directsound.h"
-#include "host.h"
-#include "monitors_win32.h"
-#include "system_files.h"
-#include "system_folders.h"
-#include "window_shell_win32.h"
+#include "win32/directsound.h"
+#include "win32/host.h"
+#include "win32/monitors_win32.h"
+#include "win32/system_files.h"
+#include "win32/system_folders.h"
+#include "win32/window_shell_win32.h"
 
 int main() {
     host::Application app;

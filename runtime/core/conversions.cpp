@@ -1,6 +1,6 @@
-#include "conversions.h"
+#include "core/conversions.h"
 
-#include "errors.h"
+#include "core/errors.h"
 
 #include <cctype>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "control.h"
+#include "forms/control.h"
 
-#include "controls.h"
-#include "form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 
 namespace forms {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The base of every portable control: name, geometry in twips, colours, font,
 // enabled/visible, and the change notification that keeps a host in step.
-#include "event.h"
+#include "forms/event.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "controls.h"
+#include "forms/controls.h"
 
-#include "../core/errors.h"
+#include "core/errors.h"
 
 #include <algorithm>
 

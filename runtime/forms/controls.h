@@ -1,7 +1,7 @@
 #pragma once
 // The simple controls: labels, buttons, check boxes, text boxes, frames,
 // pictures, shapes and lines.
-#include "control.h"
+#include "forms/control.h"
 
 #include <memory>
 #include <vector>

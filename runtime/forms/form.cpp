@@ -1,6 +1,6 @@
-#include "form.h"
+#include "forms/form.h"
 
-#include "control.h"
+#include "forms/control.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // A form: a top-level window's portable half. It owns its state (caption,
 // position and size in twips, border, window state, visibility), knows its
 // controls, and tells its observers (a host, a test clock) of every change.
-#include "control.h"
+#include "forms/control.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "lists.h"
+#include "forms/lists.h"
 
-#include "../core/errors.h"
+#include "core/errors.h"
 
 namespace forms {
 

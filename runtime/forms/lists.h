@@ -1,7 +1,7 @@
 #pragma once
 // List boxes (plain, or with a check box beside each entry) and the
 // drop-down combo box.
-#include "control.h"
+#include "forms/control.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "manual_clock.h"
+#include "forms/manual_clock.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 // A clock for tests: timers tick only when the test advances time, so a
 // 381-tick glide or a 100-tick install is a loop, not a wait.
-#include "form.h"
-#include "timer.h"
+#include "forms/form.h"
+#include "forms/timer.h"
 
 #include <map>
 

@@ -1,6 +1,6 @@
-#include "ranges.h"
+#include "forms/ranges.h"
 
-#include "../core/errors.h"
+#include "core/errors.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Controls that hold a value within a range: scroll bars and the slider.
-#include "control.h"
+#include "forms/control.h"
 
 namespace forms {
 

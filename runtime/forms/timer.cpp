@@ -1,6 +1,6 @@
-#include "timer.h"
+#include "forms/timer.h"
 
-#include "../core/errors.h"
+#include "core/errors.h"
 
 namespace forms {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A timer control: interval in milliseconds (0 stops the ticks), enabled, and
 // a tick event. Something else drives it: the host's clock or a ManualClock.
-#include "control.h"
+#include "forms/control.h"
 
 namespace forms {
 

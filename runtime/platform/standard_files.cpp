@@ -1,4 +1,4 @@
-#include "standard_files.h"
+#include "platform/standard_files.h"
 
 #include <filesystem>
 #include <fstream>

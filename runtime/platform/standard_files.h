@@ -2,7 +2,7 @@
 // The file layer on the C++ standard library alone: the native builds (tools,
 // tests, fuzzing) use it. Windows programs use the Win32 one, which also
 // flushes to the disk before renaming.
-#include "files.h"
+#include "platform/files.h"
 
 namespace platform {
 

@@ -1,14 +1,14 @@
 // Window -> program: the notifications and mouse messages of control windows
 // become the controls' events. Nothing that comes from the window is pushed
 // back into it: the mirror compares before it writes.
-#include "control_window.h"
-#include "dispatch_guard.h"
-#include "form_window.h"
+#include "win32/control_window.h"
+#include "win32/dispatch_guard.h"
+#include "win32/form_window.h"
 #include "forms/controls.h"
 #include "forms/lists.h"
 #include "forms/ranges.h"
-#include "mouse_args.h"
-#include "wide_text.h"
+#include "win32/mouse_args.h"
+#include "win32/wide_text.h"
 
 #include <commctrl.h>
 

@@ -1,10 +1,10 @@
 // Drawing: labels, pictures, shapes, lines and frames are painted here, as is
 // the check-box list; standard controls get their colours through WM_CTLCOLOR*.
-#include "control_window.h"
-#include "form_window.h"
+#include "win32/control_window.h"
+#include "win32/form_window.h"
 #include "forms/controls.h"
 #include "forms/lists.h"
-#include "wide_text.h"
+#include "win32/wide_text.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,11 +1,11 @@
-#include "control_window.h"
-#include "window_class.h"
+#include "win32/control_window.h"
+#include "win32/window_class.h"
 
-#include "form_window.h"
+#include "win32/form_window.h"
 #include "forms/controls.h"
 #include "forms/lists.h"
 #include "forms/ranges.h"
-#include "wide_text.h"
+#include "win32/wide_text.h"
 
 #include <commctrl.h>
 

@@ -3,8 +3,8 @@
 // with it (program -> window), and turning the window's notifications into the
 // control's events (window -> program) without echoing them back.
 #include "forms/control.h"
-#include "handles.h"
-#include "gdi_resources.h"
+#include "win32/handles.h"
+#include "win32/gdi_resources.h"
 
 namespace host {
 

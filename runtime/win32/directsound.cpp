@@ -1,4 +1,4 @@
-#include "directsound.h"
+#include "win32/directsound.h"
 
 #include "core/errors.h"
 

@@ -1,4 +1,4 @@
-#include "dispatch_guard.h"
+#include "win32/dispatch_guard.h"
 
 namespace host {
 

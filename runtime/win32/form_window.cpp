@@ -1,10 +1,10 @@
-#include "form_window.h"
-#include "window_class.h"
+#include "win32/form_window.h"
+#include "win32/window_class.h"
 
-#include "dispatch_guard.h"
+#include "win32/dispatch_guard.h"
 #include "forms/controls.h"
-#include "mouse_args.h"
-#include "wide_text.h"
+#include "win32/mouse_args.h"
+#include "win32/wide_text.h"
 
 #include <algorithm>
 #include <cmath>

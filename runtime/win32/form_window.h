@@ -2,11 +2,11 @@
 // A form's real top-level window, its controls' windows and its timers.
 // Observes the form and mirrors every change; turns window messages into
 // the form's and the controls' events.
-#include "control_window.h"
+#include "win32/control_window.h"
 #include "forms/form.h"
 #include "forms/timer.h"
-#include "gdi_resources.h"
-#include "handles.h"
+#include "win32/gdi_resources.h"
+#include "win32/handles.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "gdi_resources.h"
+#include "win32/gdi_resources.h"
 
-#include "wide_text.h"
+#include "win32/wide_text.h"
 
 #include <cmath>
 

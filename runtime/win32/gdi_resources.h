@@ -1,7 +1,7 @@
 #pragma once
 // Colours, fonts and brushes as the forms describe them, made real.
 #include "forms/control.h"
-#include "handles.h"
+#include "win32/handles.h"
 
 #include <map>
 #include <tuple>

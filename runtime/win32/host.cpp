@@ -1,11 +1,11 @@
-#include "host.h"
+#include "win32/host.h"
 
 #include "core/conversions.h"
-#include "dispatch_guard.h"
-#include "form_window.h"
-#include "gdi_resources.h"
-#include "handles.h"
-#include "wide_text.h"
+#include "win32/dispatch_guard.h"
+#include "win32/form_window.h"
+#include "win32/gdi_resources.h"
+#include "win32/handles.h"
+#include "win32/wide_text.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "monitors_win32.h"
+#include "win32/monitors_win32.h"
 
 #include <windows.h>
 

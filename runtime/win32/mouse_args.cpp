@@ -1,4 +1,4 @@
-#include "mouse_args.h"
+#include "win32/mouse_args.h"
 
 namespace host {
 

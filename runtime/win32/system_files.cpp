@@ -1,6 +1,6 @@
-#include "system_files.h"
+#include "win32/system_files.h"
 
-#include "utf8_paths.h"
+#include "win32/utf8_paths.h"
 
 namespace host {
 

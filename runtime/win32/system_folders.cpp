@@ -1,6 +1,6 @@
-#include "system_folders.h"
+#include "win32/system_folders.h"
 
-#include "utf8_paths.h"
+#include "win32/utf8_paths.h"
 
 #include <knownfolders.h>
 #include <shlobj.h>

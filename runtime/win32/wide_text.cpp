@@ -1,6 +1,6 @@
-#include "wide_text.h"
+#include "win32/wide_text.h"
 
-#include "utf8_paths.h"
+#include "win32/utf8_paths.h"
 
 namespace host {
 

@@ -1,4 +1,4 @@
-#include "window_shell_win32.h"
+#include "win32/window_shell_win32.h"
 
 #include "forms/form.h"
 

@@ -1,8 +1,8 @@
-#include "Dezarhivator.h"
+#include "Setup/Dezarhivator.h"
 
-#include "ModDezarhivator.h"
+#include "Setup/ModDezarhivator.h"
 #include "core/errors.h"
-#include "entry_name.h"
+#include "Setup/archive/entry_name.h"
 
 namespace setup {
 

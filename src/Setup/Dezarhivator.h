@@ -4,8 +4,8 @@
 // List2, and the installer starts the extraction walk, which extracts one
 // List2 entry per tick of Extractor into the install folder. Shown, the same
 // window is the packaging tool: "Add" appends Text1's file to Text2's archive.
-#include "archive_ops.h"
-#include "archive_writer.h"
+#include "Setup/archive/archive_ops.h"
+#include "Setup/archive/archive_writer.h"
 #include "core/errors.h"
 #include "forms/controls.h"
 #include "forms/form.h"

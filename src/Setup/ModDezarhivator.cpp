@@ -1,4 +1,4 @@
-#include "ModDezarhivator.h"
+#include "Setup/ModDezarhivator.h"
 
 namespace setup {
 

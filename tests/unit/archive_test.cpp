@@ -1,9 +1,9 @@
 // The archive format, add/list/extract and the path helpers, on real files.
-#include "Dezarhivator.h"
-#include "ModDezarhivator.h"
-#include "archive_ops.h"
-#include "archive_writer.h"
-#include "binary_file.h"
+#include "Setup/Dezarhivator.h"
+#include "Setup/ModDezarhivator.h"
+#include "Setup/archive/archive_ops.h"
+#include "Setup/archive/archive_writer.h"
+#include "Setup/archive/binary_file.h"
 #include "archive_test_support.h"
 #include "fixed_folders.h"
 

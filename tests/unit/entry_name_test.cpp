@@ -1,5 +1,5 @@
 // Which entry names may be written into a folder.
-#include "entry_name.h"
+#include "Setup/archive/entry_name.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The packaging tool's commands: what they print, write and exit with.
 #include "archive_test_support.h"
-#include "archive_writer.h"
-#include "vek_cli.h"
+#include "Setup/archive/archive_writer.h"
+#include "vek/vek_cli.h"
 
 #include <gtest/gtest.h>
 

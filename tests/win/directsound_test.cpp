@@ -3,7 +3,7 @@
 // default device records to a file, so a device exists.
 #include "CalcWave.h"
 #include "DirectSnd.h"
-#include "directsound.h"
+#include "win32/directsound.h"
 
 #include "core/errors.h"
 

@@ -1,7 +1,7 @@
 // The host under Wine: a form with one control of every kind in a real
 // window; real messages sent to the real controls reach the portable events,
 // and program-side changes reach the real windows.
-#include "host.h"
+#include "win32/host.h"
 
 #include "core/errors.h"
 #include "forms/controls.h"

@@ -3,8 +3,8 @@
 // twips, so its client area starts at a known point of the screen.
 // Usage: hostdemo.exe [SECONDS]   ends by itself after SECONDS (default 60);
 // pressing its button ends it at once; the red label drags the window.
-#include "host.h"
-#include "window_shell_win32.h"
+#include "win32/host.h"
+#include "win32/window_shell_win32.h"
 
 #include "forms/controls.h"
 #include "forms/lists.h"

@@ -4,7 +4,7 @@
 //
 //   lumetra_record.exe MILLISECONDS
 #include "Form1.h"
-#include "directsound.h"
+#include "win32/directsound.h"
 #include "fake_window_platform.h"
 
 #include <windows.h>

@@ -4,9 +4,9 @@
 #include "Form1.h"
 #include "fake_sound.h"
 #include "fake_window_platform.h"
-#include "host.h"
-#include "monitors_win32.h"
-#include "window_shell_win32.h"
+#include "win32/host.h"
+#include "win32/monitors_win32.h"
+#include "win32/window_shell_win32.h"
 
 #include <windows.h>
 

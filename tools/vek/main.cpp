@@ -1,6 +1,6 @@
 // vek: the packaging tool. With arguments it works on the command line; the
 // Windows build started without any shows the archive window instead.
-#include "vek_cli.h"
+#include "vek/vek_cli.h"
 
 #include <filesystem>
 #include <iostream>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #ifdef VEK_WITH_WINDOW
-#include "packaging_window.h"
+#include "vek/packaging_window.h"
 #endif
 
 namespace {

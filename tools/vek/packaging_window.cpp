@@ -1,8 +1,8 @@
-#include "packaging_window.h"
+#include "vek/packaging_window.h"
 
-#include "Dezarhivator.h"
-#include "host.h"
-#include "system_folders.h"
+#include "Setup/Dezarhivator.h"
+#include "win32/host.h"
+#include "win32/system_folders.h"
 
 namespace vek {
 

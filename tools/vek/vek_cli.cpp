@@ -1,10 +1,10 @@
-#include "vek_cli.h"
+#include "vek/vek_cli.h"
 
-#include "ModDezarhivator.h"
-#include "archive_ops.h"
-#include "archive_writer.h"
-#include "binary_file.h"
-#include "entry_name.h"
+#include "Setup/ModDezarhivator.h"
+#include "Setup/archive/archive_ops.h"
+#include "Setup/archive/archive_writer.h"
+#include "Setup/archive/binary_file.h"
+#include "Setup/archive/entry_name.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,7 +1,7 @@
-#include "archive_writer.h"
+#include "Setup/archive/archive_writer.h"
 
-#include "archive_format.h"
-#include "binary_file.h"
+#include "Setup/archive/archive_format.h"
+#include "Setup/archive/binary_file.h"
 
 namespace setup {
 

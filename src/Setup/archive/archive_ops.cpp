@@ -1,8 +1,8 @@
-#include "archive_ops.h"
+#include "Setup/archive/archive_ops.h"
 
-#include "archive_reader.h"
-#include "binary_file.h"
-#include "entry_name.h"
+#include "Setup/archive/archive_reader.h"
+#include "Setup/archive/binary_file.h"
+#include "Setup/archive/entry_name.h"
 
 #include <algorithm>
 #include <unordered_set>

@@ -1,4 +1,4 @@
-#include "archive_result.h"
+#include "Setup/archive/archive_result.h"
 
 namespace setup {
 

@@ -1,4 +1,4 @@
-#include "archive_format.h"
+#include "Setup/archive/archive_format.h"
 
 namespace setup {
 

@@ -4,7 +4,7 @@
 // has been copied: it writes a temporary file beside it and moves that over
 // the destination at the end, so a failure leaves an existing file exactly as
 // it was (and a new one is removed again).
-#include "archive_result.h"
+#include "Setup/archive/archive_result.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,4 @@
-#include "entry_name.h"
-
-#include "ModDezarhivator.h"
+#include "Setup/archive/entry_name.h"
 
 #include <algorithm>
 #include <array>
@@ -55,9 +53,10 @@ std::string entryPathIn(const std::string& folder, const std::string& name) {
 bool liesDirectlyIn(const std::string& path, const std::string& folder) {
     std::string prefix = folder;
     if (prefix.empty() || !isSeparator(prefix.back())) prefix += '\\';
-    if (FolderOf(path).size() != prefix.size()) return false;
+    const auto cut = path.find_last_of("\\/");
+    if (cut == std::string::npos || cut + 1 != prefix.size()) return false;
     if (!std::equal(prefix.begin(), prefix.end() - 1, path.begin())) return false;
-    const std::string leaf = FileNameOf(path);
+    const std::string leaf = path.substr(cut + 1);
     return !leaf.empty() && leaf != "." && leaf != "..";
 }
 

@@ -1,4 +1,4 @@
-#include "binary_file.h"
+#include "Setup/archive/binary_file.h"
 
 #include <algorithm>
 #include <filesystem>

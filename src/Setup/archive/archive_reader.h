@@ -3,8 +3,8 @@
 // through a small window cache, so listing a large archive costs a few reads
 // rather than one per field; data is copied in chunks of at most 1,000,000
 // bytes, so memory stays bounded whatever the archive holds.
-#include "archive_result.h"
-#include "binary_file.h"
+#include "Setup/archive/archive_result.h"
+#include "Setup/archive/binary_file.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // 0x00, data. The name is stored as given (only a 0x00 inside it, which
 // would break the entry, is refused). A failed append takes back what it
 // wrote, so the archive is never left with a half entry.
-#include "archive_result.h"
+#include "Setup/archive/archive_result.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "archive_reader.h"
+#include "Setup/archive/archive_reader.h"
 
-#include "archive_format.h"
+#include "Setup/archive/archive_format.h"
 
 #include <algorithm>
 #include <cstring>
