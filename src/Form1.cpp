@@ -1,7 +1,7 @@
 #include "Form1.h"
 
 #include "Artwork.h"
-#include "WebSite.h"
+#include "Product.h"
 
 namespace lumetra {
 
@@ -57,7 +57,7 @@ Form1::Form1(platform::SoundSystem& sound, const WindowPlatform& system)
 // Design state: positions in twips, colours, fonts, ranges and initial
 // values. Nothing here runs a handler: the events are wired afterwards.
 void Form1::layOutControls() {
-    setCaption("Corvane Lumetra 1.2.0");
+    setCaption(std::string(product::kName) + " " + product::kVersion);
     setBorder(Border::None);
     setMaxButton(false);
     setClientSize(10365, 6465);
@@ -91,7 +91,7 @@ void Form1::layOutTitleAndBands() {
     Image4.move(0, 0, 10365, 375);
     Image4.setPicture(Artwork::TitleStrip());
     Label12.move(3000, 75, 4335, 255);
-    Label12.setCaption("Corvane Lumetra");
+    Label12.setCaption(product::kName);
     Label12.setForeColor(kLightGrey);
     Label12.setFont(bold(9.75));
     Label12.setAlignment(forms::Alignment::Center);
@@ -105,7 +105,7 @@ void Form1::layOutTitleAndBands() {
     Image11.setPicture(Artwork::BottomBand());
     Image11.setStretch(true);
     Label4.move(2640, 6000, 5415, 255);
-    Label4.setCaption(WebSite::kAddress);
+    Label4.setCaption(product::WebSite::kAddress);
     Label4.setForeColor(forms::kBlack);
     Label4.setFont(bold(12));
     Label4.setAlignment(forms::Alignment::Center);

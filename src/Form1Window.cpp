@@ -3,7 +3,7 @@
 #include "Form1.h"
 
 #include "SettingsLocation.h"
-#include "WebSite.h"
+#include "Product.h"
 
 #include "core/conversions.h"
 
@@ -29,7 +29,7 @@ void Form1::Label12_MouseDown(const forms::MouseArgs&) { FormMove(*this); }
 // The English page for English; the Romanian page otherwise, also when no
 // language has been chosen (the window then speaks Romanian).
 void Form1::Label4_Click() {
-    system_.shell.openUrl(Combo1.listIndex() == 0 ? WebSite::kEnglishPage : WebSite::kRomanianPage);
+    system_.shell.openUrl(Combo1.listIndex() == 0 ? product::WebSite::kEnglishPage : product::WebSite::kRomanianPage);
 }
 
 // The only way out that keeps the settings: the five lines are written, then

@@ -3,6 +3,7 @@
 // cannot be written (a standard user under Program Files), the file goes to
 // "<application data>\Corvane Lumetra\settings.ini" instead, so closing the
 // window never loses the settings.
+#include "Product.h"
 #include "platform/files.h"
 #include "platform/folders.h"
 
@@ -14,7 +15,7 @@ namespace lumetra {
 class SettingsLocation {
 public:
     static constexpr const char* kFileName = "settings.ini";
-    static constexpr const char* kAppDataFolderName = "Corvane Lumetra";
+    static constexpr const char* kAppDataFolderName = product::kName;
 
     SettingsLocation(platform::Folders& folders, platform::FileSystem& files);
 

@@ -1,0 +1,30 @@
+#pragma once
+// The registry, as the installer and the uninstaller use it: string values
+// under a key, and deleting a key that holds only values. Key paths use "\"
+// and are UTF-8; the Windows side speaks to the registry in UTF-16.
+#include <optional>
+#include <string>
+
+namespace platform {
+
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // Opens the key under the root, creating it and any missing keys above it,
+    // and sets the named value to the text as a string value (REG_SZ),
+    // replacing an existing one. False when the key cannot be created or the
+    // value cannot be written (for example without the right to write there).
+    virtual bool setString(RegistryRoot root, const std::string& key, const std::string& name,
+                           const std::string& data) = 0;
+    // A string value, or nothing when the key or the value is missing or the
+    // value is not a string.
+    virtual std::optional<std::string> readString(RegistryRoot root, const std::string& key,
+                                                  const std::string& name) = 0;
+    // Deletes a key that has no subkeys. Returns the system's result code:
+    // 0 when deleted, 2 (file not found) when there was no such key.
+    virtual long deleteKey(RegistryRoot root, const std::string& key) = 0;
+};
+
+} // namespace platform

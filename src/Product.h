@@ -1,0 +1,27 @@
+#pragma once
+// What the three programs must agree on. Setup forms the install folder, the
+// uninstall entry's key and the shortcut's name from the product name, and
+// Uninstall removes exactly those: one constant, so they cannot drift apart.
+namespace product {
+
+inline constexpr const char* kName = "Corvane Lumetra";
+inline constexpr const char* kVersion = "1.2.0";
+// The main program's file name in the install folder: the name & ".exe".
+inline constexpr const char* kMainProgram = "Corvane Lumetra.exe";
+inline constexpr const char* kUninstaller = "Uninstall.exe";
+inline constexpr const char* kPackage = "Data.set";
+// Parent of the product's uninstall entry under HKEY_LOCAL_MACHINE.
+inline constexpr const char* kUninstallKeyParent = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+
+} // namespace product
+
+// The maker's web site: the address the windows show, and the pages the main
+// window's link opens for each language. Plain http: the link is only ever
+// handed to the user's browser, which follows any redirect the site makes.
+namespace product::WebSite {
+
+inline constexpr const char* kAddress = "www.corvanesoft.example";
+inline constexpr const char* kEnglishPage = "http://www.corvanesoft.example";
+inline constexpr const char* kRomanianPage = "http://www.corvanesoft.example/ro";
+
+} // namespace product::WebSite
