@@ -1,31 +1,11 @@
 #include "win32/system_files.h"
 
+#include "win32/handles.h"
 #include "win32/utf8_paths.h"
 
 namespace host {
 
 namespace {
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) noexcept : h_(h) {}
-    ~FileHandle() {
-        if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE get() const noexcept { return h_; }
-    bool valid() const noexcept { return h_ != INVALID_HANDLE_VALUE; }
-    // Closing can report a failed delayed write; say so.
-    bool close() noexcept {
-        const bool ok = ::CloseHandle(h_) != 0;
-        h_ = INVALID_HANDLE_VALUE;
-        return ok;
-    }
-
-private:
-    HANDLE h_;
-};
 
 bool isRegularFile(const std::wstring& path) {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
@@ -39,9 +19,9 @@ bool SystemFileSystem::fileExists(const std::string& path) {
 }
 
 std::optional<std::string> SystemFileSystem::readFile(const std::string& path) {
-    FileHandle file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    UniqueFile file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return std::nullopt;
+    if (!file) return std::nullopt;
     std::string bytes;
     char chunk[4096];
     for (;;) {
@@ -54,9 +34,9 @@ std::optional<std::string> SystemFileSystem::readFile(const std::string& path) {
 }
 
 bool SystemFileSystem::writeFile(const std::string& path, std::string_view bytes) {
-    FileHandle file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    UniqueFile file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
+    if (!file) return false;
     std::size_t done = 0;
     while (done < bytes.size()) {
         const std::size_t left = bytes.size() - done;
@@ -66,7 +46,8 @@ bool SystemFileSystem::writeFile(const std::string& path, std::string_view bytes
         done += wrote;
     }
     if (!::FlushFileBuffers(file.get())) return false;
-    return file.close();
+    // Closing can report a failed delayed write; say so.
+    return ::CloseHandle(file.release()) != 0;
 }
 
 bool SystemFileSystem::replaceFile(const std::string& from, const std::string& to) {
