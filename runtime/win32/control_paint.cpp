@@ -38,15 +38,16 @@ void drawBitmap(HDC dc, const forms::Bitmap& bmp, int x, int y, int w, int h) {
 } // namespace
 
 void ControlWindow::onPaint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(hwnd, &ps);
+    const UniquePaintDc paint = beginPaint(hwnd);
+    if (!paint) return;
+    HDC dc = paint.get().paint.hdc;
     RECT client{};
     ::GetClientRect(hwnd, &client);
     if (kind_ == Kind::Frame) {
         auto& frame = static_cast<forms::Frame&>(control_);
         ::FillRect(dc, &client, backBrush_.get(control_.backColor()));
         if (!frame.caption().empty()) {
-            SelectedObject font(dc, owner_.font(control_.font()));
+            auto font = selectInto(dc, owner_.font(control_.font()));
             TEXTMETRICW tm{};
             ::GetTextMetricsW(dc, &tm);
             RECT edge = client;
@@ -66,7 +67,6 @@ void ControlWindow::onPaint(HWND hwnd) {
         if (!opaque) owner_.paintBeneath(*this, dc);
         paintContent(dc, 0, 0);
     }
-    ::EndPaint(hwnd, &ps);
 }
 
 void ControlWindow::paintContent(HDC dc, int dx, int dy) {
@@ -77,7 +77,7 @@ void ControlWindow::paintContent(HDC dc, int dx, int dy) {
         auto& label = static_cast<forms::Label&>(control_);
         if (!control_.transparent()) ::FillRect(dc, &r, backBrush_.get(control_.backColor()));
         if (label.caption().empty()) break;
-        SelectedObject font(dc, owner_.font(control_.font()));
+        auto font = selectInto(dc, owner_.font(control_.font()));
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, control_.enabled() ? resolveColor(control_.foreColor()) : ::GetSysColor(COLOR_GRAYTEXT));
         const std::wstring text = widen(label.caption());
@@ -95,8 +95,8 @@ void ControlWindow::paintContent(HDC dc, int dx, int dy) {
     }
     case Kind::Shape: {
         UniquePen pen(::CreatePen(PS_SOLID, 1, resolveColor(control_.foreColor())));
-        SelectedObject usePen(dc, pen.get());
-        SelectedObject noFill(dc, ::GetStockObject(NULL_BRUSH));
+        auto usePen = selectInto(dc, pen.get());
+        auto noFill = selectInto(dc, ::GetStockObject(NULL_BRUSH));
         ::Rectangle(dc, r.left, r.top, r.right, r.bottom);
         break;
     }
@@ -106,7 +106,7 @@ void ControlWindow::paintContent(HDC dc, int dx, int dy) {
         const int x2 = owner_.toPixelsX(line.x2()) - own.left + dx, y2 = owner_.toPixelsY(line.y2()) - own.top + dy;
         const COLORREF color = resolveColor(control_.foreColor());
         UniquePen pen(::CreatePen(PS_SOLID, 1, color));
-        SelectedObject usePen(dc, pen.get());
+        auto usePen = selectInto(dc, pen.get());
         ::MoveToEx(dc, x1, y1, nullptr);
         ::LineTo(dc, x2, y2);
         ::SetPixel(dc, x2, y2, color);  // LineTo leaves out the last point
@@ -158,11 +158,11 @@ HBRUSH ControlWindow::ctlColor(HDC dc) {
 }
 
 void ControlWindow::measureItem(MEASUREITEMSTRUCT& item) {
-    WindowDc screen(nullptr);
+    const UniqueWindowDc screen = windowDc(nullptr);
     TEXTMETRICW tm{};
     {
-        SelectedObject font(screen.get(), owner_.font(control_.font()));
-        ::GetTextMetricsW(screen.get(), &tm);
+        auto font = selectInto(screen.get().dc, owner_.font(control_.font()));
+        ::GetTextMetricsW(screen.get().dc, &tm);
     }
     item.itemHeight = static_cast<UINT>(std::max<int>(tm.tmHeight, ::MulDiv(13, static_cast<int>(owner_.dpi()), 96)) + 2);
 }
@@ -182,7 +182,7 @@ void ControlWindow::drawButton(const DRAWITEMSTRUCT& item) {
     RECT textRect = r;
     if (pressed) ::OffsetRect(&textRect, 1, 1);
     const std::wstring text = widen(button.caption());
-    SelectedObject font(dc, owner_.font(control_.font()));
+    auto font = selectInto(dc, owner_.font(control_.font()));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, (item.itemState & ODS_DISABLED) ? ::GetSysColor(COLOR_GRAYTEXT) : resolveColor(control_.foreColor()));
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -215,7 +215,7 @@ void ControlWindow::drawItem(const DRAWITEMSTRUCT& item) {
     ::DrawFrameControl(dc, &check, DFC_BUTTON, DFCS_BUTTONCHECK | (list.selected(index) ? DFCS_CHECKED : 0));
     RECT textRect{r.left + listCheckWidth(), r.top, r.right, r.bottom};
     const std::wstring text = widen(list.List(index));
-    SelectedObject font(dc, owner_.font(control_.font()));
+    auto font = selectInto(dc, owner_.font(control_.font()));
     SIZE size{};
     ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     RECT mark{textRect.left - 1, textRect.top, std::min(textRect.right, textRect.left + size.cx + 2), textRect.bottom};

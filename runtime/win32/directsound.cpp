@@ -1,6 +1,7 @@
 #include "win32/directsound.h"
 
 #include "core/errors.h"
+#include "win32/handles.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -28,59 +29,20 @@ void check(const char* what, HRESULT hr) {
 }
 
 // dsound.dll, freed when the last object that needs it is gone.
-class Dll {
-public:
-    Dll() : module_(::LoadLibraryW(L"dsound.dll")) {
-        if (!module_) fail("LoadLibrary(dsound.dll)", HRESULT_FROM_WIN32(::GetLastError()));
-    }
-    ~Dll() { ::FreeLibrary(module_); }
-    Dll(const Dll&) = delete;
-    Dll& operator=(const Dll&) = delete;
-    FARPROC proc(const char* name) const { return ::GetProcAddress(module_, name); }
+using Dll = UniqueModule;
 
-private:
-    HMODULE module_;
-};
-
-// An owned COM reference.
-template <class I>
-class Com {
-public:
-    Com() = default;
-    explicit Com(I* p) : p_(p) {}
-    ~Com() { reset(); }
-    Com(Com&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
-    Com& operator=(Com&& o) noexcept {
-        if (this != &o) {
-            reset();
-            p_ = std::exchange(o.p_, nullptr);
-        }
-        return *this;
-    }
-    Com(const Com& o) : p_(o.p_) {
-        if (p_) p_->AddRef();
-    }
-    Com& operator=(const Com&) = delete;
-    I* operator->() const { return p_; }
-    I* get() const { return p_; }
-    I** put() {
-        reset();
-        return &p_;
-    }
-    void reset() {
-        if (p_) std::exchange(p_, nullptr)->Release();
-    }
-
-private:
-    I* p_ = nullptr;
-};
+std::shared_ptr<Dll> loadDirectSound() {
+    auto dll = std::make_shared<Dll>(::LoadLibraryW(L"dsound.dll"));
+    if (!*dll) fail("LoadLibrary(dsound.dll)", HRESULT_FROM_WIN32(::GetLastError()));
+    return dll;
+}
 
 using CreateFn = HRESULT(WINAPI*)(LPCGUID, LPDIRECTSOUND8*, LPUNKNOWN);
 
 class DsBuffer : public platform::SoundBuffer {
 public:
     // Holds the device and the library so that they outlive the buffer.
-    DsBuffer(std::shared_ptr<Dll> dll, Com<IDirectSound8> device, Com<IDirectSoundBuffer> buffer)
+    DsBuffer(std::shared_ptr<Dll> dll, ComPtr<IDirectSound8> device, ComPtr<IDirectSoundBuffer> buffer)
         : buffer_(std::move(buffer)), device_(std::move(device)), dll_(std::move(dll)) {}
 
     void play(bool looping) override {
@@ -144,14 +106,14 @@ public:
 
 private:
     // Members go in reverse: the buffer first, then the device, then the dll.
-    Com<IDirectSoundBuffer> buffer_;
-    Com<IDirectSound8> device_;
+    ComPtr<IDirectSoundBuffer> buffer_;
+    ComPtr<IDirectSound8> device_;
     std::shared_ptr<Dll> dll_;
 };
 
 class DsDevice : public platform::SoundDevice {
 public:
-    DsDevice(std::shared_ptr<Dll> dll, Com<IDirectSound8> device) : device_(std::move(device)), dll_(std::move(dll)) {}
+    DsDevice(std::shared_ptr<Dll> dll, ComPtr<IDirectSound8> device) : device_(std::move(device)), dll_(std::move(dll)) {}
 
     void setCooperativeLevel(std::uintptr_t window, int level) override {
         check("SetCooperativeLevel",
@@ -173,25 +135,25 @@ public:
         d.dwFlags = desc.flags;
         d.dwBufferBytes = desc.bufferBytes;
         d.lpwfxFormat = &wfx;
-        Com<IDirectSoundBuffer> buffer;
+        ComPtr<IDirectSoundBuffer> buffer;
         check("CreateSoundBuffer", device_->CreateSoundBuffer(&d, buffer.put(), nullptr));
         return std::make_unique<DsBuffer>(dll_, device_, std::move(buffer));
     }
 
 private:
-    Com<IDirectSound8> device_;
+    ComPtr<IDirectSound8> device_;
     std::shared_ptr<Dll> dll_;
 };
 
 class DsLibrary : public platform::SoundLibrary {
 public:
-    DsLibrary() : dll_(std::make_shared<Dll>()) {
-        create_ = reinterpret_cast<CreateFn>(reinterpret_cast<void*>(dll_->proc("DirectSoundCreate8")));
+    DsLibrary() : dll_(loadDirectSound()) {
+        create_ = reinterpret_cast<CreateFn>(reinterpret_cast<void*>(::GetProcAddress(dll_->get(), "DirectSoundCreate8")));
         if (!create_) fail("GetProcAddress(DirectSoundCreate8)", HRESULT_FROM_WIN32(::GetLastError()));
     }
 
     std::unique_ptr<platform::SoundDevice> createDevice() override {
-        Com<IDirectSound8> device;
+        ComPtr<IDirectSound8> device;
         check("DirectSoundCreate8", create_(nullptr, device.put(), nullptr));
         return std::make_unique<DsDevice>(dll_, std::move(device));
     }

@@ -1,93 +1,109 @@
 #pragma once
-// Owning wrappers for the Windows resources the host holds: windows, GDI
-// objects, modules and COM interfaces. Each frees its resource exactly once.
+// Owners for the Windows resources the programs hold. One move-only template
+// takes the close function and the value that means "none"; each kind of
+// handle is a one-line alias of it. COM interfaces have their own pointer.
 #include <windows.h>
 #include <objbase.h>
 
+#include <cstdint>
+#include <type_traits>
 #include <utility>
 
 namespace host {
 
-// A move-only owner of a handle whose release function is `Free`.
-template <class Handle, class Free>
-class UniqueHandle {
+// Owns one handle and closes it exactly once with `Close`. `Invalid` is the
+// value of "no handle": by default the handle type's zero value; for pointer
+// handles it may be given as an integer (-1 for INVALID_HANDLE_VALUE), since
+// a pointer made from an integer cannot be a template argument.
+template <class Handle, auto Close, auto Invalid = Handle{}>
+class Unique {
 public:
-    UniqueHandle() noexcept = default;
-    explicit UniqueHandle(Handle h) noexcept : h_(h) {}
-    ~UniqueHandle() { reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : h_(other.release()) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    static Handle invalid() noexcept {
+        if constexpr (std::is_pointer_v<Handle> && std::is_integral_v<decltype(Invalid)>)
+            return reinterpret_cast<Handle>(static_cast<std::intptr_t>(Invalid));
+        else
+            return Invalid;
+    }
+
+    Unique() noexcept = default;
+    explicit Unique(Handle h) noexcept : h_(h) {}
+    ~Unique() { reset(); }
+    Unique(Unique&& other) noexcept : h_(other.release()) {}
+    Unique& operator=(Unique&& other) noexcept {
         if (this != &other) reset(other.release());
         return *this;
     }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    Unique(const Unique&) = delete;
+    Unique& operator=(const Unique&) = delete;
 
-    Handle get() const noexcept { return h_; }
-    explicit operator bool() const noexcept { return h_ != nullptr; }
-    // Gives up ownership, e.g. when the system takes the object over.
-    Handle release() noexcept { return std::exchange(h_, nullptr); }
-    void reset(Handle h = nullptr) noexcept {
-        if (h_ && h_ != h) Free{}(h_);
+    const Handle& get() const noexcept { return h_; }
+    explicit operator bool() const noexcept { return !(h_ == invalid()); }
+    // Gives up ownership, e.g. when the system takes the object over or the
+    // caller wants to see what closing reports.
+    Handle release() noexcept { return std::exchange(h_, invalid()); }
+    void reset(Handle h = invalid()) noexcept {
+        if (*this && !(h_ == h)) Close(h_);
         h_ = h;
     }
 
 private:
-    Handle h_ = nullptr;
+    Handle h_ = invalid();
 };
 
-struct DestroyWindowFree {
-    void operator()(HWND h) const noexcept { ::DestroyWindow(h); }
+// A window's (or the screen's) device context from GetDC.
+struct WindowDcHandle {
+    HWND window = nullptr;
+    HDC dc = nullptr;
+    bool operator==(const WindowDcHandle&) const = default;
 };
-struct DeleteObjectFree {
-    void operator()(HGDIOBJ h) const noexcept { ::DeleteObject(h); }
-};
-struct FreeLibraryFree {
-    void operator()(HMODULE h) const noexcept { ::FreeLibrary(h); }
-};
-struct DeleteDcFree {
-    void operator()(HDC h) const noexcept { ::DeleteDC(h); }
-};
+inline void releaseWindowDc(const WindowDcHandle& h) noexcept { ::ReleaseDC(h.window, h.dc); }
 
-using UniqueWindow = UniqueHandle<HWND, DestroyWindowFree>;
-using UniqueFont = UniqueHandle<HFONT, DeleteObjectFree>;
-using UniqueBrush = UniqueHandle<HBRUSH, DeleteObjectFree>;
-using UniquePen = UniqueHandle<HPEN, DeleteObjectFree>;
-using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObjectFree>;
-using UniqueRegion = UniqueHandle<HRGN, DeleteObjectFree>;
-using UniqueModule = UniqueHandle<HMODULE, FreeLibraryFree>;
-using UniqueMemoryDc = UniqueHandle<HDC, DeleteDcFree>;
-
-// A window's (or the screen's) device context for one scope.
-class WindowDc {
-public:
-    explicit WindowDc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
-    ~WindowDc() {
-        if (dc_) ::ReleaseDC(window_, dc_);
+// A device context from BeginPaint, with the paint information it needs back.
+struct PaintDcHandle {
+    HWND window = nullptr;
+    PAINTSTRUCT paint{};
+    bool operator==(const PaintDcHandle& other) const noexcept {
+        return window == other.window && paint.hdc == other.paint.hdc;
     }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC get() const noexcept { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
 };
+inline void endPaint(const PaintDcHandle& h) noexcept { ::EndPaint(h.window, &h.paint); }
 
-// Selects a GDI object into a DC for one scope and puts the old one back.
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ obj) noexcept : dc_(dc), old_(::SelectObject(dc, obj)) {}
-    ~SelectedObject() { ::SelectObject(dc_, old_); }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
+// A GDI object selected into a DC; closing puts the previous one back.
+struct SelectionHandle {
+    HDC dc = nullptr;
+    HGDIOBJ previous = nullptr;
+    bool operator==(const SelectionHandle&) const = default;
 };
+inline void restoreSelection(const SelectionHandle& h) noexcept { ::SelectObject(h.dc, h.previous); }
 
-// A small owning COM interface pointer.
+using UniqueFile = Unique<HANDLE, &::CloseHandle, -1>;  // CreateFile and friends
+using UniqueHandle = Unique<HANDLE, &::CloseHandle>;    // events, processes, threads
+using UniqueWindow = Unique<HWND, &::DestroyWindow>;
+using UniqueModule = Unique<HMODULE, &::FreeLibrary>;
+using UniqueKey = Unique<HKEY, &::RegCloseKey>;
+using UniqueFont = Unique<HFONT, &::DeleteObject>;
+using UniqueBrush = Unique<HBRUSH, &::DeleteObject>;
+using UniquePen = Unique<HPEN, &::DeleteObject>;
+using UniqueRegion = Unique<HRGN, &::DeleteObject>;
+using UniqueWindowDc = Unique<WindowDcHandle, &releaseWindowDc>;
+using UniquePaintDc = Unique<PaintDcHandle, &endPaint>;
+using UniqueSelection = Unique<SelectionHandle, &restoreSelection>;
+
+inline UniqueWindowDc windowDc(HWND window) noexcept {
+    HDC dc = ::GetDC(window);
+    return dc ? UniqueWindowDc({window, dc}) : UniqueWindowDc();
+}
+
+inline UniquePaintDc beginPaint(HWND window) noexcept {
+    PaintDcHandle h{window, {}};
+    return ::BeginPaint(window, &h.paint) ? UniquePaintDc(h) : UniquePaintDc();
+}
+
+inline UniqueSelection selectInto(HDC dc, HGDIOBJ object) noexcept {
+    return UniqueSelection({dc, ::SelectObject(dc, object)});
+}
+
+// An owning COM interface pointer; copying adds a reference.
 template <class T>
 class ComPtr {
 public:

@@ -45,8 +45,9 @@ void readDecimalSeparator() {
 }
 
 void readScreenMetrics() {
-    WindowDc screen(nullptr);
-    const int dpiX = ::GetDeviceCaps(screen.get(), LOGPIXELSX), dpiY = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+    const UniqueWindowDc screen = windowDc(nullptr);
+    if (!screen) return;
+    const int dpiX = ::GetDeviceCaps(screen.get().dc, LOGPIXELSX), dpiY = ::GetDeviceCaps(screen.get().dc, LOGPIXELSY);
     if (dpiX > 0) forms::screen().twipsPerPixelX = 1440 / dpiX;
     if (dpiY > 0) forms::screen().twipsPerPixelY = 1440 / dpiY;
 }

@@ -2,6 +2,7 @@
 // window; real messages sent to the real controls reach the portable events,
 // and program-side changes reach the real windows.
 #include "win32/host.h"
+#include "win32/handles.h"
 
 #include "core/errors.h"
 #include "forms/controls.h"
@@ -539,6 +540,47 @@ TEST_F(HostTest, ClosingByTheSystemUnloadsAndEndsTheLoop) {
     EXPECT_TRUE(IsWindowVisible(top()));
     EXPECT_EQ(GetParent(win(form.button)), top());
     EXPECT_EQ(textOf(win(form.button)), "Press");
+}
+
+// Each owner closes what it holds once, knows its own "none" (a failed
+// CreateFile is INVALID_HANDLE_VALUE, not null) and hands it on when moved.
+TEST(HostOwners, CloseOnceKnowTheirNoneValueAndMove) {
+    wchar_t folder[MAX_PATH] = {}, path[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    GetTempFileNameW(folder, L"own", 0, path);
+    auto open = [&] { return CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); };
+
+    host::UniqueFile missing(CreateFileW(L"Z:\\no\\such\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    EXPECT_FALSE(missing);
+    host::UniqueFile file(open());
+    ASSERT_TRUE(file);
+    host::UniqueFile taken = std::move(file);
+    EXPECT_FALSE(file);
+    EXPECT_EQ(open(), INVALID_HANDLE_VALUE);  // still held: no sharing
+    taken.reset();
+    host::UniqueFile again(open());
+    EXPECT_TRUE(again);  // closed once, by the owner that held it last
+    again.reset();
+    DeleteFileW(path);
+
+    HWND made = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    {
+        host::UniqueWindow window(made);
+        host::UniqueWindow other;
+        other = std::move(window);
+        EXPECT_TRUE(IsWindow(made));
+    }
+    EXPECT_FALSE(IsWindow(made));
+
+    HKEY raw = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\LumetraOwnerTest", 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_ALL_ACCESS, nullptr, &raw, nullptr), ERROR_SUCCESS);
+    {
+        host::UniqueKey key(raw);
+        EXPECT_EQ(RegSetValueExW(key.get(), L"v", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 4), ERROR_SUCCESS);
+    }
+    EXPECT_EQ(RegSetValueExW(raw, L"v", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 4), ERROR_INVALID_HANDLE);
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\LumetraOwnerTest");
 }
 
 struct BorderlessForm : forms::Form {
