@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -23,6 +24,15 @@ public:
     virtual void removeFile(const std::string& path) = 0;
     // Makes one folder level; true when the folder exists afterwards.
     virtual bool makeFolder(const std::string& path) = 0;
+
+    // The names of the files lying directly in the folder (no subfolders, no
+    // paths), or nothing when the folder cannot be read.
+    virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder) = 0;
+    // Deletes one file; true when no file is at the path afterwards (so a
+    // missing file is no failure, a read-only or locked one is).
+    virtual bool deleteFile(const std::string& path) = 0;
+    // Removes the folder when it is empty; true when it is gone afterwards.
+    virtual bool removeEmptyFolder(const std::string& path) = 0;
 };
 
 // Writes a temporary file beside `path` and renames it over `path`: either the

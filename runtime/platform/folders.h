@@ -10,6 +10,10 @@ public:
     virtual ~Folders() = default;
     // The folder that holds the running program.
     virtual std::string programFolder() = 0;
+    // The running program's own file: the program folder and its file name.
+    virtual std::string programFile() = 0;
+    // The system's Windows folder; empty where there is none.
+    virtual std::string windowsFolder() = 0;
     // The user's roaming application-data folder; empty when the system has none.
     virtual std::string userAppDataFolder() = 0;
 };

@@ -57,4 +57,32 @@ bool StandardFileSystem::makeFolder(const std::string& path) {
     return fs::is_directory(toPath(path), ec);
 }
 
+std::optional<std::vector<std::string>> StandardFileSystem::listFiles(const std::string& folder) {
+    std::error_code ec;
+    fs::directory_iterator it(toPath(folder), ec);
+    if (ec) return std::nullopt;
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : it) {
+        if (!entry.is_regular_file(ec)) continue;
+        const std::u8string name = entry.path().filename().u8string();
+        names.emplace_back(name.begin(), name.end());
+    }
+    return names;
+}
+
+bool StandardFileSystem::deleteFile(const std::string& path) {
+    std::error_code ec;
+    const fs::path p = toPath(path);
+    if (!fs::is_regular_file(fs::symlink_status(p, ec))) return !fs::exists(fs::symlink_status(p, ec));
+    return fs::remove(p, ec) && !ec;
+}
+
+bool StandardFileSystem::removeEmptyFolder(const std::string& path) {
+    std::error_code ec;
+    const fs::path p = toPath(path);
+    if (!fs::is_directory(p, ec)) return !fs::exists(p, ec);
+    if (!fs::is_empty(p, ec) || ec) return false;
+    return fs::remove(p, ec) && !ec;
+}
+
 } // namespace platform

@@ -3,6 +3,8 @@
 #include "win32/handles.h"
 #include "win32/utf8_paths.h"
 
+#include "platform/paths.h"
+
 namespace host {
 
 namespace {
@@ -65,6 +67,39 @@ bool SystemFileSystem::makeFolder(const std::string& path) {
     if (::CreateDirectoryW(wide.c_str(), nullptr)) return true;
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::vector<std::string>> SystemFileSystem::listFiles(const std::string& folder) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = ::FindFirstFileExW(widenUtf8(platform::joinPath(folder, "*")).c_str(), FindExInfoBasic,
+                                             &found, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        // Only an empty drive root has no match at all (a folder has "." and "..").
+        if (::GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<std::string>{};
+        return std::nullopt;
+    }
+    std::vector<std::string> names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(narrowToUtf8(found.cFileName));
+    } while (::FindNextFileW(search, &found));
+    const bool complete = ::GetLastError() == ERROR_NO_MORE_FILES;
+    ::FindClose(search);
+    if (!complete) return std::nullopt;
+    return names;
+}
+
+bool SystemFileSystem::deleteFile(const std::string& path) {
+    const std::wstring wide = widenUtf8(path);
+    if (::DeleteFileW(wide.c_str())) return true;
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool SystemFileSystem::removeEmptyFolder(const std::string& path) {
+    const std::wstring wide = widenUtf8(path);
+    if (::RemoveDirectoryW(wide.c_str())) return true;
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
 } // namespace host

@@ -9,7 +9,7 @@
 
 namespace host {
 
-std::string SystemFolders::programFolder() {
+std::string SystemFolders::programFile() {
     // Long paths: grow the buffer until the whole name fits.
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
@@ -21,7 +21,21 @@ std::string SystemFolders::programFolder() {
         }
         buffer.resize(buffer.size() * 2);
     }
-    return platform::parentFolder(narrowToUtf8(buffer));
+    return narrowToUtf8(buffer);
+}
+
+std::string SystemFolders::programFolder() {
+    return platform::parentFolder(programFile());
+}
+
+std::string SystemFolders::windowsFolder() {
+    PWSTR path = nullptr;
+    std::string folder;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_Windows, KF_FLAG_DEFAULT, nullptr, &path)) && path) {
+        folder = narrowToUtf8(path);
+    }
+    ::CoTaskMemFree(path);
+    return folder;
 }
 
 std::string SystemFolders::userAppDataFolder() {

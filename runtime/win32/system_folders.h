@@ -7,6 +7,8 @@ namespace host {
 class SystemFolders : public platform::Folders {
 public:
     std::string programFolder() override;
+    std::string programFile() override;
+    std::string windowsFolder() override;
     std::string userAppDataFolder() override;
 };
 

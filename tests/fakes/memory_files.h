@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace fakes {
 
@@ -19,6 +20,8 @@ public:
     // The next writes stop after this many bytes and fail (a full disk).
     std::optional<std::size_t> failWritesAfter;
     bool failReplace = false;
+    // Files that refuse to be deleted (in use, read-only).
+    std::set<std::string> undeletable;
 
     bool fileExists(const std::string& path) override { return files.count(path) != 0; }
 
@@ -51,6 +54,32 @@ public:
         if (folders.count(path)) return true;
         if (!writable(platform::parentFolder(path))) return false;
         folders.insert(path);
+        return true;
+    }
+
+    std::optional<std::vector<std::string>> listFiles(const std::string& folder) override {
+        if (!folders.count(folder)) return std::nullopt;
+        std::vector<std::string> names;
+        for (const auto& [path, bytes] : files) {
+            if (platform::parentFolder(path) == folder) names.push_back(path.substr(folder.size() + 1));
+        }
+        return names;
+    }
+
+    bool deleteFile(const std::string& path) override {
+        if (undeletable.count(path) && files.count(path)) return false;
+        files.erase(path);
+        return true;
+    }
+
+    bool removeEmptyFolder(const std::string& path) override {
+        for (const auto& [file, bytes] : files) {
+            if (platform::parentFolder(file) == path) return false;
+        }
+        for (const auto& folder : folders) {
+            if (platform::parentFolder(folder) == path) return false;
+        }
+        folders.erase(path);
         return true;
     }
 

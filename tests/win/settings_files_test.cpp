@@ -99,6 +99,8 @@ TEST(SystemFiles, SettingsFallBackWhenTheProgramFolderCannotBeWritten) {
     struct Folders : platform::Folders {
         std::string program, appData;
         std::string programFolder() override { return program; }
+        std::string programFile() override { return platform::joinPath(program, "Corvane Lumetra.exe"); }
+        std::string windowsFolder() override { return {}; }
         std::string userAppDataFolder() override { return appData; }
     } folders;
     folders.program = platform::joinPath(root.path, "program");

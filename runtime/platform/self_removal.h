@@ -1,0 +1,17 @@
+#pragma once
+// Removing a program's own file, and the folder it lay in, after the program
+// has ended: a running program cannot delete itself.
+#include <string>
+
+namespace platform {
+
+class SelfRemoval {
+public:
+    virtual ~SelfRemoval() = default;
+    // Arranges that, once this process has ended, `programFile` is deleted and
+    // then `folder` is removed if it is empty, leaving nothing behind for the
+    // work. False when that could not be arranged (nothing is removed then).
+    virtual bool removeAfterExit(const std::string& programFile, const std::string& folder) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,19 @@
+#include "Uninstall/AddRemovePrograms.h"
+
+#include "Product.h"
+
+namespace uninstall {
+
+std::string uninstallKey(const std::string& name) {
+    return std::string(product::kUninstallKeyParent) + name;
+}
+
+long RemoveUninstallEntry(platform::Registry& registry, const std::string& name) {
+    return DeleteRegistryKey(registry, platform::RegistryRoot::LocalMachine, uninstallKey(name));
+}
+
+long DeleteRegistryKey(platform::Registry& registry, platform::RegistryRoot root, const std::string& key) {
+    return registry.deleteKey(root, key);
+}
+
+} // namespace uninstall

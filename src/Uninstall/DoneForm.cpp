@@ -1,0 +1,64 @@
+#include "Uninstall/DoneForm.h"
+
+#include "Product.h"
+
+#include <cstddef>
+
+namespace uninstall {
+
+namespace {
+constexpr std::size_t kNamesShown = 3;
+}
+
+std::string describeStayed(const std::vector<std::string>& stayed) {
+    std::string names;
+    for (std::size_t i = 0; i < stayed.size() && i < kNamesShown; ++i) names += (i ? ", " : "") + stayed[i];
+    if (stayed.size() <= kNamesShown) return "Could not remove: " + names + ".";
+    return "Could not remove " + std::to_string(stayed.size()) + " items, among them: " + names + ".";
+}
+
+DoneForm::DoneForm(platform::SelfRemoval& removal) : forms::Form("DoneForm"), removal_(removal) {
+    setCaption("Install complete!");
+    setClientSize(6015, 2700);
+    setBorder(Border::FixedSingle);
+    setMinButton(false);
+    setMaxButton(false);
+    setStartPosition(StartPosition::CenterScreen);
+
+    Label3.setBackColor(forms::kWhite);
+    Label1.setCaption("Uninstall complete!");
+    Label1.setFont({"MS Sans Serif", 8.25, true});
+    Label2.setCaption(std::string("You can find more on our website: ") + product::WebSite::kAddress);
+    ShortcutName.setVisible(false);
+    Command1.setCaption("Done");
+    Command1.setDefault(true);
+
+    Command1.Click = [this] { Command1_Click(); };
+    Unload = [this] { Form_Unload(); };
+}
+
+void DoneForm::showIncomplete(const std::vector<std::string>& stayed) {
+    setCaption("Uninstall incomplete");
+    Label1.setCaption("Uninstall incomplete");
+    ThankYouLabel.setCaption(describeStayed(stayed) + " Close " + product::kName + " and run Uninstall again.");
+    programFile_.clear();
+    folder_.clear();
+}
+
+void DoneForm::removeAfterEnd(std::string programFile, std::string folder) {
+    programFile_ = std::move(programFile);
+    folder_ = std::move(folder);
+}
+
+void DoneForm::Command1_Click() {
+    if (!programFile_.empty()) removal_.removeAfterExit(programFile_, folder_);
+    forms::endProgram();
+}
+
+// Nothing else is left open (Form1 is hidden), so the close box does what
+// "Done" does rather than leave a program running with no window.
+void DoneForm::Form_Unload() {
+    Command1_Click();
+}
+
+} // namespace uninstall

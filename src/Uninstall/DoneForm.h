@@ -1,0 +1,44 @@
+#pragma once
+// The completion window. "Done" (or its close box, which does the same) ends
+// the program; after a complete run it first arranges that Uninstall.exe and
+// the emptied install folder go once the program has ended.
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "platform/self_removal.h"
+
+#include <string>
+#include <vector>
+
+namespace uninstall {
+
+class DoneForm : public forms::Form {
+public:
+    explicit DoneForm(platform::SelfRemoval& removal);
+
+    forms::Label Label3{*this, "Label3"};  // white header strip
+    forms::Label Label1{*this, "Label1"};
+    forms::Image Image2{*this, "Image2"};
+    forms::Label ThankYouLabel{*this, "ThankYouLabel"};
+    forms::Label Label2{*this, "Label2"};
+    forms::Label ShortcutName{*this, "ShortcutName"};
+    forms::CommandButton Command1{*this, "Command1"};
+
+    // Says what stayed instead of claiming success.
+    void showIncomplete(const std::vector<std::string>& stayed);
+    // After a complete run: the program file and the folder to remove once
+    // the program has ended.
+    void removeAfterEnd(std::string programFile, std::string folder);
+
+private:
+    void Command1_Click();
+    void Form_Unload();
+
+    platform::SelfRemoval& removal_;
+    std::string programFile_;
+    std::string folder_;
+};
+
+// "Could not remove: a, b." or, for many, their number and the first ones.
+std::string describeStayed(const std::vector<std::string>& stayed);
+
+} // namespace uninstall
