@@ -1,0 +1,154 @@
+#include "win32/self_removal_win32.h"
+
+#include "win32/handles.h"
+#include "win32/utf8_paths.h"
+
+#include <shellapi.h>
+
+#include <cstdint>
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace host {
+
+namespace {
+
+constexpr const wchar_t* kRemoveArgument = L"/remove-after-exit";
+// How long the copy waits for the first process; it has already shown its
+// last window, so this is only a guard against waiting for ever.
+constexpr DWORD kWaitForEndMs = 5 * 60 * 1000;
+
+struct CloseHandleFree {
+    void operator()(HANDLE h) const noexcept { ::CloseHandle(h); }
+};
+using UniqueKernelHandle = UniqueHandle<HANDLE, CloseHandleFree>;
+
+UniqueKernelHandle ownFile(HANDLE h) {
+    return UniqueKernelHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+std::wstring quoted(const std::wstring& argument) {
+    return L"\"" + argument + L"\"";
+}
+
+std::wstring temporaryFolder() {
+    wchar_t temp[MAX_PATH + 1];
+    const DWORD n = ::GetTempPathW(MAX_PATH + 1, temp);
+    if (n == 0 || n > MAX_PATH) return {};
+    return temp;
+}
+
+// A fresh name in the temporary folder for the copy.
+std::wstring copyPath(const std::wstring& temporary) {
+    return temporary + L"Corvane Uninstall " + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+           std::to_wstring(::GetTickCount64()) + L".exe";
+}
+
+// Writes this program's bytes into a new file at `path`; the returned handle
+// (inheritable, delete access only) deletes the file when its last holder
+// closes it.
+UniqueKernelHandle writeDeleteOnCloseCopy(const std::wstring& programFile, const std::wstring& path) {
+    const auto bytes = [&]() -> std::optional<std::string> {
+        const auto source = ownFile(::CreateFileW(programFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!source) return std::nullopt;
+        LARGE_INTEGER size;
+        if (!::GetFileSizeEx(source.get(), &size) || size.QuadPart > 0x7fffffff) return std::nullopt;
+        std::string data(static_cast<std::size_t>(size.QuadPart), '\0');
+        DWORD got = 0;
+        if (!::ReadFile(source.get(), data.data(), static_cast<DWORD>(data.size()), &got, nullptr) ||
+            got != data.size()) {
+            return std::nullopt;
+        }
+        return data;
+    }();
+    if (!bytes) return {};
+
+    auto writer = ownFile(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!writer) return {};
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    // From here on the copy goes when the last handle goes, even if this
+    // process fails before starting it.
+    auto remover = ownFile(::CreateFileW(path.c_str(), DELETE | SYNCHRONIZE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit,
+                                         OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (!remover) {
+        writer.reset();
+        ::DeleteFileW(path.c_str());
+        return {};
+    }
+    DWORD wrote = 0;
+    const bool written = ::WriteFile(writer.get(), bytes->data(), static_cast<DWORD>(bytes->size()), &wrote, nullptr) &&
+                         wrote == bytes->size();
+    // The loader opens the copy without sharing write access: the writing
+    // handle must be closed before the copy can start.
+    writer.reset();
+    if (!written) return {};
+    return remover;
+}
+
+// Deleting a program file can fail for a moment after its process ended,
+// while the system still releases its image.
+bool deleteWithRetries(const std::wstring& path) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (::DeleteFileW(path.c_str())) return true;
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return true;
+        ::Sleep(100);
+    }
+    return false;
+}
+
+} // namespace
+
+bool Win32SelfRemoval::removeAfterExit(const std::string& programFile, const std::string& folder) {
+    const std::wstring program = widenUtf8(programFile);
+    const std::wstring temporary = temporaryFolder();
+    if (temporary.empty()) return false;
+    const std::wstring copy = copyPath(temporary);
+    const UniqueKernelHandle remover = writeDeleteOnCloseCopy(program, copy);
+    if (!remover) return false;
+
+    HANDLE self = nullptr;
+    if (!::DuplicateHandle(::GetCurrentProcess(), ::GetCurrentProcess(), ::GetCurrentProcess(), &self, SYNCHRONIZE,
+                           TRUE, 0)) {
+        return false;
+    }
+    const UniqueKernelHandle selfHandle(self);
+    std::wstring commandLine = quoted(copy) + L" " + kRemoveArgument + L" " +
+                               std::to_wstring(reinterpret_cast<std::uintptr_t>(self)) + L" " + quoted(program) +
+                               L" " + quoted(widenUtf8(folder));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    // The copy works from the temporary folder: a current folder inside the
+    // install folder would keep that folder from being removed.
+    if (!::CreateProcessW(copy.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                          temporary.c_str(), &startup, &started)) {
+        return false;  // closing `remover` deletes the copy
+    }
+    ::CloseHandle(started.hThread);
+    ::CloseHandle(started.hProcess);
+    return true;
+}
+
+bool runSelfRemovalIfAsked() {
+    int count = 0;
+    LPWSTR* args = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (!args) return false;
+    const std::vector<std::wstring> argv(args, args + count);
+    ::LocalFree(args);
+    if (count != 5 || argv[1] != kRemoveArgument) return false;
+
+    const auto first = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(std::wcstoull(argv[2].c_str(), nullptr, 10)));
+    if (!first) return true;
+    const UniqueKernelHandle firstProcess(first);
+    if (::WaitForSingleObject(first, kWaitForEndMs) != WAIT_OBJECT_0) return true;
+    if (deleteWithRetries(argv[3])) ::RemoveDirectoryW(argv[4].c_str());  // fails, as it should, when not empty
+    return true;
+}
+
+} // namespace host
