@@ -20,15 +20,6 @@ constexpr const wchar_t* kRemoveArgument = L"/remove-after-exit";
 // last window, so this is only a guard against waiting for ever.
 constexpr DWORD kWaitForEndMs = 5 * 60 * 1000;
 
-struct CloseHandleFree {
-    void operator()(HANDLE h) const noexcept { ::CloseHandle(h); }
-};
-using UniqueKernelHandle = UniqueHandle<HANDLE, CloseHandleFree>;
-
-UniqueKernelHandle ownFile(HANDLE h) {
-    return UniqueKernelHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
-}
-
 std::wstring quoted(const std::wstring& argument) {
     return L"\"" + argument + L"\"";
 }
@@ -49,10 +40,10 @@ std::wstring copyPath(const std::wstring& temporary) {
 // Writes this program's bytes into a new file at `path`; the returned handle
 // (inheritable, delete access only) deletes the file when its last holder
 // closes it.
-UniqueKernelHandle writeDeleteOnCloseCopy(const std::wstring& programFile, const std::wstring& path) {
+UniqueFile writeDeleteOnCloseCopy(const std::wstring& programFile, const std::wstring& path) {
     const auto bytes = [&]() -> std::optional<std::string> {
-        const auto source = ownFile(::CreateFileW(programFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const UniqueFile source(::CreateFileW(programFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!source) return std::nullopt;
         LARGE_INTEGER size;
         if (!::GetFileSizeEx(source.get(), &size) || size.QuadPart > 0x7fffffff) return std::nullopt;
@@ -66,15 +57,15 @@ UniqueKernelHandle writeDeleteOnCloseCopy(const std::wstring& programFile, const
     }();
     if (!bytes) return {};
 
-    auto writer = ownFile(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile writer(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!writer) return {};
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     // From here on the copy goes when the last handle goes, even if this
     // process fails before starting it.
-    auto remover = ownFile(::CreateFileW(path.c_str(), DELETE | SYNCHRONIZE,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit,
-                                         OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    UniqueFile remover(::CreateFileW(path.c_str(), DELETE | SYNCHRONIZE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit, OPEN_EXISTING,
+                                     FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     if (!remover) {
         writer.reset();
         ::DeleteFileW(path.c_str());
@@ -109,7 +100,7 @@ bool Win32SelfRemoval::removeAfterExit(const std::string& programFile, const std
     const std::wstring temporary = temporaryFolder();
     if (temporary.empty()) return false;
     const std::wstring copy = copyPath(temporary);
-    const UniqueKernelHandle remover = writeDeleteOnCloseCopy(program, copy);
+    const UniqueFile remover = writeDeleteOnCloseCopy(program, copy);
     if (!remover) return false;
 
     HANDLE self = nullptr;
@@ -117,7 +108,7 @@ bool Win32SelfRemoval::removeAfterExit(const std::string& programFile, const std
                            TRUE, 0)) {
         return false;
     }
-    const UniqueKernelHandle selfHandle(self);
+    const UniqueHandle selfHandle(self);
     std::wstring commandLine = quoted(copy) + L" " + kRemoveArgument + L" " +
                                std::to_wstring(reinterpret_cast<std::uintptr_t>(self)) + L" " + quoted(program) +
                                L" " + quoted(widenUtf8(folder));
@@ -145,7 +136,7 @@ bool runSelfRemovalIfAsked() {
 
     const auto first = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(std::wcstoull(argv[2].c_str(), nullptr, 10)));
     if (!first) return true;
-    const UniqueKernelHandle firstProcess(first);
+    const UniqueHandle firstProcess(first);
     if (::WaitForSingleObject(first, kWaitForEndMs) != WAIT_OBJECT_0) return true;
     if (deleteWithRetries(argv[3])) ::RemoveDirectoryW(argv[4].c_str());  // fails, as it should, when not empty
     return true;
