@@ -47,6 +47,8 @@ function(lumetra_add_windows_program)
     add_executable(${P_TARGET} WIN32 ${P_SOURCES} ${gen}/app.rc)
   endif()
   set_target_properties(${P_TARGET} PROPERTIES OUTPUT_NAME "${P_OUTPUT_NAME}")
+  # Two builds of one commit give the same bytes: stripped, no link time stamp.
+  target_link_options(${P_TARGET} PRIVATE -s -Wl,--no-insert-timestamp)
   target_link_libraries(${P_TARGET} PRIVATE ${P_LIBS})
   if(TARGET lumetra_app_icon)
     add_dependencies(${P_TARGET} lumetra_app_icon)

@@ -14,6 +14,11 @@ Control::~Control() { form_.unregisterControl(*this); }
 
 void Control::notify(Prop what) { form_.notifyControl(*this, what); }
 
+void Control::setFocus() {
+    form_.activeControl_ = this;
+    notify(Prop::Focus);
+}
+
 void Control::move(int left, int top, int width, int height) {
     const Rect next{left, top, width, height};
     if (next == bounds_) return;

@@ -31,7 +31,7 @@ enum class Alignment { Left, Right, Center };
 // What changed, so that a host mirrors only that.
 enum class Prop {
     Caption, Text, Value, Enabled, Visible, Geometry, Colors, Font, Items,
-    ListIndex, Checked, Range, Picture, Interval, WindowState, Region, Icon,
+    ListIndex, Checked, Range, Picture, Interval, WindowState, Region, Icon, Focus, Selection,
 };
 
 struct Rect {
@@ -79,6 +79,10 @@ public:
 
     const Font& font() const noexcept { return font_; }
     void setFont(Font font);
+
+    // Moves the keyboard focus to this control (the form remembers it as its
+    // active control until another takes the focus).
+    void setFocus();
 
     Event<> Click;
     Event<const MouseArgs&> MouseDown;

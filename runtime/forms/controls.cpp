@@ -44,8 +44,18 @@ void CheckBox::setValue(int value) {
 void TextBox::setText(std::string text) {
     if (text == text_) return;
     text_ = std::move(text);
+    selStart_ = selLength_ = 0;
     notify(Prop::Text);
     Change();
+}
+
+void TextBox::setSelection(int start, int length) {
+    const int size = static_cast<int>(text_.size());
+    start = std::clamp(start, 0, size);
+    length = std::clamp(length, 0, size - start);
+    selStart_ = start;
+    selLength_ = length;
+    notify(Prop::Selection);
 }
 
 void Frame::setCaption(std::string caption) {

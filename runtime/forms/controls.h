@@ -62,8 +62,17 @@ public:
     void setText(std::string text);
     Event<> Change;
 
+    // The selected part of the text, in bytes of its UTF-8; new text
+    // selects nothing and puts the caret at the start.
+    int selStart() const noexcept { return selStart_; }
+    int selLength() const noexcept { return selLength_; }
+    // Clamped to the text.
+    void setSelection(int start, int length);
+    void selectAll() { setSelection(0, static_cast<int>(text_.size())); }
+
 private:
     std::string text_;
+    int selStart_ = 0, selLength_ = 0;
 };
 
 // A container: children are placed relative to its top-left corner.

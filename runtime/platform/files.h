@@ -24,7 +24,8 @@ public:
     virtual void removeFile(const std::string& path) = 0;
     // Makes one folder level; true when the folder exists afterwards.
     virtual bool makeFolder(const std::string& path) = 0;
-
+    // A folder (not a file) exists at the path.
+    virtual bool folderExists(const std::string& path) = 0;
     // The names of the files lying directly in the folder (no subfolders, no
     // paths), or nothing when the folder cannot be read.
     virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder) = 0;
@@ -34,6 +35,16 @@ public:
     // Removes the folder when it is empty; true when it is gone afterwards.
     virtual bool removeEmptyFolder(const std::string& path) = 0;
 };
+
+// Makes the folder and every missing level above it ("\" and "/" both
+// separate levels). `created` lists the levels this call made, outermost
+// first, so that a caller can take them back; an existing folder is used as
+// it is.
+struct MadeFolders {
+    bool ok = false;
+    std::vector<std::string> created;
+};
+MadeFolders makeFolderPath(FileSystem& files, const std::string& path);
 
 // Writes a temporary file beside `path` and renames it over `path`: either the
 // new contents are there in full, or the old file is left as it was. The

@@ -16,6 +16,9 @@ public:
     virtual std::string windowsFolder() = 0;
     // The user's roaming application-data folder; empty when the system has none.
     virtual std::string userAppDataFolder() = 0;
+    // The system's folder for installed programs ("C:\Program Files" on a
+    // usual machine); empty when the system does not say.
+    virtual std::string programFilesFolder() = 0;
 };
 
 } // namespace platform

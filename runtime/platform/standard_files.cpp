@@ -57,6 +57,11 @@ bool StandardFileSystem::makeFolder(const std::string& path) {
     return fs::is_directory(toPath(path), ec);
 }
 
+bool StandardFileSystem::folderExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(toPath(path), ec);
+}
+
 std::optional<std::vector<std::string>> StandardFileSystem::listFiles(const std::string& folder) {
     std::error_code ec;
     fs::directory_iterator it(toPath(folder), ec);

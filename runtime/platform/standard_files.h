@@ -14,6 +14,7 @@ public:
     bool replaceFile(const std::string& from, const std::string& to) override;
     void removeFile(const std::string& path) override;
     bool makeFolder(const std::string& path) override;
+    bool folderExists(const std::string& path) override;
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
     bool deleteFile(const std::string& path) override;
     bool removeEmptyFolder(const std::string& path) override;

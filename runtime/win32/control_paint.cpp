@@ -45,7 +45,9 @@ void ControlWindow::onPaint(HWND hwnd) {
     ::GetClientRect(hwnd, &client);
     if (kind_ == Kind::Frame) {
         auto& frame = static_cast<forms::Frame&>(control_);
-        ::FillRect(dc, &client, backBrush_.get(control_.backColor()));
+        // A transparent frame (a wizard's page) shows what the form paints beneath it.
+        if (control_.transparent()) owner_.paintBeneath(*this, dc);
+        else ::FillRect(dc, &client, backBrush_.get(control_.backColor()));
         if (!frame.caption().empty()) {
             auto font = selectInto(dc, owner_.font(control_.font()));
             TEXTMETRICW tm{};

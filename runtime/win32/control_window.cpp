@@ -194,6 +194,8 @@ void ControlWindow::mirror(forms::Prop what) {
     case Prop::Items: applyItems(); break;
     case Prop::ListIndex: applyListIndex(); break;
     case Prop::Range: applyRange(); break;
+    case Prop::Focus: owner_.focusChild(hwnd_.get()); break;
+    case Prop::Selection: applySelection(); break;
     default: break;
     }
 }
@@ -341,6 +343,16 @@ void ControlWindow::applyItems() {
             ::SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(combo.List(i)).c_str()));
         applyListIndex();
     }
+}
+
+void ControlWindow::applySelection() {
+    if (kind_ != Kind::TextBox) return;
+    auto& box = static_cast<forms::TextBox&>(control_);
+    // The control counts UTF-16 units; the program counts UTF-8 bytes.
+    const std::string& text = box.text();
+    const std::size_t start = widen(text.substr(0, static_cast<std::size_t>(box.selStart()))).size();
+    const std::size_t end = widen(text.substr(0, static_cast<std::size_t>(box.selStart() + box.selLength()))).size();
+    ::SendMessageW(hwnd_.get(), EM_SETSEL, start, static_cast<LPARAM>(end));
 }
 
 void ControlWindow::applyListIndex() {

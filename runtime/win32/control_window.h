@@ -72,6 +72,7 @@ private:
     void applyRange();
     void applyItems();
     void applyListIndex();
+    void applySelection();
     void repaint();
 
     DWORD buttonStyle() const;

@@ -323,6 +323,11 @@ void FormWindow::invalidateArea(ControlWindow& self) {
     ::RedrawWindow(parent, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void FormWindow::focusChild(HWND child) {
+    lastFocus_ = child;
+    if (::IsWindowVisible(hwnd_.get()) && ::IsWindowVisible(child)) ::SetFocus(child);
+}
+
 ControlWindow* FormWindow::defaultButton(bool cancel) const {
     for (auto& c : controls_) {
         if (c->kind() != ControlWindow::Kind::Button) continue;

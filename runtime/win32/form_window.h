@@ -54,6 +54,9 @@ public:
     forms::Color containerBackColor(const forms::Control& control) const;
     // Repaints a graphic control together with what it shows through.
     void invalidateArea(ControlWindow& self);
+    // The program moved the focus to this child: it gets it now when the
+    // window shows, else when the window is next activated.
+    void focusChild(HWND child);
 
 private:
     static LRESULT CALLBACK proc(HWND, UINT, WPARAM, LPARAM);

@@ -69,6 +69,11 @@ bool SystemFileSystem::makeFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool SystemFileSystem::folderExists(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesW(widenUtf8(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 std::optional<std::vector<std::string>> SystemFileSystem::listFiles(const std::string& folder) {
     WIN32_FIND_DATAW found;
     const HANDLE search = ::FindFirstFileExW(widenUtf8(platform::joinPath(folder, "*")).c_str(), FindExInfoBasic,
@@ -91,13 +96,6 @@ std::optional<std::vector<std::string>> SystemFileSystem::listFiles(const std::s
 bool SystemFileSystem::deleteFile(const std::string& path) {
     const std::wstring wide = widenUtf8(path);
     if (::DeleteFileW(wide.c_str())) return true;
-    const DWORD error = ::GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
-bool SystemFileSystem::removeEmptyFolder(const std::string& path) {
-    const std::wstring wide = widenUtf8(path);
-    if (::RemoveDirectoryW(wide.c_str())) return true;
     const DWORD error = ::GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }

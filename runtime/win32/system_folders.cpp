@@ -38,14 +38,22 @@ std::string SystemFolders::windowsFolder() {
     return folder;
 }
 
-std::string SystemFolders::userAppDataFolder() {
+namespace {
+
+std::string knownFolder(const KNOWNFOLDERID& id) {
     PWSTR path = nullptr;
     std::string folder;
-    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &path)) && path) {
-        folder = narrowToUtf8(path);
-    }
+    if (SUCCEEDED(::SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path)) && path) folder = narrowToUtf8(path);
     ::CoTaskMemFree(path);
     return folder;
 }
+
+} // namespace
+
+std::string SystemFolders::userAppDataFolder() { return knownFolder(FOLDERID_RoamingAppData); }
+
+// The folder of this program's own kind: a 32-bit program on 64-bit Windows
+// gets "Program Files (x86)".
+std::string SystemFolders::programFilesFolder() { return knownFolder(FOLDERID_ProgramFiles); }
 
 } // namespace host

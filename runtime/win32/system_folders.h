@@ -10,6 +10,7 @@ public:
     std::string programFile() override;
     std::string windowsFolder() override;
     std::string userAppDataFolder() override;
+    std::string programFilesFolder() override;
 };
 
 } // namespace host

@@ -76,15 +76,22 @@ void Dezarhivator::Extractor_Timer() {
     steps([&] { name = List2.List(ExtractIndex); });
     steps([&] { Text1.setText(name); });
     steps([&] { Text4.setText(folders_.programFolder() + "\\" + name); });
-    steps([&] {
-        if (!cale_ || !isSafeEntryName(name)) return;
-        const std::string folder = cale_->text();
-        if (folder.empty()) return;  // would mean the root of the current drive
-        const std::string destination = entryPathIn(folder, name);
-        if (liesDirectlyIn(destination, folder)) VekExtract(Text2.text(), name, destination);
-    });
+    std::string problem = "it was not extracted";
+    steps([&] { problem = extractIntoInstallFolder(name); });
+    steps([&] { EntryExtracted(name, problem); });
     ++ExtractIndex;
     if (ExtractIndex == List2.ListCount()) Extractor.setEnabled(false);
+}
+
+std::string Dezarhivator::extractIntoInstallFolder(const std::string& name) {
+    if (!cale_) return "there is no install folder";
+    if (const auto refused = entryNameProblem(name)) return *refused;
+    const std::string folder = cale_->text();
+    if (folder.empty()) return "the install folder is empty";  // would mean the root of the current drive
+    const std::string destination = entryPathIn(folder, name);
+    if (!liesDirectlyIn(destination, folder)) return "it would lie outside the install folder";
+    const ArchiveResult written = extractEntry(Text2.text(), name, destination);
+    return written ? std::string() : describe(written.error);
 }
 
 } // namespace setup

@@ -16,6 +16,8 @@ public:
     std::string programFile() override { return platform::joinPath(program_, programFileName); }
     std::string windowsFolder() override { return windows; }
     std::string userAppDataFolder() override { return appData_; }
+    std::string programFilesFolder() override { return programFiles_; }
+    void setProgramFilesFolder(std::string folder) { programFiles_ = std::move(folder); }
     std::string programFileName = "Uninstall.exe";
     std::string windows = "C:\\Windows";
     void setProgramFolder(std::string folder) { program_ = std::move(folder); }
@@ -23,6 +25,7 @@ public:
 private:
     std::string program_;
     std::string appData_;
+    std::string programFiles_ = "C:\\Program Files";
 };
 
 } // namespace fakes

@@ -72,6 +72,8 @@ public:
         return true;
     }
 
+    bool folderExists(const std::string& path) override { return folders.count(path) != 0; }
+
     bool removeEmptyFolder(const std::string& path) override {
         for (const auto& [file, bytes] : files) {
             if (platform::parentFolder(file) == path) return false;

@@ -11,13 +11,6 @@ namespace setup {
 
 namespace {
 
-std::string lowerAscii(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return text;
-}
-
 // A file name beside `destination` that is not in use.
 std::string temporaryBeside(const std::string& destination) {
     for (int n = 0;; ++n) {

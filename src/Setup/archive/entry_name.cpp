@@ -60,4 +60,11 @@ bool liesDirectlyIn(const std::string& path, const std::string& folder) {
     return !leaf.empty() && leaf != "." && leaf != "..";
 }
 
+std::string lowerAscii(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return text;
+}
+
 } // namespace setup

@@ -12,6 +12,10 @@ namespace setup {
 std::optional<std::string> entryNameProblem(const std::string& name);
 inline bool isSafeEntryName(const std::string& name) { return !entryNameProblem(name); }
 
+// The name with ASCII letters in lower case: entry names are matched this
+// way, as the file system matches file names.
+std::string lowerAscii(std::string text);
+
 // `folder` & "\" & `name` (no second separator when the folder ends in one).
 std::string entryPathIn(const std::string& folder, const std::string& name);
 // Whether `path` names a file directly inside `folder` (not deeper, not above).

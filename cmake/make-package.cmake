@@ -1,0 +1,20 @@
+# cmake -DVEK=... -DPACKAGE=.../Data.set -DFILES="file;name;file;name" -P make-package.cmake
+# Appends each file under its entry name to a fresh archive, then moves the
+# finished archive into place.
+get_filename_component(dir ${PACKAGE} DIRECTORY)
+file(MAKE_DIRECTORY ${dir})
+set(partial ${PACKAGE}.partial)
+file(REMOVE ${partial})
+list(LENGTH FILES count)
+math(EXPR last "${count} - 1")
+foreach(i RANGE 0 ${last} 2)
+  math(EXPR j "${i} + 1")
+  list(GET FILES ${i} file)
+  list(GET FILES ${j} name)
+  execute_process(COMMAND ${VEK} add ${partial} ${file} ${name} RESULT_VARIABLE failed)
+  if(failed)
+    file(REMOVE ${partial})
+    message(FATAL_ERROR "vek could not add ${file} as ${name}")
+  endif()
+endforeach()
+file(RENAME ${partial} ${PACKAGE})

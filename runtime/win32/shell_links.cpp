@@ -1,0 +1,65 @@
+#include "win32/shell_links.h"
+
+#include "win32/handles.h"
+#include "win32/utf8_paths.h"
+
+#include <knownfolders.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <utility>
+
+namespace host {
+
+namespace {
+
+const KNOWNFOLDERID* knownFolderId(const std::string& name) {
+    static const std::pair<const char*, const KNOWNFOLDERID*> kFolders[] = {
+        {"Desktop", &FOLDERID_Desktop},
+        {"AllUsersDesktop", &FOLDERID_PublicDesktop},
+        {"Programs", &FOLDERID_Programs},
+        {"StartMenu", &FOLDERID_StartMenu},
+    };
+    for (const auto& [shellName, id] : kFolders)
+        if (name == shellName) return id;
+    return nullptr;
+}
+
+ComPtr<IShellLinkW> makeLinkObject() {
+    ComPtr<IShellLinkW> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.putVoid())))
+        link.reset();
+    return link;
+}
+
+ComPtr<IPersistFile> persistOf(const ComPtr<IShellLinkW>& link) {
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid()))) file.reset();
+    return file;
+}
+
+} // namespace
+
+std::string ShellLinks::specialFolder(const std::string& name) {
+    const KNOWNFOLDERID* id = knownFolderId(name);
+    if (!id) return {};
+    PWSTR path = nullptr;
+    std::string folder;
+    if (SUCCEEDED(::SHGetKnownFolderPath(*id, KF_FLAG_DEFAULT, nullptr, &path)) && path) folder = narrowToUtf8(path);
+    ::CoTaskMemFree(path);
+    return folder;
+}
+
+bool ShellLinks::saveShortcut(const std::string& linkPath, const platform::Shortcut& shortcut) {
+    ComApartment com;  // balanced: the program's own apartment stays as it was
+    ComPtr<IShellLinkW> link = makeLinkObject();
+    if (!link) return false;
+    if (FAILED(link->SetPath(widenUtf8(shortcut.target).c_str()))) return false;
+    if (FAILED(link->SetWorkingDirectory(widenUtf8(shortcut.workingFolder).c_str()))) return false;
+    if (FAILED(link->SetShowCmd(shortcut.windowStyle))) return false;
+    if (FAILED(link->SetIconLocation(widenUtf8(shortcut.iconPath).c_str(), shortcut.iconIndex))) return false;
+    ComPtr<IPersistFile> file = persistOf(link);
+    return file && SUCCEEDED(file->Save(widenUtf8(linkPath).c_str(), TRUE));
+}
+
+} // namespace host

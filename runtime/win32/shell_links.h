@@ -1,0 +1,15 @@
+#pragma once
+// Shell links through the shell's own link object (IShellLinkW saved with
+// IPersistFile), and special folders through the known-folder functions.
+#include "platform/shortcuts.h"
+
+namespace host {
+
+class ShellLinks : public platform::Shortcuts {
+public:
+    // "Desktop" (the user's), "AllUsersDesktop", "Programs", "StartMenu".
+    std::string specialFolder(const std::string& name) override;
+    bool saveShortcut(const std::string& linkPath, const platform::Shortcut& link) override;
+};
+
+} // namespace host

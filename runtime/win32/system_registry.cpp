@@ -1,0 +1,63 @@
+#include "win32/system_registry.h"
+
+#include "win32/handles.h"
+#include "win32/utf8_paths.h"
+
+#include <vector>
+
+namespace host {
+
+namespace {
+
+struct RegCloseKeyFree {
+    void operator()(HKEY key) const noexcept { ::RegCloseKey(key); }
+};
+using UniqueKey = UniqueHandle<HKEY, RegCloseKeyFree>;
+
+HKEY rootKey(platform::RegistryRoot root) {
+    return root == platform::RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+} // namespace
+
+bool SystemRegistry::setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                               const std::string& data) {
+    HKEY opened = nullptr;
+    if (::RegCreateKeyExW(rootKey(root), widenUtf8(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+                          nullptr, &opened, nullptr) != ERROR_SUCCESS)
+        return false;
+    UniqueKey owned(opened);
+    // The text and its terminating null, the null counted in the length.
+    const std::wstring wide = widenUtf8(data);
+    const DWORD bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
+    return ::RegSetValueExW(owned.get(), widenUtf8(name).c_str(), 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(wide.c_str()), bytes) == ERROR_SUCCESS;
+}
+
+std::optional<std::string> SystemRegistry::readString(platform::RegistryRoot root, const std::string& key,
+                                                      const std::string& name) {
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExW(rootKey(root), widenUtf8(key).c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+        return std::nullopt;
+    UniqueKey owned(opened);
+    const std::wstring valueName = widenUtf8(name);
+    DWORD type = 0, bytes = 0;
+    if (::RegQueryValueExW(owned.get(), valueName.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return std::nullopt;
+    // One spare character: a stored value need not end with its null.
+    std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
+    DWORD got = bytes;
+    if (::RegQueryValueExW(owned.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                           &got) != ERROR_SUCCESS || type != REG_SZ)
+        return std::nullopt;
+    std::wstring text(buffer.data(), got / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return narrowToUtf8(text);
+}
+
+long SystemRegistry::deleteKey(platform::RegistryRoot root, const std::string& key) {
+    return ::RegDeleteKeyW(rootKey(root), widenUtf8(key).c_str());
+}
+
+} // namespace host

@@ -1,0 +1,18 @@
+#pragma once
+// The real registry through the wide-character functions. Keys are opened in
+// the program's own view (a 32-bit program on 64-bit Windows sees the
+// 32-bit view), so what Setup writes its Uninstall of the same build finds.
+#include "platform/registry.h"
+
+namespace host {
+
+class SystemRegistry : public platform::Registry {
+public:
+    bool setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                   const std::string& data) override;
+    std::optional<std::string> readString(platform::RegistryRoot root, const std::string& key,
+                                          const std::string& name) override;
+    long deleteKey(platform::RegistryRoot root, const std::string& key) override;
+};
+
+} // namespace host

@@ -1,0 +1,22 @@
+#include "Setup/AddRemovePrograms.h"
+
+#include "Product.h"
+
+namespace setup {
+
+bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::string& command) {
+    const std::string key = std::string(product::kUninstallKeyParent) + name;
+    const bool named = SetRegistryString(registry, platform::RegistryRoot::LocalMachine, key, "DisplayName", name);
+    const bool commanded =
+        SetRegistryString(registry, platform::RegistryRoot::LocalMachine, key, "UninstallString", command);
+    return named && commanded;
+}
+
+bool SetRegistryString(platform::Registry& registry, platform::RegistryRoot root, const std::string& key,
+                       const std::string& valueName, const std::string& data) {
+    return registry.setString(root, key, valueName, data);
+}
+
+std::string quotedCommand(const std::string& path) { return "\"" + path + "\""; }
+
+} // namespace setup

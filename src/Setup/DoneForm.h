@@ -1,0 +1,39 @@
+#pragma once
+// The completion window: thanks, the maker's site, and the offer of a
+// desktop shortcut. After a failed installation it says what failed instead
+// and offers no shortcut.
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "platform/shortcuts.h"
+
+#include <string>
+
+namespace setup {
+
+class DoneForm : public forms::Form {
+public:
+    // `installFolder` is the installer's Cale: the shortcut points into it.
+    DoneForm(platform::Shortcuts& shortcuts, const forms::TextBox& installFolder);
+
+    // Turns the window into the report of a failed installation.
+    void showFailure(const std::string& reason);
+    bool failed() const noexcept { return failed_; }
+
+    forms::Label Label3{*this, "Label3"};
+    forms::Label Label1{*this, "Label1"};
+    forms::Image Image2{*this, "Image2"};
+    forms::Label ThankYouLabel{*this, "ThankYouLabel"};
+    forms::Label Label2{*this, "Label2"};
+    forms::CheckBox Check1{*this, "Check1"};
+    forms::Label ShortcutName{*this, "ShortcutName"};
+    forms::CommandButton Command1{*this, "Command1"};
+
+private:
+    void Command1_Click();
+
+    platform::Shortcuts& shortcuts_;
+    const forms::TextBox& installFolder_;
+    bool failed_ = false;
+};
+
+} // namespace setup

@@ -1,0 +1,146 @@
+#include "Setup/Form1.h"
+
+#include "Product.h"
+#include "Wizard/WizardLook.h"
+#include "core/errors.h"
+
+namespace setup {
+
+namespace {
+
+// The bar: one colour, stretched to its width.
+forms::Picture barPicture() {
+    auto bitmap = std::make_shared<forms::Bitmap>();
+    bitmap->width = bitmap->height = 1;
+    const forms::Color c = wizard::kBarColor;  // 0xBBGGRR to the bitmap's 0xRRGGBB
+    bitmap->pixels = {(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF)};
+    return bitmap;
+}
+
+void placeText(forms::Label& label, int top, int height) {
+    label.move(wizard::kTextLeft, top, wizard::kTextWidth, height);
+    label.setTransparent(true);
+}
+
+} // namespace
+
+Form1::Form1(SetupSystem system)
+    : Form("Form1"),
+      doneForm(system.shortcuts, Cale),
+      dezarhivator(system.folders),
+      system_(system) {
+    layOut();
+    dezarhivator.setInstallFolderBox(&Cale);
+    dezarhivator.EntryExtracted = [this](const std::string& name, const std::string& problem) {
+        entryExtracted(name, problem);
+    };
+
+    Load = [this] { Form_Load(); };
+    // Closing the window, or Cancel on any page, ends everything at once.
+    Unload = [] { forms::endProgram(); };
+    Command4.Click = [this] { Command4_Click(); };
+    Command7.Click = [this] { Command7_Click(); };
+    Command5.Click = [] { forms::endProgram(); };
+    Command6.Click = [] { forms::endProgram(); };
+    Command8.Click = [] { forms::endProgram(); };
+    InstallTimer.Tick = [this] { InstallTimer_Timer(); };
+}
+
+void Form1::layOut() {
+    setCaption("Corvane Setup");
+    setBorder(Border::FixedSingle);
+    setMaxButton(false);
+    setStartPosition(StartPosition::CenterScreen);
+    setClientSize(wizard::kWindowWidth, wizard::kWindowHeight);
+    setIconId(1);
+
+    wizard::placeHeader(Frame1, Titlu, Image1, Image2);
+    HeaderLine.setEnds(0, wizard::kHeader.height, wizard::kWindowWidth, wizard::kHeader.height);
+    HeaderLine.setBorderColor(0x808080);
+    Label2.setCaption("Corvanesoft Setup");
+    wizard::placeMakerLabel(Label2);
+    InstallTimer.setEnabled(false);
+
+    for (forms::Frame* page : {&Pas1, &Pas2, &Pas3}) wizard::placePage(*page);
+
+    placeText(WelcomeLabel, 240, 285);
+    forms::Font bold = WelcomeLabel.font();
+    bold.bold = true;
+    WelcomeLabel.setFont(bold);
+    placeText(SetupLabel, 720, 255);
+    placeText(SetupLabel2, 1080, 495);
+    Label3.setCaption("Click Next to begin installation.");
+    placeText(Label3, 1800, 255);
+    wizard::placeSeparator(Line1);
+    Command4.setCaption("Next >");
+    wizard::placeButtons(&Command4, Command5);
+
+    Label5.setCaption("The program will be installed in:");
+    placeText(Label5, 480, 255);
+    Cale.move(wizard::kTextLeft, 840, wizard::kTextWidth, 315);
+    Cale.setBackColor(forms::kWindowBackground);
+    wizard::placeSeparator(Line2);
+    Command7.setCaption("Next >");
+    wizard::placeButtons(&Command7, Command6);
+
+    Frame2.move(wizard::kTextLeft, 480, wizard::kTextWidth, 1140);
+    Frame2.setTransparent(true);
+    Status.setCaption("Begin installation, please wait...");
+    Status.move(120, 120, wizard::kTextWidth - 240, 255);
+    Status.setTransparent(true);
+    // Grows by 60 twips a tick, to 6060 at tick 100.
+    Bar.move(120, 600, 60, 255);
+    Bar.setStretch(true);
+    Bar.setPicture(barPicture());
+    Label1.setCaption("Please wait...");
+    placeText(Label1, 1860, 255);
+    wizard::placeSeparator(Line3);
+    wizard::placeButtons(nullptr, Command8);
+}
+
+void Form1::Form_Load() {
+    rt::ResumeNext steps;
+    steps([&] { ProductName = product::kName; });
+    steps([&] { Titlu.setCaption("Setup " + ProductName); });
+    steps([&] { WelcomeLabel.setCaption("Welcome to the " + ProductName + " Install Program."); });
+    steps([&] { SetupLabel.setCaption("This program allows you to install " + ProductName + " on your computer."); });
+    steps([&] {
+        SetupLabel2.setCaption("If you don't want to install " + ProductName +
+                               " on your computer, plase click Cancel now, otherwise click Next to continue.");
+    });
+    steps([&] {
+        // The system's Program Files folder, wherever the system keeps it.
+        std::string programFiles = system_.folders.programFilesFolder();
+        if (programFiles.empty()) programFiles = "C:\\Program Files";
+        Cale.setText(programFiles + "\\" + ProductName);
+    });
+    steps([&] {
+        doneForm.load();
+        doneForm.ThankYouLabel.setCaption("Thank you for chosing " + ProductName);
+    });
+    steps([&] { StepCounter = 0; });
+    steps([&] { doneForm.ShortcutName.setCaption(ProductName); });
+    steps([&] {
+        Pas1.setVisible(true);
+        Pas2.setVisible(false);
+        Pas3.setVisible(false);
+    });
+    steps([&] { dezarhivator.load(); });
+}
+
+void Form1::Command4_Click() {
+    Pas1.setVisible(false);
+    Pas2.setVisible(true);
+    // Ready to type over the proposed folder.
+    Cale.setFocus();
+    Cale.selectAll();
+}
+
+void Form1::Command7_Click() {
+    Pas2.setVisible(false);
+    Pas3.setVisible(true);
+    Command8.setFocus();
+    InstallTimer.setEnabled(true);
+}
+
+} // namespace setup
