@@ -72,7 +72,9 @@ TEST(SystemRegistry, WritesOverwritesReadsBackAndDeletesStringValues) {
     EXPECT_EQ(registry.readString(RegistryRoot::LocalMachine, key.path, "DisplayName"), std::nullopt);
 }
 
-// The link as the shell reads it back.
+// The link as the shell reads it back. The target comes from the link's item
+// list, which keeps every character (the shell's own path text is the ANSI
+// one under Wine).
 platform::Shortcut readBack(const std::string& linkPath) {
     host::ComApartment com;
     host::ComPtr<IShellLinkW> link;
@@ -83,8 +85,9 @@ platform::Shortcut readBack(const std::string& linkPath) {
     EXPECT_TRUE(SUCCEEDED(file->Load(host::widenUtf8(linkPath).c_str(), STGM_READ)));
     platform::Shortcut got;
     wchar_t text[MAX_PATH * 2] = {};
-    link->GetPath(text, MAX_PATH * 2, nullptr, SLGP_RAWPATH);
-    got.target = host::narrowToUtf8(text);
+    PIDLIST_ABSOLUTE items = nullptr;
+    if (SUCCEEDED(link->GetIDList(&items)) && SHGetPathFromIDListW(items, text)) got.target = host::narrowToUtf8(text);
+    CoTaskMemFree(items);
     text[0] = 0;
     link->GetWorkingDirectory(text, MAX_PATH * 2);
     got.workingFolder = host::narrowToUtf8(text);
@@ -94,6 +97,18 @@ platform::Shortcut readBack(const std::string& linkPath) {
     link->GetIconLocation(text, MAX_PATH * 2, &got.iconIndex);
     got.iconPath = host::narrowToUtf8(text);
     return got;
+}
+
+// The show command as the file holds it: the header's 4 bytes at offset 60.
+int storedShowCommand(const std::string& linkPath) {
+    HANDLE file = CreateFileW(host::widenUtf8(linkPath).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    unsigned char header[76] = {};
+    DWORD got = 0;
+    ReadFile(file, header, sizeof header, &got, nullptr);
+    CloseHandle(file);
+    if (got != sizeof header) return -1;
+    return header[60] | header[61] << 8 | header[62] << 16 | header[63] << 24;
 }
 
 TEST(ShellLinks, DesktopIsTheKnownFolderAndALinkReadsBackThroughTheShell) {
@@ -116,7 +131,7 @@ TEST(ShellLinks, DesktopIsTheKnownFolderAndALinkReadsBackThroughTheShell) {
         platform::Shortcut link;
     } cases[] = {
         // First another link of that name, then the installer's own: the file is replaced.
-        {{"C:\\other.exe", "C:\\", 3, "C:\\other.exe", 2}},
+        {{"C:\\other.exe", "C:\\", 0, "C:\\windows\\system32\\shell32.dll", 2}},
         {{target, "", 0, target, 0}},
     };
     for (const auto& c : cases) {
@@ -124,7 +139,9 @@ TEST(ShellLinks, DesktopIsTheKnownFolderAndALinkReadsBackThroughTheShell) {
         const platform::Shortcut got = readBack(linkPath);
         EXPECT_EQ(got.target, c.link.target);
         EXPECT_EQ(got.workingFolder, c.link.workingFolder);
-        EXPECT_EQ(got.windowStyle, c.link.windowStyle);
+        // Window style 0 is stored as it is; a shell reads it as "normal".
+        EXPECT_EQ(storedShowCommand(linkPath), c.link.windowStyle);
+        EXPECT_EQ(got.windowStyle, SW_SHOWNORMAL);
         EXPECT_EQ(got.iconPath, c.link.iconPath);
         EXPECT_EQ(got.iconIndex, c.link.iconIndex);
     }
