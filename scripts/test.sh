@@ -11,7 +11,7 @@ must() { "$@" || { echo "test.sh: failed: $*" >&2; exit 1; }; }
 must bash scripts/bootstrap.sh
 
 jobs=$(nproc)
-# native first: the Windows builds package Data.set with the native vek.
+# Each Windows build makes the host vek it packages Data.set with itself.
 must cmake --preset native -DLUMETRA_SANITIZE=ON >/dev/null
 must cmake --build build/native -j "$jobs"
 must cmake --preset win64 >/dev/null

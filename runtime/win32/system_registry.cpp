@@ -9,11 +9,6 @@ namespace host {
 
 namespace {
 
-struct RegCloseKeyFree {
-    void operator()(HKEY key) const noexcept { ::RegCloseKey(key); }
-};
-using UniqueKey = UniqueHandle<HKEY, RegCloseKeyFree>;
-
 HKEY rootKey(platform::RegistryRoot root) {
     return root == platform::RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }

@@ -1,0 +1,121 @@
+#!/bin/sh
+# Setup.exe from dist as a person runs it, with the keyboard only: Enter on
+# the welcome page, a new folder typed over the proposed one (spaces in its
+# names, a parent that does not exist yet), Enter, and Enter on the
+# completion window with "Make shortcut on Desktop" ticked. Then every file
+# of the package lies in the folder byte for byte, the uninstall entry holds
+# exactly its two values, the desktop link parses with the right target, the
+# system's list of installed programs shows the product and the installed
+# program starts. A second run over the first succeeds; a damaged package
+# ends in "Install failed" with no uninstall entry.
+# Usage: setup_install.sh WINE_RUN WINE_ROOT DIST VEK WINDOW_READER WORK
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lumetra_e2e_lib.sh"
+own_display "$0" "$@"
+wine_run=$1 root=$2 dist=$3 vek=$4 reader=$5 work=$6
+rm -rf "$work" && mkdir -p "$work"
+trap stop_program EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+ok() { echo "ok   $*"; }
+drive_c="$root/prefix/drive_c"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
+folder='C:\Corvane Test Parent\Lumetra Setup Folder'
+unix_folder="$drive_c/Corvane Test Parent/Lumetra Setup Folder"
+"$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
+rm -rf "$drive_c/Corvane Test Parent" "$drive_c/Corvane Damaged"
+rm -f "$root"/prefix/drive_c/users/*/Desktop/"Corvane Lumetra.lnk"
+
+# The window tree of the window titled $1, read from outside.
+read_window() { "$wine_run" "$root" "$reader" --wait "$1" >"$work/tree.txt" 2>&1 || true; }
+# Gives the window the keyboard as a click on its header strip would, then
+# presses the keys.
+keys_to() { xdotool mousemove --window "$wid" 200 12 click 1; sleep 0.5; xdotool key --delay 150 "$@"; }
+# Runs Setup.exe from $1 into $folder through both pages; leaves wid on the
+# completion window (titled $2) and the seconds the install took in took.
+install_with_keyboard() {
+  start_program "$1/Setup.exe" "$work/setup.log"
+  wait_window "Corvane Setup" || { cat "$work/setup.log"; return 1; }
+  sleep 1
+  keys_to Return
+  sleep 1
+  # The folder page starts in the folder box with its text selected: typing replaces it.
+  xdotool type --delay 40 "$3"
+  sleep 0.5
+  [ -n "${shot:-}" ] && import -window "$wid" "$work/$shot" 2>/dev/null
+  began=$(date +%s.%N)
+  xdotool key Return
+  wait_window "$2" || { read_window "Corvane Setup"; cat "$work/tree.txt"; return 1; }
+  took=$(awk -v a="$began" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
+  sleep 1
+}
+values() { "$wine_run" "$root" reg query "$key" 2>/dev/null | tr -d '\r' | grep 'REG_' || true; }
+
+# --- First install ----------------------------------------------------------
+shot=setup-folder-page.png install_with_keyboard "$dist" "Install complete!" "$folder"
+echo "== install of the package: 100 ticks in $took s"
+read_window "Install complete!"
+grep -qF 'text="Thank you for chosing Corvane Lumetra"' "$work/tree.txt" || { cat "$work/tree.txt"; fail "no thanks"; }
+import -window "$wid" "$work/setup-done.png" 2>/dev/null || true
+keys_to Return
+wait "$pid" || true; pid=
+ok "Setup ran through its pages with the keyboard"
+
+mkdir -p "$work/expected"
+"$vek" extract-all "$dist/Data.set" "$work/expected" || fail "the package does not extract"
+count=0
+for f in "$work/expected"/*; do
+  cmp "$f" "$unix_folder/$(basename "$f")" || fail "$(basename "$f") differs or is missing"
+  count=$((count + 1))
+done
+[ -f "$unix_folder/Corvane Lumetra.exe" ] || fail "no main program"
+ok "all $count files of the package lie in the new folder byte for byte"
+
+values >"$work/values.txt"
+cat "$work/values.txt"
+[ "$(wc -l <"$work/values.txt")" -eq 2 ] || fail "the entry does not hold exactly two values"
+grep -qE '^ *DisplayName +REG_SZ +Corvane Lumetra$' "$work/values.txt" || fail "DisplayName"
+grep -qF "REG_SZ    \"$folder\\Uninstall.exe\"" "$work/values.txt" || fail "UninstallString is not the quoted uninstaller"
+ok "the uninstall entry holds exactly DisplayName and the quoted UninstallString"
+
+link=$(ls "$root"/prefix/drive_c/users/*/Desktop/"Corvane Lumetra.lnk" 2>/dev/null | head -n 1)
+[ -n "$link" ] || fail "no desktop link"
+lnkinfo "$link" >"$work/lnkinfo.txt" || fail "lnkinfo cannot read the link"
+grep -qF "Local path			: $folder\\Corvane Lumetra.exe" "$work/lnkinfo.txt" || { cat "$work/lnkinfo.txt"; fail "link target"; }
+grep -qF "Icon location			: $folder\\Corvane Lumetra.exe" "$work/lnkinfo.txt" || fail "link icon"
+grep -qE "Show Window value[[:space:]]+: 0x00000000" "$work/lnkinfo.txt" || fail "link show command"
+ok "the desktop link parses: target, icon and show command"
+
+"$wine_run" "$root" uninstaller --list 2>/dev/null | tr -d '\r' >"$work/installed.txt" || true
+grep -qF "|||Corvane Lumetra" "$work/installed.txt" || { cat "$work/installed.txt"; fail "not among the installed programs"; }
+ok "wine uninstaller --list shows Corvane Lumetra"
+
+start_program "$unix_folder/Corvane Lumetra.exe" "$work/lumetra.log"
+wait_window "Corvane Lumetra 1.2.0" || { cat "$work/lumetra.log"; fail "the installed program does not start"; }
+stop_program
+ok "the installed Corvane Lumetra.exe starts"
+
+# --- Again over the first ---------------------------------------------------
+shot= install_with_keyboard "$dist" "Install complete!" "$folder"
+keys_to Return
+wait "$pid" || true; pid=
+[ "$(values | wc -l)" -eq 2 ] || fail "the second run left other values"
+cmp "$work/expected/Corvane Lumetra.exe" "$unix_folder/Corvane Lumetra.exe" || fail "second run: main program"
+ok "a second run over the first completes"
+
+# --- A damaged package ------------------------------------------------------
+"$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
+mkdir -p "$work/damaged"
+cp "$dist/Setup.exe" "$work/damaged/"
+size=$(stat -c %s "$dist/Data.set")
+head -c $((size - 100)) "$dist/Data.set" >"$work/damaged/Data.set"
+shot= install_with_keyboard "$work/damaged" "Install failed" 'C:\Corvane Damaged\Lumetra'
+read_window "Install failed"
+grep -qF 'text="Install failed!"' "$work/tree.txt" || { cat "$work/tree.txt"; fail "no failure title"; }
+grep -qF 'runs past the end of the file' "$work/tree.txt" || { cat "$work/tree.txt"; fail "no reason"; }
+keys_to Return
+wait "$pid" || true; pid=
+[ -z "$(values)" ] || fail "a damaged package left an uninstall entry"
+[ ! -e "$drive_c/Corvane Damaged" ] || fail "the folder made for the damaged package stayed"
+ok "a damaged package ends in Install failed, with no uninstall entry and no folder left"

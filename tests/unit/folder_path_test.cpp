@@ -1,0 +1,67 @@
+// Making every missing level of a folder: drives, shares, both separators,
+// a trailing separator, existing levels kept, a refused level stopping it.
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Folders as a set of paths; makeFolder refuses the names in `refused`.
+class FolderSet : public platform::FileSystem {
+public:
+    std::set<std::string> folders;
+    std::set<std::string> refused;
+    std::vector<std::string> asked;
+
+    bool fileExists(const std::string&) override { return false; }
+    std::optional<std::string> readFile(const std::string&) override { return std::nullopt; }
+    bool writeFile(const std::string&, std::string_view) override { return false; }
+    bool replaceFile(const std::string&, const std::string&) override { return false; }
+    void removeFile(const std::string&) override {}
+    bool makeFolder(const std::string& path) override {
+        asked.push_back(path);
+        if (refused.count(path)) return false;
+        folders.insert(path);
+        return true;
+    }
+    bool folderExists(const std::string& path) override { return folders.count(path) != 0; }
+    bool removeEmptyFolder(const std::string& path) override { return folders.erase(path) != 0; }
+};
+
+TEST(MakeFolderPath, MakesEachMissingLevelOutermostFirst) {
+    using List = std::vector<std::string>;
+    const struct {
+        std::string path;
+        std::set<std::string> existing;
+        std::set<std::string> refused;
+        bool ok;
+        List created;
+    } cases[] = {
+        {"C:\\Program Files\\Corvane Lumetra", {"C:\\Program Files"}, {}, true, {"C:\\Program Files\\Corvane Lumetra"}},
+        {"C:\\New Parent\\Deeper\\Leaf\\", {}, {}, true,
+         {"C:\\New Parent", "C:\\New Parent\\Deeper", "C:\\New Parent\\Deeper\\Leaf"}},
+        {"D:/mixed\\separators/x", {"D:/mixed"}, {}, true, {"D:/mixed\\separators", "D:/mixed\\separators/x"}},
+        {"\\\\server\\share\\apps\\x", {}, {}, true, {"\\\\server\\share\\apps", "\\\\server\\share\\apps\\x"}},
+        {"/tmp/a/b", {"/tmp"}, {}, true, {"/tmp/a", "/tmp/a/b"}},
+        {"C:\\Existing", {"C:\\Existing"}, {}, true, {}},
+        // A level that cannot be made stops there: nothing deeper is tried.
+        {"C:\\Made\\Blocked\\Leaf", {}, {"C:\\Made\\Blocked"}, false, {"C:\\Made"}},
+        {"", {}, {}, false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        FolderSet files;
+        files.folders = c.existing;
+        files.refused = c.refused;
+        const platform::MadeFolders made = platform::makeFolderPath(files, c.path);
+        EXPECT_EQ(made.ok, c.ok);
+        EXPECT_EQ(made.created, c.created);
+        for (const std::string& level : files.asked) EXPECT_NE(level.back(), ':') << "asked to make a drive";
+    }
+}
+
+} // namespace
