@@ -102,6 +102,7 @@ TEST(SystemFiles, SettingsFallBackWhenTheProgramFolderCannotBeWritten) {
         std::string programFile() override { return platform::joinPath(program, "Corvane Lumetra.exe"); }
         std::string windowsFolder() override { return {}; }
         std::string userAppDataFolder() override { return appData; }
+        std::string programFilesFolder() override { return {}; }
     } folders;
     folders.program = platform::joinPath(root.path, "program");
     folders.appData = root.path;
