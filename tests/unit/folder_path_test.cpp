@@ -29,6 +29,8 @@ public:
         return true;
     }
     bool folderExists(const std::string& path) override { return folders.count(path) != 0; }
+    std::optional<std::vector<std::string>> listFiles(const std::string&) override { return std::nullopt; }
+    bool deleteFile(const std::string&) override { return false; }
     bool removeEmptyFolder(const std::string& path) override { return folders.erase(path) != 0; }
 };
 

@@ -132,7 +132,9 @@ TEST_F(SetupWizard, LoadSetsTheCaptionsAndThePagesGoForwardWithTheKeyboardReady)
     for (const Page& page : pages) {
         for (forms::Frame* frame : {&form.Pas1, &form.Pas2, &form.Pas3})
             EXPECT_EQ(frame->visible(), frame == page.shown) << page.shown->name() << " / " << frame->name();
-        if (page.next) EXPECT_TRUE(page.next->isDefault()) << page.next->name();
+        if (page.next) {
+            EXPECT_TRUE(page.next->isDefault()) << page.next->name();
+        }
         EXPECT_TRUE(page.cancel->isCancel()) << page.cancel->name();
         EXPECT_EQ(page.cancel->caption(), "Cancel");
         EXPECT_EQ(form.InstallTimer.enabled(), page.shown == &form.Pas3);
