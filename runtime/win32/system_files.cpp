@@ -100,4 +100,11 @@ bool SystemFileSystem::deleteFile(const std::string& path) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+bool SystemFileSystem::removeEmptyFolder(const std::string& path) {
+    const std::wstring wide = widenUtf8(path);
+    if (::RemoveDirectoryW(wide.c_str())) return true;
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 } // namespace host
