@@ -136,3 +136,13 @@ wait "$pid" || true; pid=
 [ -z "$(values)" ] || fail "a damaged package left an uninstall entry"
 [ ! -e "$drive_c/Corvane Damaged" ] || fail "the folder made for the damaged package stayed"
 ok "a damaged package ends in Install failed, with no uninstall entry and no folder left"
+
+# --- Esc is Cancel ------------------------------------------------------------
+start_program "$dist/Setup.exe" "$work/cancel.log"
+wait_window "Corvane Setup"
+sleep 1
+keys_to Escape
+for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
+kill -0 "$pid" 2>/dev/null && fail "Esc did not end Setup"
+pid=
+ok "Esc on the welcome page ends Setup"
