@@ -131,6 +131,7 @@ shot= install_with_keyboard "$work/damaged" "Install failed" 'C:\Corvane Damaged
 read_window "Install failed"
 grep -qF 'text="Install failed!"' "$work/tree.txt" || { cat "$work/tree.txt"; fail "no failure title"; }
 grep -qF 'runs past the end of the file' "$work/tree.txt" || { cat "$work/tree.txt"; fail "no reason"; }
+import -window "$wid" "$work/setup-failed.png" 2>/dev/null || true
 keys_to Return
 wait "$pid" || true; pid=
 [ -z "$(values)" ] || fail "a damaged package left an uninstall entry"
