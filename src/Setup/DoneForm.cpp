@@ -41,7 +41,9 @@ DoneForm::DoneForm(platform::Shortcuts& shortcuts, const forms::TextBox& install
     const forms::Rect done = wizard::kDoneButton;
     Command1.setCaption("Done");
     Command1.move(done.left, done.top, done.width, done.height);
+    // Enter and Esc both mean "Done", as closing the window does.
     Command1.setDefault(true);
+    Command1.setCancel(true);
 
     Command1.Click = [this] { Command1_Click(); };
     // Closing the window is "Done": the installer's own window is hidden by

@@ -113,6 +113,7 @@ TEST_F(SetupWizard, LoadSetsTheCaptionsAndThePagesGoForwardWithTheKeyboardReady)
     EXPECT_EQ(form.doneForm.ThankYouLabel.caption(), "Thank you for chosing Corvane Lumetra");
     EXPECT_EQ(form.doneForm.ShortcutName.caption(), "Corvane Lumetra");
     EXPECT_EQ(form.doneForm.Label2.caption(), "For support, please visit www.corvanesoft.example");
+    EXPECT_TRUE(form.doneForm.Command1.isDefault() && form.doneForm.Command1.isCancel());
     EXPECT_TRUE(form.doneForm.loaded());
     EXPECT_FALSE(form.doneForm.visible());
     EXPECT_TRUE(form.dezarhivator.loaded());
