@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,20 @@ Workspace& workspace() {
         return w;
     }();
     return ws;
+}
+
+// LUMETRA_FUZZ_LEAK_MB=N: keep N MB after every run, as a leak would, to show
+// that the fuzzing limits catch one.
+void leakIfAsked() {
+    static const long perRun = [] {
+        const char* mb = std::getenv("LUMETRA_FUZZ_LEAK_MB");
+        return mb ? std::atol(mb) : 0L;
+    }();
+    static std::vector<std::unique_ptr<char[]>> kept;
+    for (long i = 0; i < perRun; ++i) {
+        kept.push_back(std::make_unique<char[]>(1'000'000));
+        std::memset(kept.back().get(), 1, 1'000'000);
+    }
 }
 
 [[noreturn]] void finding(const std::string& what) {
@@ -86,5 +102,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(ws.out, ec)) fs::remove_all(e.path(), ec);
+    leakIfAsked();
     return 0;
 }

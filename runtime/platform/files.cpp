@@ -1,16 +1,67 @@
 #include "platform/files.h"
 
+#include <algorithm>
+
 namespace platform {
 
-std::string temporaryPathFor(const std::string& path) {
-    return path + ".tmp";
+namespace {
+
+// A file name holds at most 255 bytes (or UTF-16 units); the temporary name
+// keeps this much of the target's so that its suffix always fits.
+constexpr std::size_t kTemporaryStemBytes = 240;
+
+// The first `bytes` bytes of UTF-8 text, not cutting a character in two.
+std::string_view utf8Prefix(std::string_view text, std::size_t bytes) {
+    if (text.size() <= bytes) return text;
+    while (bytes > 0 && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80) --bytes;
+    return text.substr(0, bytes);
+}
+
+} // namespace
+
+bool File::copyFrom(File& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk) {
+    if (n <= 0) return n == 0;
+    const std::size_t bufferSize = static_cast<std::size_t>(std::min<std::int64_t>(n, static_cast<std::int64_t>(chunk)));
+    auto buffer = std::make_unique_for_overwrite<char[]>(bufferSize);
+    for (std::int64_t done = 0; done < n;) {
+        const std::size_t part = static_cast<std::size_t>(std::min<std::int64_t>(n - done, static_cast<std::int64_t>(bufferSize)));
+        if (source.readAt(from + done, buffer.get(), part) != part) return false;
+        if (!writeAt(to + done, buffer.get(), part)) return false;
+        done += static_cast<std::int64_t>(part);
+    }
+    return true;
+}
+
+std::string temporaryPathFor(const std::string& path, int attempt) {
+    const std::size_t cut = path.find_last_of("\\/");
+    const std::size_t leafStart = cut == std::string::npos ? 0 : cut + 1;
+    const std::string_view leaf = std::string_view(path).substr(leafStart);
+    return path.substr(0, leafStart) + std::string(utf8Prefix(leaf, kTemporaryStemBytes)) + "~" +
+           std::to_string(attempt) + ".tmp";
+}
+
+WriteResult writeThenRename(FileSystem& files, const std::string& path, const std::function<WriteResult(File&)>& fill) {
+    std::string temporary;
+    OpenedFile opened;
+    for (int attempt = 0; attempt < kTemporaryAttempts && !opened; ++attempt) {
+        temporary = temporaryPathFor(path, attempt);
+        opened = files.openFile(temporary, OpenMode::CreateNew);
+        if (!opened && opened.failure != OpenedFile::Failure::AlreadyExists) return {opened.reason};
+    }
+    if (!opened) return {"no free name for a temporary file beside it"};
+
+    WriteResult result = fill(*opened.file);
+    if (!opened.file->close() && result) result = {"the data did not reach the disk"};
+    if (result) result = files.replaceFile(temporary, path);
+    if (!result) files.removeFile(temporary);
+    return result;
 }
 
 bool writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes) {
-    const std::string temporary = temporaryPathFor(path);
-    if (files.writeFile(temporary, bytes) && files.replaceFile(temporary, path)) return true;
-    files.removeFile(temporary);
-    return false;
+    return static_cast<bool>(writeThenRename(files, path, [&](File& file) -> WriteResult {
+        if (!file.writeAt(0, bytes.data(), bytes.size())) return {"cannot write it"};
+        return {};
+    }));
 }
 
 namespace {

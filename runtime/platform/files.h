@@ -1,13 +1,62 @@
 #pragma once
-// Whole-file access for small text files (the settings), and replacing a file
-// so that an interrupted save never leaves it half written.
-// Contents are bytes as they lie on disk; paths are UTF-8.
+// The programs' one file layer: whole small files (the settings), files read
+// and written at byte positions (the package archive), and replacing a file
+// through a new one beside it, so that an interrupted write never leaves it
+// half written. Contents are bytes as they lie on disk; paths are UTF-8.
+// Native builds use StandardFileSystem, Windows programs SystemFileSystem;
+// both are the process's files(), and tests may use an in-memory one.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform {
+
+// How a write went: empty `failure` on success.
+struct WriteResult {
+    std::string failure;
+    explicit operator bool() const noexcept { return failure.empty(); }
+};
+
+// One open file, read and written at 0-based byte positions.
+class File {
+public:
+    virtual ~File() = default;
+    // Length in bytes, or -1 when it cannot be told.
+    virtual std::int64_t size() = 0;
+    // Reads up to n bytes; fewer only where the file ends or on an error.
+    virtual std::size_t readAt(std::int64_t offset, void* buffer, std::size_t n) = 0;
+    // Writes all n bytes; false on any shortfall.
+    virtual bool writeAt(std::int64_t offset, const void* buffer, std::size_t n) = 0;
+    // Cuts the file to `length` bytes.
+    virtual bool truncate(std::int64_t length) = 0;
+    // Flushes what was written to the disk and closes; false when it may not
+    // have arrived. The file can do nothing afterwards.
+    virtual bool close() = 0;
+    // Copies n bytes of `source` at `from` to this file at `to`, through one
+    // buffer of at most `chunk` bytes (a layer may let the system copy
+    // instead). False when the source ends early or a write fails.
+    virtual bool copyFrom(File& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk);
+};
+
+enum class OpenMode {
+    Read,       // an existing plain file, read only
+    ReadWrite,  // an existing plain file, nothing emptied
+    CreateNew,  // a new empty file; fails when anything already has the name
+};
+
+// What opening gave: the file, or why there is none.
+struct OpenedFile {
+    enum class Failure { None, Missing, AlreadyExists, Other };
+    std::unique_ptr<File> file;
+    Failure failure = Failure::None;
+    std::string reason;  // the system's words, for messages
+    explicit operator bool() const noexcept { return file != nullptr; }
+};
 
 class FileSystem {
 public:
@@ -19,8 +68,11 @@ public:
     // Makes or empties the file and writes the bytes, flushed to the disk.
     // False on any failure; a failed write may leave a partial file behind.
     virtual bool writeFile(const std::string& path, std::string_view bytes) = 0;
-    // Renames `from` over `to` in one step, replacing an existing `to`.
-    virtual bool replaceFile(const std::string& from, const std::string& to) = 0;
+    // Opens a plain file (never a folder or a device).
+    virtual OpenedFile openFile(const std::string& path, OpenMode mode) = 0;
+    // Renames `from` over `to` in one step, replacing an existing file `to`
+    // (never a folder).
+    virtual WriteResult replaceFile(const std::string& from, const std::string& to) = 0;
     virtual void removeFile(const std::string& path) = 0;
     // Makes one folder level; true when the folder exists afterwards.
     virtual bool makeFolder(const std::string& path) = 0;
@@ -46,12 +98,23 @@ struct MadeFolders {
 };
 MadeFolders makeFolderPath(FileSystem& files, const std::string& path);
 
-// Writes a temporary file beside `path` and renames it over `path`: either the
-// new contents are there in full, or the old file is left as it was. The
-// temporary file never outlives a failure.
+// The process's own file layer (the standard or the Windows one).
+FileSystem& files();
+
+// Writes `path` through a new file beside it: `fill` writes the new file,
+// which is then flushed, closed and renamed over `path`. Either the whole new
+// contents are there, or `path` is exactly as it was and the new file is gone.
+// The new file is created exclusively under a free name (a name in use is
+// skipped, a bounded number of times); any other failure ends at once.
+WriteResult writeThenRename(FileSystem& files, const std::string& path, const std::function<WriteResult(File&)>& fill);
 bool writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes);
 
-// The temporary name used beside `path` while it is being replaced.
-std::string temporaryPathFor(const std::string& path);
+// Enough for a few writers at once and for names left by a crash; a folder
+// where every one is taken is not worth trying further.
+inline constexpr int kTemporaryAttempts = 100;
+
+// The name the n-th try of writeThenRename gives the new file beside `path`:
+// short enough that any file name the system holds leaves room for it.
+std::string temporaryPathFor(const std::string& path, int attempt = 0);
 
 } // namespace platform

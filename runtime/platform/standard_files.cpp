@@ -1,70 +1,191 @@
 #include "platform/standard_files.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace fs = std::filesystem;
 
 namespace {
-fs::path toPath(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+
+bool kernelCopyAllowed = true;
+
+std::string nativePath(const std::string& path) {
+    std::string p = path;
+    std::replace(p.begin(), p.end(), '\\', '/');
+    return p;
 }
+
+class StandardFile : public File {
+public:
+    explicit StandardFile(int fd) noexcept : fd_(fd) {}
+    ~StandardFile() override { close(); }
+    StandardFile(const StandardFile&) = delete;
+    StandardFile& operator=(const StandardFile&) = delete;
+
+    std::int64_t size() override {
+        struct stat st {};
+        return fd_ >= 0 && ::fstat(fd_, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
+    }
+
+    std::size_t readAt(std::int64_t offset, void* buffer, std::size_t n) override {
+        std::size_t done = 0;
+        while (fd_ >= 0 && done < n) {
+            const ssize_t got = ::pread(fd_, static_cast<char*>(buffer) + done, n - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) break;
+            done += static_cast<std::size_t>(got);
+        }
+        return done;
+    }
+
+    bool writeAt(std::int64_t offset, const void* buffer, std::size_t n) override {
+        if (fd_ < 0) return false;
+        for (std::size_t done = 0; done < n;) {
+            const ssize_t put = ::pwrite(fd_, static_cast<const char*>(buffer) + done, n - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
+            if (put < 0 && errno == EINTR) continue;
+            if (put <= 0) return false;
+            done += static_cast<std::size_t>(put);
+        }
+        return true;
+    }
+
+    bool truncate(std::int64_t length) override {
+        return fd_ >= 0 && ::ftruncate(fd_, static_cast<off_t>(length)) == 0;
+    }
+
+    // Delayed write errors (a full disk over NFS) show here. The native
+    // builds are tools and tests: they leave the flushing to the system.
+    bool close() override {
+        if (fd_ < 0) return false;
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        return closed;
+    }
+
+    bool copyFrom(File& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk) override {
+#ifdef __linux__
+        // The kernel copies between two files without a user buffer.
+        auto* other = dynamic_cast<StandardFile*>(&source);
+        if (kernelCopyAllowed && other && other->fd_ >= 0 && fd_ >= 0) {
+                loff_t in = from, out = to;
+            while (n > 0) {
+                const ssize_t done = ::copy_file_range(other->fd_, &in, fd_, &out,
+                                                       static_cast<std::size_t>(std::min<std::int64_t>(n, 1 << 30)), 0);
+                if (done <= 0) break;  // not supported here, or the source ended: the chunks decide
+                n -= done;
+            }
+            from = in;
+            to = out;
+        }
+#endif
+        return File::copyFrom(source, from, to, n, chunk);
+    }
+
+private:
+    int fd_;
+};
+
+OpenedFile failure(int error) {
+    OpenedFile opened;
+    opened.failure = error == ENOENT ? OpenedFile::Failure::Missing
+                     : error == EEXIST ? OpenedFile::Failure::AlreadyExists
+                                       : OpenedFile::Failure::Other;
+    opened.reason = std::strerror(error);
+    return opened;
+}
+
 } // namespace
+
+void StandardFileSystem::allowKernelCopy(bool allow) noexcept { kernelCopyAllowed = allow; }
 
 bool StandardFileSystem::fileExists(const std::string& path) {
     std::error_code ec;
-    return fs::is_regular_file(toPath(path), ec);
-}
-
-std::optional<std::string> StandardFileSystem::readFile(const std::string& path) {
-    if (!fileExists(path)) return std::nullopt;
-    std::ifstream in(toPath(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
-}
-
-bool StandardFileSystem::writeFile(const std::string& path, std::string_view bytes) {
-    std::ofstream out(toPath(path), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
-}
-
-bool StandardFileSystem::replaceFile(const std::string& from, const std::string& to) {
-    std::error_code ec;
-    // A folder in the way must not be replaced (POSIX would refuse only a
-    // non-empty one).
-    if (fs::is_directory(toPath(to), ec)) return false;
-    fs::rename(toPath(from), toPath(to), ec);
-    return !ec;
-}
-
-void StandardFileSystem::removeFile(const std::string& path) {
-    std::error_code ec;
-    if (fs::is_regular_file(toPath(path), ec)) fs::remove(toPath(path), ec);
-}
-
-bool StandardFileSystem::makeFolder(const std::string& path) {
-    std::error_code ec;
-    fs::create_directory(toPath(path), ec);
-    return fs::is_directory(toPath(path), ec);
+    return fs::is_regular_file(nativePath(path), ec);
 }
 
 bool StandardFileSystem::folderExists(const std::string& path) {
     std::error_code ec;
-    return fs::is_directory(toPath(path), ec);
+    return fs::is_directory(nativePath(path), ec);
+}
+
+OpenedFile StandardFileSystem::openFile(const std::string& path, OpenMode mode) {
+    int flags = O_CLOEXEC;
+    switch (mode) {
+    case OpenMode::Read: flags |= O_RDONLY; break;
+    case OpenMode::ReadWrite: flags |= O_RDWR; break;
+    case OpenMode::CreateNew: flags |= O_RDWR | O_CREAT | O_EXCL; break;
+    }
+    // Opening a FIFO must not wait for a writer: it is refused below anyway.
+    const int fd = ::open(nativePath(path).c_str(), flags | O_NONBLOCK, 0666);
+    if (fd < 0) return failure(errno);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        OpenedFile opened = failure(error);
+        opened.reason = error == EISDIR ? "it is a folder" : "it is not a plain file";
+        return opened;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    OpenedFile opened;
+    opened.file = std::make_unique<StandardFile>(fd);
+    return opened;
+}
+
+std::optional<std::string> StandardFileSystem::readFile(const std::string& path) {
+    OpenedFile opened = openFile(path, OpenMode::Read);
+    if (!opened) return std::nullopt;
+    const std::int64_t size = opened.file->size();
+    if (size < 0) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (opened.file->readAt(0, bytes.data(), bytes.size()) != bytes.size()) return std::nullopt;
+    return bytes;
+}
+
+bool StandardFileSystem::writeFile(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(nativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    StandardFile file(fd);
+    const bool wrote = file.writeAt(0, bytes.data(), bytes.size());
+    return file.close() && wrote;
+}
+
+WriteResult StandardFileSystem::replaceFile(const std::string& from, const std::string& to) {
+    // A folder in the way must not be replaced (POSIX would refuse only a
+    // non-empty one).
+    if (folderExists(to)) return {"a folder has its name"};
+    if (::rename(nativePath(from).c_str(), nativePath(to).c_str()) != 0) return {std::strerror(errno)};
+    return {};
+}
+
+void StandardFileSystem::removeFile(const std::string& path) {
+    std::error_code ec;
+    if (fs::is_regular_file(nativePath(path), ec)) fs::remove(nativePath(path), ec);
+}
+
+bool StandardFileSystem::makeFolder(const std::string& path) {
+    std::error_code ec;
+    fs::create_directory(nativePath(path), ec);
+    return folderExists(path);
+}
+
+FileSystem& files() {
+    static StandardFileSystem standard;
+    return standard;
 }
 
 std::optional<std::vector<std::string>> StandardFileSystem::listFiles(const std::string& folder) {
     std::error_code ec;
-    fs::directory_iterator it(toPath(folder), ec);
+    fs::directory_iterator it(nativePath(folder), ec);
     if (ec) return std::nullopt;
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : it) {
@@ -77,14 +198,14 @@ std::optional<std::vector<std::string>> StandardFileSystem::listFiles(const std:
 
 bool StandardFileSystem::deleteFile(const std::string& path) {
     std::error_code ec;
-    const fs::path p = toPath(path);
+    const fs::path p = nativePath(path);
     if (!fs::is_regular_file(fs::symlink_status(p, ec))) return !fs::exists(fs::symlink_status(p, ec));
     return fs::remove(p, ec) && !ec;
 }
 
 bool StandardFileSystem::removeEmptyFolder(const std::string& path) {
     std::error_code ec;
-    const fs::path p = toPath(path);
+    const fs::path p = nativePath(path);
     if (!fs::is_directory(p, ec)) return !fs::exists(p, ec);
     if (!fs::is_empty(p, ec) || ec) return false;
     return fs::remove(p, ec) && !ec;

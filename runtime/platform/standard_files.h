@@ -1,7 +1,8 @@
 #pragma once
-// The file layer on the C++ standard library alone: the native builds (tools,
-// tests, fuzzing) use it. Windows programs use the Win32 one, which also
-// flushes to the disk before renaming.
+// The file layer of the native builds (tools, tests, fuzzing), on POSIX
+// calls. Windows programs use the Win32 one. A "\" in a path is taken as a
+// folder separator here, so that the Windows-style paths the programs build
+// work unchanged in native tests.
 #include "platform/files.h"
 
 namespace platform {
@@ -11,13 +12,18 @@ public:
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view bytes) override;
-    bool replaceFile(const std::string& from, const std::string& to) override;
+    OpenedFile openFile(const std::string& path, OpenMode mode) override;
+    WriteResult replaceFile(const std::string& from, const std::string& to) override;
     void removeFile(const std::string& path) override;
     bool makeFolder(const std::string& path) override;
     bool folderExists(const std::string& path) override;
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
     bool deleteFile(const std::string& path) override;
     bool removeEmptyFolder(const std::string& path) override;
+
+    // Whether copies between two files may be left to the kernel (Linux);
+    // tests turn it off to check the chunked copy every other system uses.
+    static void allowKernelCopy(bool allow) noexcept;
 };
 
 } // namespace platform

@@ -5,6 +5,9 @@
 
 #include "platform/paths.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace host {
 
 namespace {
@@ -14,47 +17,142 @@ bool isRegularFile(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::string systemMessage(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                     nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message(text, n);
+    ::LocalFree(text);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
+        message.pop_back();
+    return message.empty() ? "system error " + std::to_string(error) : narrowToUtf8(message);
+}
+
+// Reads and writes at byte positions through the OVERLAPPED offset, which a
+// handle opened for plain (not overlapped) access takes as the position.
+OVERLAPPED at(std::int64_t offset) {
+    OVERLAPPED o{};
+    o.Offset = static_cast<DWORD>(offset & 0xFFFFFFFF);
+    o.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    return o;
+}
+
+constexpr std::size_t kLargestCall = 0x10000000;
+
+class SystemFile : public platform::File {
+public:
+    explicit SystemFile(HANDLE h) noexcept : file_(h) {}
+
+    std::int64_t size() override {
+        LARGE_INTEGER length{};
+        return file_ && ::GetFileSizeEx(file_.get(), &length) ? length.QuadPart : -1;
+    }
+
+    std::size_t readAt(std::int64_t offset, void* buffer, std::size_t n) override {
+        std::size_t done = 0;
+        while (file_ && done < n) {
+            OVERLAPPED o = at(offset + static_cast<std::int64_t>(done));
+            DWORD got = 0;
+            const DWORD ask = static_cast<DWORD>(std::min(n - done, kLargestCall));
+            if (!::ReadFile(file_.get(), static_cast<char*>(buffer) + done, ask, &got, &o) || got == 0) break;
+            done += got;
+        }
+        return done;
+    }
+
+    bool writeAt(std::int64_t offset, const void* buffer, std::size_t n) override {
+        if (!file_) return false;
+        written_ = true;
+        for (std::size_t done = 0; done < n;) {
+            OVERLAPPED o = at(offset + static_cast<std::int64_t>(done));
+            DWORD put = 0;
+            const DWORD ask = static_cast<DWORD>(std::min(n - done, kLargestCall));
+            if (!::WriteFile(file_.get(), static_cast<const char*>(buffer) + done, ask, &put, &o) || put == 0) return false;
+            done += put;
+        }
+        return true;
+    }
+
+    bool truncate(std::int64_t length) override {
+        if (!file_) return false;
+        written_ = true;
+        LARGE_INTEGER position{};
+        position.QuadPart = length;
+        return ::SetFilePointerEx(file_.get(), position, nullptr, FILE_BEGIN) && ::SetEndOfFile(file_.get());
+    }
+
+    // What was written is on the disk before the file is closed, so a rename
+    // that follows never shows a file whose data is still on its way.
+    bool close() override {
+        if (!file_) return false;
+        const bool flushed = !written_ || ::FlushFileBuffers(file_.get());
+        // Closing can report a failed delayed write; say so.
+        return ::CloseHandle(file_.release()) && flushed;
+    }
+
+private:
+    UniqueFile file_;
+    bool written_ = false;
+};
+
 } // namespace
 
 bool SystemFileSystem::fileExists(const std::string& path) {
     return isRegularFile(widenUtf8(path));
 }
 
-std::optional<std::string> SystemFileSystem::readFile(const std::string& path) {
-    UniqueFile file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::nullopt;
-    std::string bytes;
-    char chunk[4096];
-    for (;;) {
-        DWORD got = 0;
-        if (!::ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) return std::nullopt;
-        if (got == 0) break;
-        bytes.append(chunk, got);
+bool SystemFileSystem::folderExists(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesW(widenUtf8(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+platform::OpenedFile SystemFileSystem::openFile(const std::string& path, platform::OpenMode mode) {
+    using platform::OpenMode;
+    const DWORD access = mode == OpenMode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    const DWORD share = mode == OpenMode::Read ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
+    const DWORD disposition = mode == OpenMode::CreateNew ? CREATE_NEW : OPEN_EXISTING;
+    UniqueFile handle(::CreateFileW(widenUtf8(path).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    platform::OpenedFile opened;
+    if (!handle) {
+        const DWORD error = ::GetLastError();
+        using Failure = platform::OpenedFile::Failure;
+        opened.failure = error == ERROR_FILE_NOT_FOUND ? Failure::Missing
+                         : error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? Failure::AlreadyExists
+                                                                                     : Failure::Other;
+        opened.reason = systemMessage(error);
+        return opened;
     }
+    // CON, NUL, COM1 and pipes open too: only a file on a disk is one.
+    if (::GetFileType(handle.get()) != FILE_TYPE_DISK) {
+        opened.failure = platform::OpenedFile::Failure::Other;
+        opened.reason = "it is not a plain file";
+        return opened;
+    }
+    opened.file = std::make_unique<SystemFile>(handle.release());
+    return opened;
+}
+
+std::optional<std::string> SystemFileSystem::readFile(const std::string& path) {
+    platform::OpenedFile opened = openFile(path, platform::OpenMode::Read);
+    if (!opened) return std::nullopt;
+    const std::int64_t size = opened.file->size();
+    if (size < 0) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (opened.file->readAt(0, bytes.data(), bytes.size()) != bytes.size()) return std::nullopt;
     return bytes;
 }
 
 bool SystemFileSystem::writeFile(const std::string& path, std::string_view bytes) {
-    UniqueFile file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    SystemFile file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const std::size_t left = bytes.size() - done;
-        const DWORD ask = left > 0x10000000u ? 0x10000000u : static_cast<DWORD>(left);
-        DWORD wrote = 0;
-        if (!::WriteFile(file.get(), bytes.data() + done, ask, &wrote, nullptr) || wrote == 0) return false;
-        done += wrote;
-    }
-    if (!::FlushFileBuffers(file.get())) return false;
-    // Closing can report a failed delayed write; say so.
-    return ::CloseHandle(file.release()) != 0;
+    const bool wrote = file.writeAt(0, bytes.data(), bytes.size());
+    return file.close() && wrote;
 }
 
-bool SystemFileSystem::replaceFile(const std::string& from, const std::string& to) {
-    return ::MoveFileExW(widenUtf8(from).c_str(), widenUtf8(to).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+platform::WriteResult SystemFileSystem::replaceFile(const std::string& from, const std::string& to) {
+    if (::MoveFileExW(widenUtf8(from).c_str(), widenUtf8(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return {systemMessage(::GetLastError())};
 }
 
 void SystemFileSystem::removeFile(const std::string& path) {
@@ -64,14 +162,7 @@ void SystemFileSystem::removeFile(const std::string& path) {
 
 bool SystemFileSystem::makeFolder(const std::string& path) {
     const std::wstring wide = widenUtf8(path);
-    if (::CreateDirectoryW(wide.c_str(), nullptr)) return true;
-    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool SystemFileSystem::folderExists(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesW(widenUtf8(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return ::CreateDirectoryW(wide.c_str(), nullptr) || folderExists(path);
 }
 
 std::optional<std::vector<std::string>> SystemFileSystem::listFiles(const std::string& folder) {
@@ -108,3 +199,12 @@ bool SystemFileSystem::removeEmptyFolder(const std::string& path) {
 }
 
 } // namespace host
+
+namespace platform {
+
+FileSystem& files() {
+    static host::SystemFileSystem system;
+    return system;
+}
+
+} // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
-// The real file layer: wide-character paths, data flushed to the disk before
-// a replacing rename, and the rename itself written through.
+// The Windows file layer: wide-character paths, data flushed to the disk
+// when a written file is closed (so before a replacing rename), and the
+// rename itself written through.
 #include "platform/files.h"
 
 namespace host {
@@ -10,7 +11,8 @@ public:
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view bytes) override;
-    bool replaceFile(const std::string& from, const std::string& to) override;
+    platform::OpenedFile openFile(const std::string& path, platform::OpenMode mode) override;
+    platform::WriteResult replaceFile(const std::string& from, const std::string& to) override;
     void removeFile(const std::string& path) override;
     bool makeFolder(const std::string& path) override;
     bool folderExists(const std::string& path) override;

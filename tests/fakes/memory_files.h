@@ -4,7 +4,9 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -41,11 +43,27 @@ public:
         return true;
     }
 
-    bool replaceFile(const std::string& from, const std::string& to) override {
-        if (failReplace || !files.count(from) || !writable(platform::parentFolder(to))) return false;
+    platform::OpenedFile openFile(const std::string& path, platform::OpenMode mode) override {
+        using Failure = platform::OpenedFile::Failure;
+        platform::OpenedFile opened;
+        const bool exists = files.count(path) || folders.count(path);
+        if (mode == platform::OpenMode::CreateNew ? exists : !files.count(path)) {
+            opened.failure = exists ? Failure::AlreadyExists : Failure::Missing;
+            opened.reason = exists ? "File exists" : "No such file or directory";
+        } else if (mode != platform::OpenMode::Read && !writable(platform::parentFolder(path))) {
+            opened.failure = Failure::Other;
+            opened.reason = "Permission denied";
+        } else {
+            opened.file = std::make_unique<MemoryFile>(*this, files[path]);
+        }
+        return opened;
+    }
+
+    platform::WriteResult replaceFile(const std::string& from, const std::string& to) override {
+        if (failReplace || !files.count(from) || !writable(platform::parentFolder(to))) return {"Permission denied"};
         files[to] = files[from];
         files.erase(from);
-        return true;
+        return {};
     }
 
     void removeFile(const std::string& path) override { files.erase(path); }
@@ -86,6 +104,34 @@ public:
     }
 
 private:
+    // Bytes in the map, written in place; `failWritesAfter` cuts writes short.
+    class MemoryFile : public platform::File {
+    public:
+        MemoryFile(MemoryFiles& owner, std::string& bytes) : owner_(owner), bytes_(bytes) {}
+        std::int64_t size() override { return static_cast<std::int64_t>(bytes_.size()); }
+        std::size_t readAt(std::int64_t offset, void* buffer, std::size_t n) override {
+            const auto at = static_cast<std::size_t>(offset);
+            if (at >= bytes_.size()) return 0;
+            return bytes_.copy(static_cast<char*>(buffer), n, at);
+        }
+        bool writeAt(std::int64_t offset, const void* buffer, std::size_t n) override {
+            const auto at = static_cast<std::size_t>(offset);
+            const std::size_t fits = owner_.failWritesAfter ? std::min(n, *owner_.failWritesAfter) : n;
+            if (bytes_.size() < at + fits) bytes_.resize(at + fits);
+            bytes_.replace(at, fits, static_cast<const char*>(buffer), fits);
+            return fits == n;
+        }
+        bool truncate(std::int64_t length) override {
+            bytes_.resize(static_cast<std::size_t>(length));
+            return true;
+        }
+        bool close() override { return true; }
+
+    private:
+        MemoryFiles& owner_;
+        std::string& bytes_;
+    };
+
     bool writable(const std::string& folder) const {
         return folders.count(folder) && !readOnlyFolders.count(folder);
     }

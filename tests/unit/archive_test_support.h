@@ -1,11 +1,18 @@
 #pragma once
 // Scratch folders and whole-file helpers for the archive tests.
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <set>
 #include <string>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace archive_test {
 
@@ -66,5 +73,42 @@ inline std::string listFolder(const std::string& folder) {
     for (auto& n : sorted) names += n + ";";
     return names;
 }
+
+// Runs `body` on a thread of its own; when it has not returned within a
+// generous limit the whole test program ends with a message, so a hang fails
+// instead of stalling the suite.
+template <class Body>
+auto finishesWithoutHanging(const char* what, Body body) {
+    auto result = std::async(std::launch::async, body);
+    if (result.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        std::fprintf(stderr, "hang: %s did not return\n", what);
+        std::_Exit(1);
+    }
+    return result.get();
+}
+
+// For its lifetime the test obeys file permissions even when run as root,
+// which would otherwise write anywhere: the two capabilities that override
+// them leave the effective set (they stay permitted and come back after).
+class ObeyingFilePermissions {
+public:
+    ObeyingFilePermissions() {
+        if (::syscall(SYS_capget, &header_, saved_) != 0) return;
+        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        header_.version = _LINUX_CAPABILITY_VERSION_3;
+        lowered_ = ::syscall(SYS_capset, &header_, lowered) == 0;
+    }
+    ~ObeyingFilePermissions() {
+        if (lowered_) ::syscall(SYS_capset, &header_, saved_);
+    }
+    ObeyingFilePermissions(const ObeyingFilePermissions&) = delete;
+    ObeyingFilePermissions& operator=(const ObeyingFilePermissions&) = delete;
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+    bool lowered_ = false;
+};
 
 } // namespace archive_test

@@ -117,10 +117,17 @@ TEST_F(DataClassOnDisk, WhatIsSavedLoadsBackTheSame) {
 TEST_F(DataClassOnDisk, AFailedSaveLeavesTheOldFileAsItWas) {
     TempFolder::write(settings, "old\r\n");
     Setari.AddItem("new");
-    // The temporary file cannot be made: a folder is in its way.
-    std::filesystem::create_directory(platform::temporaryPathFor(settings));
+    // A name in use for the temporary file is passed over and left alone;
+    // when every name is taken the save gives up, and the old file stays.
+    std::filesystem::create_directory(platform::temporaryPathFor(settings, 0));
+    TempFolder::write(platform::temporaryPathFor(settings, 1), "someone else's");
+    EXPECT_TRUE(data.SalveazaData(settings, Setari));
+    EXPECT_EQ(TempFolder::read(settings), "new\r\n");
+    EXPECT_EQ(TempFolder::read(platform::temporaryPathFor(settings, 1)), "someone else's");
+    for (int n = 2; n < platform::kTemporaryAttempts; ++n) std::filesystem::create_directory(platform::temporaryPathFor(settings, n));
+    Setari.AddItem("newer");
     EXPECT_FALSE(data.SalveazaData(settings, Setari));
-    EXPECT_EQ(TempFolder::read(settings), "old\r\n");
+    EXPECT_EQ(TempFolder::read(settings), "new\r\n");
 
     EXPECT_FALSE(data.SalveazaData(folder / "no such folder/settings.ini", Setari));
     EXPECT_FALSE(data.SalveazaData("", Setari));

@@ -68,7 +68,7 @@ TEST_F(VekCli, AddRefusesNamesThatCouldNotBeExtracted) {
 TEST_F(VekCli, FailuresNameTheFileAndWhatIsWrong) {
     Outcome r = vek({"add", archive, dir / "missing.txt"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "vek: " + (dir / "missing.txt") + ": cannot open the file to add (missing, unreadable or not a file)\n");
+    EXPECT_EQ(r.err, "vek: " + (dir / "missing.txt") + ": cannot open the file to add (missing, unreadable or not a file): No such file or directory\n");
 
     writeBytes(archive, entryBytes("good", "ok") + std::string("bad\0-5\0", 7));
     r = vek({"list", archive});
@@ -102,6 +102,106 @@ TEST_F(VekCli, ExtractAllWritesSafeEntriesOnlyAndReportsTheRest) {
     EXPECT_FALSE(exists(dir / "escape.txt"));
 
     EXPECT_EQ(vek({"extract-all", archive, dir / "no-folder"}).status, 1);
+}
+
+bool oneLine(const std::string& text) { return text.find('\n') == text.size() - 1; }
+
+// Names around the 255-byte limit of a file name, and of an entry name (its
+// terminator must lie within 256 bytes), through every command: each returns,
+// with the right result or one line saying what is wrong.
+TEST_F(VekCli, NamesAroundTheLimitFinishWithTheRightResult) {
+    for (std::size_t length = 250; length <= 260; ++length) {
+        SCOPED_TRACE(length);
+        ScratchFolder work, out;
+        const std::string name = std::string(length - 4, 'n') + ".bin";
+        const std::string source = work / "source";
+        const std::string set = work / "long.set";
+        writeBytes(source, "payload");
+        auto run = [](std::vector<std::string> args) { return finishesWithoutHanging(args[0].c_str(), [=] { return vek(args); }); };
+
+        const Outcome added = run({"add", set, source, name});
+        const Outcome byName = run({"extract", set, name, work / "by-name"});
+        if (length <= 255) {
+            EXPECT_EQ(added.status, 0) << added.err;
+            EXPECT_EQ(run({"list", set}).out, name + "\n");
+            EXPECT_EQ(byName.status, 0) << byName.err;
+            EXPECT_EQ(readBytes(work / "by-name"), "payload");
+            EXPECT_EQ(run({"extract", set, name, out / name}).status, 0);
+            EXPECT_EQ(readBytes(out / name), "payload");
+            std::filesystem::remove(out / name);
+            EXPECT_EQ(run({"extract-all", set, out.str()}).status, 0);
+            EXPECT_EQ(listFolder(out.str()), name + ";");
+        } else {
+            EXPECT_EQ(added.status, 1);
+            EXPECT_NE(added.err.find("longer than 255 bytes"), std::string::npos) << added.err;
+            EXPECT_TRUE(oneLine(added.err)) << added.err;
+            EXPECT_FALSE(exists(set)) << "a refused add leaves no archive";
+            EXPECT_EQ(byName.status, 1);
+            EXPECT_NE(byName.err.find("longer than 255 bytes"), std::string::npos) << byName.err;
+
+            // Written by another tool: no reader finds the name's end.
+            writeBytes(set, entryBytes(name, "payload"));
+            const Outcome listed = run({"list", set});
+            EXPECT_EQ(listed.status, 1);
+            EXPECT_NE(listed.err.find("no terminator within 256 bytes"), std::string::npos) << listed.err;
+            EXPECT_EQ(run({"extract-all", set, out.str()}).status, 1);
+
+            // A destination whose own name is too long for the file system.
+            writeBytes(set, entryBytes("short", "payload"));
+            const Outcome tooLong = run({"extract", set, "short", out / name});
+            EXPECT_EQ(tooLong.status, 1);
+            EXPECT_NE(tooLong.err.find("File name too long"), std::string::npos) << tooLong.err;
+            EXPECT_TRUE(oneLine(tooLong.err)) << tooLong.err;
+            EXPECT_EQ(listFolder(out.str()), "");
+        }
+    }
+}
+
+TEST_F(VekCli, AFolderThatCannotBeWrittenFailsAtOnceWithTheReason) {
+    ScratchFolder target;
+    ASSERT_EQ(vek({"add", archive, file("a.txt", "abc")}).status, 0);
+    std::filesystem::permissions(target.str(), std::filesystem::perms::none);
+    Outcome all, one;
+    {
+        ObeyingFilePermissions asUser;
+        all = finishesWithoutHanging("extract-all", [&] { return vek({"extract-all", archive, target.str()}); });
+        one = finishesWithoutHanging("extract", [&] { return vek({"extract", archive, "a.txt", target / "a.txt"}); });
+    }
+    std::filesystem::permissions(target.str(), std::filesystem::perms::owner_all);
+    for (const Outcome& r : {all, one}) {
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.starts_with("vek: " + target.str())) << r.err;
+        EXPECT_TRUE(r.err.ends_with("a.txt: cannot write the extracted file: Permission denied\n")) << r.err;
+    }
+    EXPECT_EQ(listFolder(target.str()), "");
+}
+
+// An add that is refused takes back everything it did: a new archive is not
+// left behind, not even empty, and an existing one keeps its bytes.
+TEST_F(VekCli, ARefusedAddLeavesTheArchiveAsItWas) {
+    const std::string huge = dir / "huge.bin";
+    std::filesystem::resize_file((writeBytes(huge, ""), huge), 2'147'483'648u);  // sparse: costs no disk
+    const std::string longName(256, 'x');
+    struct Case {
+        std::vector<std::string> args;
+        std::string says;
+    };
+    const std::vector<Case> cases = {
+        {{"add", archive, huge}, "beyond 2147483647 bytes"},
+        {{"add", archive, file("a", "abc"), longName}, "longer than 255 bytes"},
+        {{"add", archive, dir / "missing"}, "No such file or directory"},
+    };
+    for (const std::string before : {"", "absent"}) {
+        if (before.empty()) writeBytes(archive, entryBytes("kept", "1"));
+        else std::filesystem::remove(archive);
+        for (const Case& c : cases) {
+            const Outcome r = vek(c.args);
+            EXPECT_EQ(r.status, 1) << c.says;
+            EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+            if (before.empty()) EXPECT_EQ(readBytes(archive), entryBytes("kept", "1"));
+            else EXPECT_FALSE(exists(archive)) << c.says;
+        }
+    }
 }
 
 } // namespace

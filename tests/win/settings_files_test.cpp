@@ -80,12 +80,11 @@ TEST(SystemFiles, AFailedSaveLeavesTheOldFile) {
     lumetra::DataClass data(files);
     const std::string settings = platform::joinPath(folder.path, "settings.ini");
     ASSERT_TRUE(files.writeFile(settings, "old\r\n"));
-    // A folder where the temporary file would go.
-    const std::string blocker = platform::temporaryPathFor(settings);
-    ASSERT_TRUE(files.makeFolder(blocker));
+    // Folders under every name the temporary file could take.
+    for (int n = 0; n < platform::kTemporaryAttempts; ++n) ASSERT_TRUE(files.makeFolder(platform::temporaryPathFor(settings, n)));
     EXPECT_FALSE(data.SalveazaData(settings, Lines{{"new"}}));
     EXPECT_EQ(files.readFile(settings), std::optional<std::string>("old\r\n"));
-    RemoveDirectoryW(host::widenUtf8(blocker).c_str());
+    for (int n = 0; n < platform::kTemporaryAttempts; ++n) RemoveDirectoryW(host::widenUtf8(platform::temporaryPathFor(settings, n)).c_str());
 
     EXPECT_FALSE(files.readFile(platform::joinPath(folder.path, "missing.ini")).has_value());
     EXPECT_FALSE(files.fileExists(folder.path)) << "a folder is not a file";

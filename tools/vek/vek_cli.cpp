@@ -3,11 +3,8 @@
 #include "Setup/ModDezarhivator.h"
 #include "Setup/archive/archive_ops.h"
 #include "Setup/archive/archive_writer.h"
-#include "Setup/archive/binary_file.h"
 #include "Setup/archive/entry_name.h"
-
-#include <filesystem>
-#include <system_error>
+#include "platform/files.h"
 
 namespace vek {
 
@@ -42,13 +39,13 @@ int add(const std::vector<std::string>& a, std::ostream& err) {
     const auto result = setup::appendEntry(archive, file, name);
     if (result) return 0;
     const bool aboutSource = result.error == setup::ArchiveError::CannotOpenSource || result.error == setup::ArchiveError::CannotReadSource;
-    return fail(err, aboutSource ? file : archive, setup::describe(result.error));
+    return fail(err, aboutSource ? file : archive, setup::describe(result));
 }
 
 int list(const std::string& archive, std::ostream& out, std::ostream& err) {
     const auto result = setup::listEntries(archive, [&](const std::string& name) { out << name << '\n'; });
     out.flush();
-    return result ? 0 : fail(err, archive, setup::describe(result.error));
+    return result ? 0 : fail(err, archive, setup::describe(result));
 }
 
 int extract(const std::vector<std::string>& a, std::ostream& err) {
@@ -58,20 +55,19 @@ int extract(const std::vector<std::string>& a, std::ostream& err) {
     if (auto problem = setup::entryNameProblem(name)) return fail(err, archive, "entry \"" + name + "\": " + *problem);
     const auto result = setup::extractEntry(archive, name, destination);
     if (result) return 0;
-    if (result.error == setup::ArchiveError::CannotWriteDestination) return fail(err, destination, setup::describe(result.error));
+    if (result.error == setup::ArchiveError::CannotWriteDestination) return fail(err, destination, setup::describe(result));
     if (result.error == setup::ArchiveError::NotFound) return fail(err, archive, "no entry named \"" + name + "\"");
-    return fail(err, archive, setup::describe(result.error));
+    return fail(err, archive, setup::describe(result));
 }
 
 int extractAll(const std::string& archive, const std::string& folder, std::ostream& err) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(setup::nativePath(folder), ec)) return fail(err, folder, "not a folder");
+    if (!platform::files().folderExists(folder)) return fail(err, folder, "not a folder");
     int status = 0;
     const auto result = setup::extractAll(archive, folder, [&](const setup::ExtractReport& r) {
         if (!r.refusal.empty()) status = fail(err, archive, "entry \"" + r.name + "\" not extracted: " + r.refusal);
-        else if (r.error != setup::ArchiveError::None) status = fail(err, r.path, setup::describe(r.error));
+        else if (r.error != setup::ArchiveError::None) status = fail(err, r.path, setup::describe(setup::ArchiveResult{r.error, r.reason}));
     });
-    if (!result) return fail(err, archive, setup::describe(result.error));
+    if (!result) return fail(err, archive, setup::describe(result));
     return status;
 }
 

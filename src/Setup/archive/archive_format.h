@@ -12,6 +12,7 @@
 namespace setup {
 
 inline constexpr std::size_t kHeaderWindow = 256;
+inline constexpr std::size_t kMaxNameBytes = kHeaderWindow - 1;
 inline constexpr std::size_t kCopyChunk = 1'000'000;
 inline constexpr std::int64_t kMaxArchiveLength = 2'147'483'647;
 inline constexpr std::size_t kMaxSizeDigits = 10;

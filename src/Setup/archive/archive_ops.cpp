@@ -1,8 +1,8 @@
 #include "Setup/archive/archive_ops.h"
 
 #include "Setup/archive/archive_reader.h"
-#include "Setup/archive/binary_file.h"
 #include "Setup/archive/entry_name.h"
+#include "platform/files.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -11,26 +11,15 @@ namespace setup {
 
 namespace {
 
-// A file name beside `destination` that is not in use.
-std::string temporaryBeside(const std::string& destination) {
-    for (int n = 0;; ++n) {
-        std::string candidate = destination + ".vek~" + (n ? std::to_string(n) : std::string());
-        if (!fileExists(candidate)) return candidate;
-    }
-}
-
-// The entry is copied whole into a file beside the destination, which then
-// takes the destination's name: a failed or interrupted copy never leaves a
-// partial file under that name, nor touches a file that is already there.
+// The entry is copied whole into a new file beside the destination, which
+// then takes the destination's name: a failed or interrupted copy never
+// leaves a partial file under that name, nor touches a file already there.
 ArchiveResult writeEntry(ArchiveReader& reader, const ArchiveEntry& entry, const std::string& destination) {
-    const std::string temporary = temporaryBeside(destination);
-    BinaryFile out;
-    if (!out.open(temporary, BinaryFile::Mode::CreateNew)) return {ArchiveError::CannotWriteDestination};
-    ArchiveResult result = reader.copyData(entry, out);
-    if (!out.close() && result) result = {ArchiveError::CannotWriteDestination};
-    if (result && !replaceFile(temporary, destination)) result = {ArchiveError::CannotWriteDestination};
-    if (!result) removeFile(temporary);
-    return result;
+    const platform::WriteResult written = platform::writeThenRename(platform::files(), destination, [&](platform::File& out) {
+        return reader.copyData(entry, out) ? platform::WriteResult{} : platform::WriteResult{"cannot copy the entry's data"};
+    });
+    if (!written) return {ArchiveError::CannotWriteDestination, written.failure};
+    return {};
 }
 
 } // namespace
@@ -86,7 +75,11 @@ ArchiveResult extractAll(const std::string& archivePath, const std::string& fold
         } else {
             report.path = entryPathIn(folder, entry.name);
             if (!liesDirectlyIn(report.path, folder)) report.refusal = "the path leaves the destination folder";
-            else report.error = writeEntry(reader, entry, report.path).error;
+            else {
+                ArchiveResult written = writeEntry(reader, entry, report.path);
+                report.error = written.error;
+                report.reason = std::move(written.reason);
+            }
         }
         onEntry(report);
     }

@@ -27,6 +27,7 @@ ArchiveResult extractEntry(const std::string& archivePath, const std::string& na
 struct ExtractReport {
     std::string name;
     ArchiveError error = ArchiveError::None;
+    std::string reason;      // the system's words for a file it refused
     std::string refusal;     // why the name was refused, when it was
     bool duplicate = false;  // an earlier entry had this name; skipped
     std::string path;        // where it was written

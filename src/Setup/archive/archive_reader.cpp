@@ -15,8 +15,10 @@ ArchiveResult ArchiveReader::open(const std::string& path) {
     pos_ = 0;
     cacheLength_ = 0;
     error_ = ArchiveError::None;
-    if (!file_.open(path, BinaryFile::Mode::Read)) return {ArchiveError::CannotOpenArchive};
-    length_ = file_.size();
+    platform::OpenedFile opened = platform::files().openFile(path, platform::OpenMode::Read);
+    file_ = std::move(opened.file);
+    if (!file_) return {ArchiveError::CannotOpenArchive, opened.reason};
+    length_ = file_->size();
     if (length_ < 0) return {ArchiveError::CannotOpenArchive};
     return {};
 }
@@ -30,7 +32,7 @@ bool ArchiveReader::readField(std::string& field) {
     if (pos_ < cacheOffset_ || pos_ + static_cast<std::int64_t>(window) > cacheOffset_ + static_cast<std::int64_t>(cacheLength_)) {
         if (cache_.empty()) cache_.resize(kCacheSize);
         cacheOffset_ = pos_;
-        cacheLength_ = file_.readAt(pos_, cache_.data(), cache_.size());
+        cacheLength_ = file_->readAt(pos_, cache_.data(), cache_.size());
         if (cacheLength_ < window) return false;
     }
     const char* start = cache_.data() + (pos_ - cacheOffset_);
@@ -43,7 +45,7 @@ bool ArchiveReader::readField(std::string& field) {
 
 ArchiveReader::Step ArchiveReader::next(ArchiveEntry& entry) {
     error_ = ArchiveError::None;
-    if (!file_.isOpen()) {
+    if (!file_) {
         error_ = ArchiveError::CannotOpenArchive;
         return Step::Damaged;
     }
@@ -77,8 +79,8 @@ ArchiveReader::Step ArchiveReader::next(ArchiveEntry& entry) {
     return Step::Entry;
 }
 
-ArchiveResult ArchiveReader::copyData(const ArchiveEntry& entry, BinaryFile& out) {
-    if (!out.copyFrom(file_, entry.dataOffset, 0, entry.size, kCopyChunk)) return {ArchiveError::CannotWriteDestination};
+ArchiveResult ArchiveReader::copyData(const ArchiveEntry& entry, platform::File& out) {
+    if (!file_ || !out.copyFrom(*file_, entry.dataOffset, 0, entry.size, kCopyChunk)) return {ArchiveError::CannotWriteDestination};
     return {};
 }
 

@@ -4,9 +4,10 @@
 // rather than one per field; data is copied in chunks of at most 1,000,000
 // bytes, so memory stays bounded whatever the archive holds.
 #include "Setup/archive/archive_result.h"
-#include "Setup/archive/binary_file.h"
+#include "platform/files.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,12 +34,12 @@ public:
     ArchiveError error() const noexcept { return error_; }
 
     // Copies an entry's data to the start of `out`.
-    ArchiveResult copyData(const ArchiveEntry& entry, BinaryFile& out);
+    ArchiveResult copyData(const ArchiveEntry& entry, platform::File& out);
 
 private:
     bool readField(std::string& field);
 
-    BinaryFile file_;
+    std::unique_ptr<platform::File> file_;
     std::int64_t length_ = 0;
     std::int64_t pos_ = 0;  // 0-based offset of the next header field
     ArchiveError error_ = ArchiveError::None;

@@ -15,10 +15,14 @@ std::string describe(ArchiveError error) {
     case ArchiveError::BadSize: return "damaged archive: a size field is not a plain decimal number up to 2147483647";
     case ArchiveError::DataPastEnd: return "damaged archive: an entry's data runs past the end of the file";
     case ArchiveError::TooLarge: return "the archive would grow beyond 2147483647 bytes";
-    case ArchiveError::BadName: return "an entry name cannot contain a zero byte";
+    case ArchiveError::BadName: return "an entry name cannot contain a zero byte nor be longer than 255 bytes";
     case ArchiveError::NotFound: return "no entry of that name";
     }
     return "unknown error";
+}
+
+std::string describe(const ArchiveResult& result) {
+    return result.reason.empty() ? describe(result.error) : describe(result.error) + ": " + result.reason;
 }
 
 } // namespace setup

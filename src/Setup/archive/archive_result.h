@@ -2,6 +2,7 @@
 // Why an archive operation failed. The window's methods only say True or
 // False; the packaging tool says which file and what is wrong.
 #include <string>
+#include <utility>
 
 namespace setup {
 
@@ -17,7 +18,7 @@ enum class ArchiveError {
     BadSize,                // not 1 to 10 plain digits, or above 2,147,483,647
     DataPastEnd,            // the entry's data runs past the end of the file
     TooLarge,               // would reach beyond byte 2,147,483,647
-    BadName,                // a name the archive cannot hold (a 0x00 in it)
+    BadName,                // a name the archive cannot hold (a 0x00 in it, or over 255 bytes)
     NotFound,
 };
 
@@ -25,8 +26,14 @@ std::string describe(ArchiveError error);
 
 // The outcome of one operation; converts to true on success.
 struct ArchiveResult {
+    ArchiveResult() = default;
+    ArchiveResult(ArchiveError e, std::string why = {}) : error(e), reason(std::move(why)) {}
     ArchiveError error = ArchiveError::None;
+    std::string reason;  // the system's words where it refused a file
     explicit operator bool() const noexcept { return error == ArchiveError::None; }
 };
+
+// The error's description, followed by the system's reason when there is one.
+std::string describe(const ArchiveResult& result);
 
 } // namespace setup

@@ -1,5 +1,7 @@
 #include "Setup/archive/entry_name.h"
 
+#include "Setup/archive/archive_format.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -32,6 +34,7 @@ bool isDeviceName(const std::string& name) {
 
 std::optional<std::string> entryNameProblem(const std::string& name) {
     if (name.empty()) return "the name is empty";
+    if (name.size() > kMaxNameBytes) return "the name is longer than 255 bytes";
     if (name == "." || name == "..") return "the name \"" + name + "\" is a folder reference";
     for (unsigned char c : name) {
         if (c < 0x20 || c == 0x7F) return "the name contains a control character";
