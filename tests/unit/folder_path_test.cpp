@@ -20,7 +20,8 @@ public:
     bool fileExists(const std::string&) override { return false; }
     std::optional<std::string> readFile(const std::string&) override { return std::nullopt; }
     bool writeFile(const std::string&, std::string_view) override { return false; }
-    bool replaceFile(const std::string&, const std::string&) override { return false; }
+    platform::OpenedFile openFile(const std::string&, platform::OpenMode) override { return {}; }
+    platform::WriteResult replaceFile(const std::string&, const std::string&) override { return {"no files here"}; }
     void removeFile(const std::string&) override {}
     bool makeFolder(const std::string& path) override {
         asked.push_back(path);
