@@ -1,0 +1,97 @@
+#!/bin/sh
+# The whole round trip as a person makes it: Setup.exe from dist installs
+# with the desktop shortcut; the user copies that link under another name;
+# Corvane Lumetra.exe starts once and is closed with its close picture (so
+# settings.ini exists); Uninstall.exe runs from the install folder with
+# Enter, Enter. Afterwards the uninstall entry is gone (reg query fails, the
+# system's list no longer shows the product), the product's link is gone and
+# the user's stays, and within a few seconds of "Done" the install folder is
+# gone too, with nothing left in the temporary folder. Then a copy of
+# Uninstall.exe started from a folder holding a user's file says why it will
+# not remove anything, and removes nothing.
+# Usage: uninstall_round_trip.sh WINE_RUN WINE_ROOT DIST UNINSTALL_EXE WINDOW_READER WORK
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lumetra_e2e_lib.sh"
+own_display "$0" "$@"
+wine_run=$1 root=$2 dist=$3 uninstaller=$4 reader=$5 work=$6
+rm -rf "$work" && mkdir -p "$work"
+trap stop_program EXIT
+
+drive_c="$root/prefix/drive_c"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
+folder='C:\Corvane Round Trip\Corvane Lumetra'
+unix_folder="$drive_c/Corvane Round Trip/Corvane Lumetra"
+desktop=$(ls -d "$drive_c"/users/*/Desktop | head -n 1)
+temp=$(ls -d "$drive_c"/users/*/Temp "$drive_c"/users/*/AppData/Local/Temp 2>/dev/null | head -n 1)
+"$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
+rm -rf "$drive_c/Corvane Round Trip" "$drive_c/Corvane Guard"
+rm -f "$desktop/Corvane Lumetra.lnk" "$desktop/My Beats.lnk"
+
+# --- Install, place a second link, run the program once ---------------------
+install_with_keyboard "$dist" "Install complete!" "$folder"
+keys_to Return
+wait "$pid" || true; pid=
+[ -f "$desktop/Corvane Lumetra.lnk" ] || fail "Setup made no desktop link"
+cp "$desktop/Corvane Lumetra.lnk" "$desktop/My Beats.lnk"
+ok "installed into $folder with the desktop link; a second link placed by hand"
+
+start_program "$unix_folder/Corvane Lumetra.exe" "$work/lumetra.log"
+wait_window "Corvane Lumetra 1.2.0" || { cat "$work/lumetra.log"; fail "the installed program does not start"; }
+sleep 1
+click_at 666 12  # the close picture saves the settings and ends the program
+for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
+wait "$pid" 2>/dev/null || true; pid=
+[ -f "$unix_folder/settings.ini" ] || fail "no settings.ini after closing the program"
+ok "Corvane Lumetra.exe ran once and saved settings.ini"
+
+# --- Uninstall from the install folder ---------------------------------------
+start_program "$unix_folder/Uninstall.exe" "$work/uninstall.log"
+wait_window "Corvane Uninstaller" || { cat "$work/uninstall.log"; fail "Uninstall.exe shows no window"; }
+read_window "Corvane Uninstaller"
+has 'text="You are about to uninstall Corvane Lumetra."' "no welcome text"
+has 'text="Uninstall" rect=' "no Uninstall button"
+import -window "$wid" "$work/uninstall-welcome.png" 2>/dev/null || true
+keys_to Return
+wait_window "Install complete!" || { read_window "Corvane Uninstaller"; cat "$work/tree.txt"; fail "no completion window"; }
+read_window "Install complete!"
+has 'text="Uninstall complete!"' "the completion window does not say complete"
+has 'text="The Corvane Lumetra was succesfuly uninstalled!"' "no closing sentence"
+import -window "$wid" "$work/uninstall-done.png" 2>/dev/null || true
+[ "$(ls "$unix_folder")" = "Uninstall.exe" ] || { ls -la "$unix_folder"; fail "more than Uninstall.exe stayed before Done"; }
+keys_to Return
+began=$(date +%s)
+wait "$pid" || true; pid=
+for _ in $(seq 20); do [ -e "$unix_folder" ] || break; sleep 0.5; done
+[ ! -e "$unix_folder" ] || { ls -la "$unix_folder"; fail "the install folder is still there"; }
+echo "== the install folder was gone $(($(date +%s) - began)) s after Done"
+ok "Enter, Enter: every file, Uninstall.exe and the install folder are gone"
+
+if "$wine_run" "$root" reg query "$key" >/dev/null 2>&1; then fail "the uninstall entry is still there"; fi
+"$wine_run" "$root" uninstaller --list 2>/dev/null | tr -d '\r' >"$work/installed.txt" || true
+if grep -qF "Corvane Lumetra" "$work/installed.txt"; then cat "$work/installed.txt"; fail "still listed"; fi
+ok "the uninstall entry is gone: reg query fails, wine uninstaller --list does not list it"
+[ ! -e "$desktop/Corvane Lumetra.lnk" ] || fail "the product's desktop link stayed"
+[ -f "$desktop/My Beats.lnk" ] || fail "the user's own link went too"
+ok "Corvane Lumetra.lnk is gone, My Beats.lnk stays"
+if ls "$temp" | grep -q "Corvane"; then ls -la "$temp"; fail "the temporary folder keeps a copy"; fi
+ok "nothing left in the temporary folder"
+
+# --- A copy started from a folder that is not an installation ----------------
+guard="$drive_c/Corvane Guard"
+mkdir -p "$guard"
+cp "$uninstaller" "$guard/Uninstall.exe"
+echo "the user's own" >"$guard/letter.txt"
+start_program "$guard/Uninstall.exe" "$work/guard.log"
+wait_window "Corvane Uninstaller" || { cat "$work/guard.log"; fail "the copy shows no window"; }
+read_window "Corvane Uninstaller"
+has 'is not an installation of Corvane Lumetra.' "the copy does not say why"
+has 'text="Nothing will be removed."' "the copy does not say that nothing goes"
+has 'text="Uninstall" rect=' "no Uninstall button"
+grep -F 'text="Uninstall" rect=' "$work/tree.txt" | grep -qF 'enabled=0' || fail "Uninstall is not disabled"
+import -window "$wid" "$work/uninstall-refused.png" 2>/dev/null || true
+keys_to Escape
+for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
+wait "$pid" || true; pid=
+[ "$(cat "$guard/letter.txt")" = "the user's own" ] && [ -f "$guard/Uninstall.exe" ] || fail "the copy removed something"
+ok "a copy in a folder with a user's file explains itself and removes nothing"
