@@ -1,0 +1,65 @@
+// What Setup makes, Uninstall's steps find and remove on the real system: the
+// uninstall entry under HKEY_LOCAL_MACHINE (and a second removal is no
+// failure), and the desktop link in the folder LocateShortcut names.
+#include "Product.h"
+#include "Setup/AddRemovePrograms.h"
+#include "Setup/MakeShortcut.h"
+#include "Uninstall/AddRemovePrograms.h"
+#include "Uninstall/MakeShortcut.h"
+#include "win32/shell_links.h"
+#include "win32/system_files.h"
+#include "win32/system_registry.h"
+#include "win32/utf8_paths.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+// A product name of the test's own, so a real installation is never touched.
+std::string testProduct() {
+    return "Corvane Lumetra test " + std::to_string(GetCurrentProcessId());
+}
+
+bool keyExists(const std::string& key) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, host::widenUtf8(key).c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+TEST(UninstallSystem, TheEntrySetupWroteIsDeletedAndAMissingOneIsNoFailure) {
+    host::SystemRegistry registry;
+    const std::string name = testProduct();
+    const std::string key = std::string(product::kUninstallKeyParent) + name;
+    ASSERT_TRUE(setup::AddUninstallEntry(registry, name, "\"C:\\Corvane Test\\Uninstall.exe\""));
+    ASSERT_TRUE(keyExists(key));
+
+    EXPECT_EQ(uninstall::RemoveUninstallEntry(registry, name), ERROR_SUCCESS);
+    EXPECT_FALSE(keyExists(key));
+    EXPECT_EQ(uninstall::RemoveUninstallEntry(registry, name), ERROR_FILE_NOT_FOUND);
+    // Its parent, which other programs' entries share, stays.
+    EXPECT_TRUE(keyExists("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
+}
+
+TEST(UninstallSystem, TheDesktopFolderLocatedIsWhereTheShortcutMakerSaves) {
+    host::ShellLinks links;
+    host::SystemFileSystem files;
+    const std::string name = testProduct();
+    ASSERT_TRUE(setup::AddShortcut(links, "C:\\Corvane Test\\" + name + ".exe", "Desktop", name, "", 0, 0));
+
+    const std::string folder = uninstall::LocateShortcut(links, "C:\\Corvane Test\\program.exe", "Desktop",
+                                                         "program", "", 0, 0);
+    ASSERT_FALSE(folder.empty());
+    const std::string link = folder + "\\" + name + ".lnk";
+    EXPECT_TRUE(files.fileExists(link));
+    EXPECT_FALSE(files.fileExists(folder + "\\program.lnk")) << "locating writes nothing";
+    EXPECT_TRUE(files.deleteFile(link));
+    EXPECT_FALSE(files.fileExists(link));
+    EXPECT_TRUE(files.deleteFile(link)) << "a link that is already gone is no failure";
+}
+
+} // namespace
