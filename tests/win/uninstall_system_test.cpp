@@ -14,7 +14,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -60,6 +62,37 @@ TEST(UninstallSystem, TheDesktopFolderLocatedIsWhereTheShortcutMakerSaves) {
     EXPECT_TRUE(files.deleteFile(link));
     EXPECT_FALSE(files.fileExists(link));
     EXPECT_TRUE(files.deleteFile(link)) << "a link that is already gone is no failure";
+}
+
+// The file layer's part of the removal: the files directly in a folder, a
+// read-only one refusing to go, and a folder removed only once it is empty.
+TEST(UninstallSystem, FilesOfAFolderAreListedDeletedOrReportedAndTheEmptyFolderRemoved) {
+    host::SystemFileSystem files;
+    wchar_t temp[MAX_PATH + 1];
+    ASSERT_NE(GetTempPathW(MAX_PATH + 1, temp), 0u);
+    const std::string folder = host::narrowToUtf8(temp) + testProduct() + " folder \xC8\x98";
+    ASSERT_TRUE(files.makeFolder(folder));
+    ASSERT_TRUE(files.makeFolder(folder + "\\sub"));
+    ASSERT_TRUE(files.writeFile(folder + "\\a.txt", "a"));
+    ASSERT_TRUE(files.writeFile(folder + "\\read-only.txt", "b"));
+    const std::wstring readOnly = host::widenUtf8(folder + "\\read-only.txt");
+    ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+
+    auto names = files.listFiles(folder);
+    ASSERT_TRUE(names.has_value());
+    std::sort(names->begin(), names->end());
+    EXPECT_EQ(*names, (std::vector<std::string>{"a.txt", "read-only.txt"}));
+    EXPECT_EQ(files.listFiles(folder + "\\missing"), std::nullopt);
+
+    EXPECT_TRUE(files.deleteFile(folder + "\\a.txt"));
+    EXPECT_FALSE(files.deleteFile(folder + "\\read-only.txt"));
+    EXPECT_FALSE(files.removeEmptyFolder(folder));
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(files.deleteFile(folder + "\\read-only.txt"));
+    EXPECT_FALSE(files.removeEmptyFolder(folder)) << "a subfolder keeps it";
+    EXPECT_TRUE(files.removeEmptyFolder(folder + "\\sub"));
+    EXPECT_TRUE(files.removeEmptyFolder(folder));
+    EXPECT_EQ(GetFileAttributesW(host::widenUtf8(folder).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 } // namespace
