@@ -6,23 +6,7 @@
 
 namespace setup {
 
-namespace {
-
-// The bar: one colour, stretched to its width.
-forms::Picture barPicture() {
-    auto bitmap = std::make_shared<forms::Bitmap>();
-    bitmap->width = bitmap->height = 1;
-    const forms::Color c = wizard::kBarColor;  // 0xBBGGRR to the bitmap's 0xRRGGBB
-    bitmap->pixels = {(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF)};
-    return bitmap;
-}
-
-void placeText(forms::Label& label, int top, int height) {
-    label.move(wizard::kTextLeft, top, wizard::kTextWidth, height);
-    label.setTransparent(true);
-}
-
-} // namespace
+using wizard::placeText;
 
 Form1::Form1(SetupSystem system)
     : Form("Form1"),
@@ -91,7 +75,7 @@ void Form1::layOut() {
     // Grows by 60 twips a tick, to 6060 at tick 100.
     Bar.move(120, 600, 60, 255);
     Bar.setStretch(true);
-    Bar.setPicture(barPicture());
+    Bar.setPicture(wizard::BarPicture());
     Label1.setCaption("Please wait...");
     placeText(Label1, 1860, 255);
     wizard::placeSeparator(Line3);

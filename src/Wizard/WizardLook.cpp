@@ -83,6 +83,14 @@ forms::Picture Emblem() {
     });
 }
 
+forms::Picture BarPicture() {
+    auto bitmap = std::make_shared<forms::Bitmap>();
+    bitmap->width = bitmap->height = 1;
+    const forms::Color c = kBarColor;  // 0xBBGGRR to the bitmap's 0xRRGGBB
+    bitmap->pixels = {(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF)};
+    return bitmap;
+}
+
 void placeHeader(forms::Frame& strip, forms::Label& title, forms::Image& logo, forms::Image& emblem) {
     strip.move(kHeader.left, kHeader.top, kHeader.width, kHeader.height);
     strip.setBackColor(kHeaderColor);
@@ -125,6 +133,37 @@ void placeMakerLabel(forms::Label& label) {
     label.move(kMakerLabel.left, kMakerLabel.top, kMakerLabel.width, kMakerLabel.height);
     label.setForeColor(kMakerColor);
     label.setTransparent(true);
+}
+
+void placeText(forms::Label& label, int top, int height) {
+    label.move(kTextLeft, top, kTextWidth, height);
+    label.setTransparent(true);
+}
+
+void placeDoneWindow(forms::Form& window, forms::Label& strip, forms::Label& result, forms::Image& emblem,
+                     forms::CommandButton& done) {
+    window.setBorder(forms::Form::Border::FixedDialog);
+    window.setMinButton(false);
+    window.setMaxButton(false);
+    window.setStartPosition(forms::Form::StartPosition::CenterScreen);
+    window.setClientSize(kDoneWidth, kDoneHeight);
+    window.setIconId(1);
+    strip.move(kDoneHeader.left, kDoneHeader.top, kDoneHeader.width, kDoneHeader.height);
+    strip.setBackColor(kHeaderColor);
+    result.move(240, 240, 4800, 285);
+    result.setBackColor(kHeaderColor);
+    forms::Font bold = result.font();
+    bold.bold = true;
+    bold.size = 9.75;
+    result.setFont(bold);
+    emblem.move(kDoneEmblem.left, kDoneEmblem.top, kDoneEmblem.width, kDoneEmblem.height);
+    emblem.setStretch(true);
+    emblem.setPicture(Emblem());
+    done.setCaption("Done");
+    done.move(kDoneButton.left, kDoneButton.top, kDoneButton.width, kDoneButton.height);
+    // Enter and Esc both mean "Done", as closing the window does.
+    done.setDefault(true);
+    done.setCancel(true);
 }
 
 } // namespace wizard

@@ -4,6 +4,7 @@
 // size below it, the buttons at the bottom right of each page, and the
 // maker's name at the bottom left. Positions are in twips.
 #include "forms/controls.h"
+#include "forms/form.h"
 
 namespace wizard {
 
@@ -44,6 +45,9 @@ inline constexpr forms::Color kBarColor = 0x8C5A1E;     // the logo's blue
 forms::Picture Logo();    // blue rounded square with two white waves
 forms::Picture Emblem();  // orange-red disc with a white ring
 
+// The progress bar's picture: one colour, stretched to the bar's width.
+forms::Picture BarPicture();
+
 // Places the header strip and what it holds.
 void placeHeader(forms::Frame& strip, forms::Label& title, forms::Image& logo, forms::Image& emblem);
 // Places a page: the window's maker label shows through it.
@@ -54,5 +58,12 @@ void placeButtons(forms::CommandButton* next, forms::CommandButton& cancel);
 // An etched line across the page above its buttons.
 void placeSeparator(forms::Line& line);
 void placeMakerLabel(forms::Label& label);
+// A line of page text at `top` (page-relative), as wide as the page allows.
+void placeText(forms::Label& label, int top, int height);
+// The completion window: its size and frame, the white strip with the bold
+// result line and the emblem, and "Done" (Enter and Esc press it) at the
+// bottom right.
+void placeDoneWindow(forms::Form& window, forms::Label& strip, forms::Label& result, forms::Image& emblem,
+                     forms::CommandButton& done);
 
 } // namespace wizard
