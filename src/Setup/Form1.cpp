@@ -32,17 +32,7 @@ Form1::Form1(SetupSystem system)
 
 void Form1::layOut() {
     setCaption("Corvane Setup");
-    setBorder(Border::FixedSingle);
-    setMaxButton(false);
-    setStartPosition(StartPosition::CenterScreen);
-    setClientSize(wizard::kWindowWidth, wizard::kWindowHeight);
-    setIconId(1);
-
-    wizard::placeHeader(Frame1, Titlu, Image1, Image2);
-    HeaderLine.setEnds(0, wizard::kHeader.height, wizard::kWindowWidth, wizard::kHeader.height);
-    HeaderLine.setBorderColor(0x808080);
-    Label2.setCaption("Corvanesoft Setup");
-    wizard::placeMakerLabel(Label2);
+    wizard::placeWizardWindow(*this, Frame1, Titlu, Image1, Image2, HeaderLine, Label2);
     InstallTimer.setEnabled(false);
 
     for (forms::Frame* page : {&Pas1, &Pas2, &Pas3}) wizard::placePage(*page);
@@ -67,19 +57,7 @@ void Form1::layOut() {
     Command7.setCaption("Next >");
     wizard::placeButtons(&Command7, Command6);
 
-    Frame2.move(wizard::kTextLeft, 480, wizard::kTextWidth, 1140);
-    Frame2.setTransparent(true);
-    Status.setCaption("Begin installation, please wait...");
-    Status.move(120, 120, wizard::kTextWidth - 240, 255);
-    Status.setTransparent(true);
-    // Grows by 60 twips a tick, to 6060 at tick 100.
-    Bar.move(120, 600, 60, 255);
-    Bar.setStretch(true);
-    Bar.setPicture(wizard::BarPicture());
-    Label1.setCaption("Please wait...");
-    placeText(Label1, 1860, 255);
-    wizard::placeSeparator(Line3);
-    wizard::placeButtons(nullptr, Command8);
+    wizard::placeProgressPage(Frame2, Status, Bar, Label1, Line3, Command8);
 }
 
 void Form1::Form_Load() {

@@ -1,6 +1,7 @@
 #include "Uninstall/DoneForm.h"
 
 #include "Product.h"
+#include "Wizard/WizardLook.h"
 
 #include <cstddef>
 
@@ -19,19 +20,12 @@ std::string describeStayed(const std::vector<std::string>& stayed) {
 
 DoneForm::DoneForm(platform::SelfRemoval& removal) : forms::Form("DoneForm"), removal_(removal) {
     setCaption("Install complete!");
-    setClientSize(6015, 2700);
-    setBorder(Border::FixedSingle);
-    setMinButton(false);
-    setMaxButton(false);
-    setStartPosition(StartPosition::CenterScreen);
-
-    Label3.setBackColor(forms::kWhite);
+    wizard::placeDoneWindow(*this, Label3, Label1, Image2, Command1);
     Label1.setCaption("Uninstall complete!");
-    Label1.setFont({"MS Sans Serif", 8.25, true});
+    ThankYouLabel.move(240, 870, wizard::kDoneWidth - 480, 855);
     Label2.setCaption(std::string("You can find more on our website: ") + product::WebSite::kAddress);
+    Label2.move(240, 1800, wizard::kDoneWidth - 480, 255);
     ShortcutName.setVisible(false);
-    Command1.setCaption("Done");
-    Command1.setDefault(true);
 
     Command1.Click = [this] { Command1_Click(); };
     Unload = [this] { Form_Unload(); };

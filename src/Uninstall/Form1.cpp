@@ -3,6 +3,7 @@
 #include "Product.h"
 #include "Uninstall/AddRemovePrograms.h"
 #include "Uninstall/InstallFolderGuard.h"
+#include "Wizard/WizardLook.h"
 #include "core/errors.h"
 #include "platform/paths.h"
 
@@ -10,33 +11,9 @@ namespace uninstall {
 
 Form1::Form1(const UninstallPlatform& system, DoneForm& doneForm)
     : forms::Form("Form1"), system_(system), DoneForm_(doneForm) {
-    setCaption("Corvane Uninstaller");
-    setClientSize(7305, 4920);
-    setBorder(Border::FixedSingle);
-    setMaxButton(false);
-    setStartPosition(StartPosition::CenterScreen);
-
-    Frame1.setBackColor(forms::kWhite);
-    Titlu.setFont({"MS Sans Serif", 8.25, true});
-    Titlu.setAlignment(forms::Alignment::Center);
-    Titlu.setBackColor(forms::kWhite);
-    Label2.setCaption("Corvanesoft Setup");
-    InstallTimer.setEnabled(false);
+    layOut();
     Cale.setVisible(false);
     ShortcutToDelete.setVisible(false);
-
-    Label3.setCaption("Click Uninstall to begin.");
-    Command4.setCaption("Uninstall");
-    Command4.setDefault(true);
-    Command5.setCaption("Cancel");
-    Command5.setCancel(true);
-
-    Status.setCaption("Begin installation, please wait...");
-    Bar.setStretch(true);
-    Bar.move(0, 0, 60, 0);
-    Label1.setCaption("Please wait...");
-    Command8.setCaption("Cancel");
-    Command8.setCancel(true);
 
     Load = [this] { Form_Load(); };
     Unload = [this] { Form_Unload(); };
@@ -44,6 +21,32 @@ Form1::Form1(const UninstallPlatform& system, DoneForm& doneForm)
     Command5.Click = [this] { Cancel_Click(); };
     Command8.Click = [this] { Cancel_Click(); };
     InstallTimer.Tick = [this] { InstallTimer_Timer(); };
+}
+
+// The same wizard look as Setup's.
+void Form1::layOut() {
+    using wizard::placeText;
+    setCaption("Corvane Uninstaller");
+    wizard::placeWizardWindow(*this, Frame1, Titlu, Image1, Image2, HeaderLine, Label2);
+    InstallTimer.setEnabled(false);
+    wizard::placePage(Pas1);
+    wizard::placePage(Pas3);
+
+    placeText(WelcomeLabel, 240, 285);
+    forms::Font bold = WelcomeLabel.font();
+    bold.bold = true;
+    WelcomeLabel.setFont(bold);
+    placeText(SetupLabel, 720, 255);
+    // Room for two lines: the refusal names the folder here.
+    SetupLabel.move(SetupLabel.left(), SetupLabel.top(), SetupLabel.width(), 495);
+    placeText(SetupLabel2, 1260, 495);
+    Label3.setCaption("Click Uninstall to begin.");
+    placeText(Label3, 1860, 255);
+    wizard::placeSeparator(Line1);
+    Command4.setCaption("Uninstall");
+    wizard::placeButtons(&Command4, Command5);
+
+    wizard::placeProgressPage(Frame2, Status, Bar, Label1, Line3, Command8);
 }
 
 void Form1::Form_Load() {

@@ -42,6 +42,7 @@ public:
     forms::Image Image1{*this, "Image1", &Frame1};
     forms::Image Image2{*this, "Image2", &Frame1};
     forms::Label Titlu{*this, "Titlu", &Frame1};
+    forms::Line HeaderLine{*this, "HeaderLine"};
     forms::Label Label2{*this, "Label2"};
     forms::Timer InstallTimer{*this, "InstallTimer", 1};
     // Hidden state: the install folder and the desktop folder.
@@ -64,6 +65,7 @@ public:
     forms::Label Status{*this, "Status", &Frame2};
     forms::Image Bar{*this, "Bar", &Frame2};
     forms::Label Label1{*this, "Label1", &Pas3};
+    forms::Line Line3{*this, "Line3", &Pas3};
     forms::CommandButton Command8{*this, "Command8", &Pas3};
 
     // Whether the load found the folder to be this product's installation.
@@ -72,6 +74,7 @@ public:
     const std::vector<std::string>& stayed() const noexcept { return stayed_; }
 
 private:
+    void layOut();
     void Form_Load();
     void Form_Unload();
     void Command4_Click();

@@ -140,6 +140,37 @@ void placeText(forms::Label& label, int top, int height) {
     label.setTransparent(true);
 }
 
+void placeWizardWindow(forms::Form& window, forms::Frame& strip, forms::Label& title, forms::Image& logo,
+                       forms::Image& emblem, forms::Line& headerLine, forms::Label& maker) {
+    window.setBorder(forms::Form::Border::FixedSingle);
+    window.setMaxButton(false);
+    window.setStartPosition(forms::Form::StartPosition::CenterScreen);
+    window.setClientSize(kWindowWidth, kWindowHeight);
+    window.setIconId(1);
+    placeHeader(strip, title, logo, emblem);
+    headerLine.setEnds(0, kHeader.height, kWindowWidth, kHeader.height);
+    headerLine.setBorderColor(0x808080);
+    maker.setCaption("Corvanesoft Setup");
+    placeMakerLabel(maker);
+}
+
+void placeProgressPage(forms::Frame& box, forms::Label& status, forms::Image& bar, forms::Label& wait,
+                       forms::Line& separator, forms::CommandButton& cancel) {
+    box.move(kTextLeft, 480, kTextWidth, 1140);
+    box.setTransparent(true);
+    status.setCaption("Begin installation, please wait...");
+    status.move(120, 120, kTextWidth - 240, 255);
+    status.setTransparent(true);
+    // Grows by 60 twips a tick, to 6060 at tick 100.
+    bar.move(120, 600, 60, 255);
+    bar.setStretch(true);
+    bar.setPicture(BarPicture());
+    wait.setCaption("Please wait...");
+    placeText(wait, 1860, 255);
+    placeSeparator(separator);
+    placeButtons(nullptr, cancel);
+}
+
 void placeDoneWindow(forms::Form& window, forms::Label& strip, forms::Label& result, forms::Image& emblem,
                      forms::CommandButton& done) {
     window.setBorder(forms::Form::Border::FixedDialog);

@@ -58,6 +58,14 @@ void placeButtons(forms::CommandButton* next, forms::CommandButton& cancel);
 // An etched line across the page above its buttons.
 void placeSeparator(forms::Line& line);
 void placeMakerLabel(forms::Label& label);
+// The wizard window: its size and frame, the header strip with what it
+// holds and the line beneath it, and the maker's name at the bottom left.
+void placeWizardWindow(forms::Form& window, forms::Frame& strip, forms::Label& title, forms::Image& logo,
+                       forms::Image& emblem, forms::Line& headerLine, forms::Label& maker);
+// The progress page's content: the box with the status text and the bar
+// (60 twips wide at first), "Please wait...", the separator and Cancel.
+void placeProgressPage(forms::Frame& box, forms::Label& status, forms::Image& bar, forms::Label& wait,
+                       forms::Line& separator, forms::CommandButton& cancel);
 // A line of page text at `top` (page-relative), as wide as the page allows.
 void placeText(forms::Label& label, int top, int height);
 // The completion window: its size and frame, the white strip with the bold
