@@ -87,7 +87,8 @@ void Form1::Form_Load() {
 // Nothing can be removed from here: say so on the welcome page and leave only
 // "Cancel" to press.
 void Form1::refuseFolder() {
-    SetupLabel.setCaption("The folder " + Cale.text() + " is not an installation of " + ProductName + ".");
+    WelcomeLabel.setCaption("This folder is not an installation of " + ProductName + ".");
+    SetupLabel.setCaption("Uninstall was started from " + Cale.text() + ".");
     SetupLabel2.setCaption("Nothing will be removed.");
     Label3.setCaption("Click Cancel to close.");
     Command4.setEnabled(false);

@@ -13,6 +13,7 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lumetra_e2e_lib.sh"
+. "$here/wizard_e2e_lib.sh"
 own_display "$0" "$@"
 wine_run=$1 root=$2 dist=$3 uninstaller=$4 reader=$5 work=$6
 rm -rf "$work" && mkdir -p "$work"
@@ -22,8 +23,9 @@ drive_c="$root/prefix/drive_c"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
 folder='C:\Corvane Round Trip\Corvane Lumetra'
 unix_folder="$drive_c/Corvane Round Trip/Corvane Lumetra"
-desktop=$(ls -d "$drive_c"/users/*/Desktop | head -n 1)
-temp=$(ls -d "$drive_c"/users/*/Temp "$drive_c"/users/*/AppData/Local/Temp 2>/dev/null | head -n 1)
+# The user's own folders (not Public's).
+desktop=$(ls -d "$drive_c"/users/*/Desktop | grep -v /Public/ | head -n 1)
+temp=$(ls -d "$drive_c"/users/*/Temp "$drive_c"/users/*/AppData/Local/Temp 2>/dev/null | grep -v /Public/ | head -n 1)
 "$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
 rm -rf "$drive_c/Corvane Round Trip" "$drive_c/Corvane Guard"
 rm -f "$desktop/Corvane Lumetra.lnk" "$desktop/My Beats.lnk"
@@ -85,7 +87,7 @@ echo "the user's own" >"$guard/letter.txt"
 start_program "$guard/Uninstall.exe" "$work/guard.log"
 wait_window "Corvane Uninstaller" || { cat "$work/guard.log"; fail "the copy shows no window"; }
 read_window "Corvane Uninstaller"
-has 'is not an installation of Corvane Lumetra.' "the copy does not say why"
+has 'text="This folder is not an installation of Corvane Lumetra."' "the copy does not say why"
 has 'text="Nothing will be removed."' "the copy does not say that nothing goes"
 has 'text="Uninstall" rect=' "no Uninstall button"
 grep -F 'text="Uninstall" rect=' "$work/tree.txt" | grep -qF 'enabled=0' || fail "Uninstall is not disabled"

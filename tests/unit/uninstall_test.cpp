@@ -255,7 +255,8 @@ TEST_F(Uninstaller, AFolderThatIsNotAnInstallationDeletesNothingAndSaysWhy) {
     open();
 
     EXPECT_FALSE(form.isInstallation());
-    EXPECT_EQ(form.SetupLabel.caption(), "The folder /home/Downloads is not an installation of Corvane Lumetra.");
+    EXPECT_EQ(form.WelcomeLabel.caption(), "This folder is not an installation of Corvane Lumetra.");
+    EXPECT_EQ(form.SetupLabel.caption(), "Uninstall was started from /home/Downloads.");
     EXPECT_EQ(form.SetupLabel2.caption(), "Nothing will be removed.");
     EXPECT_FALSE(form.Command4.enabled());
     EXPECT_TRUE(form.Command5.isDefault());
