@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace wizard {
 
@@ -59,6 +60,20 @@ struct Shade {
     double cover;
 };
 
+// The bold, slightly larger text of a header.
+void makeHeading(forms::Label& label) {
+    forms::Font bold = label.font();
+    bold.bold = true;
+    bold.size = 9.75;
+    label.setFont(bold);
+}
+
+void placePicture(forms::Image& image, const forms::Rect& at, forms::Picture picture) {
+    image.move(at.left, at.top, at.width, at.height);
+    image.setStretch(true);
+    image.setPicture(std::move(picture));
+}
+
 } // namespace
 
 forms::Picture Logo() {
@@ -97,16 +112,9 @@ void placeHeader(forms::Frame& strip, forms::Label& title, forms::Image& logo, f
     title.move(kTitle.left, kTitle.top, kTitle.width, kTitle.height);
     title.setBackColor(kHeaderColor);
     title.setAlignment(forms::Alignment::Center);
-    forms::Font bold = title.font();
-    bold.bold = true;
-    bold.size = 9.75;
-    title.setFont(bold);
-    logo.move(kLogo.left, kLogo.top, kLogo.width, kLogo.height);
-    logo.setStretch(true);
-    logo.setPicture(Logo());
-    emblem.move(kEmblem.left, kEmblem.top, kEmblem.width, kEmblem.height);
-    emblem.setStretch(true);
-    emblem.setPicture(Emblem());
+    makeHeading(title);
+    placePicture(logo, kLogo, Logo());
+    placePicture(emblem, kEmblem, Emblem());
 }
 
 void placePage(forms::Frame& page) {
@@ -183,13 +191,8 @@ void placeDoneWindow(forms::Form& window, forms::Label& strip, forms::Label& res
     strip.setBackColor(kHeaderColor);
     result.move(240, 240, 4800, 285);
     result.setBackColor(kHeaderColor);
-    forms::Font bold = result.font();
-    bold.bold = true;
-    bold.size = 9.75;
-    result.setFont(bold);
-    emblem.move(kDoneEmblem.left, kDoneEmblem.top, kDoneEmblem.width, kDoneEmblem.height);
-    emblem.setStretch(true);
-    emblem.setPicture(Emblem());
+    makeHeading(result);
+    placePicture(emblem, kDoneEmblem, Emblem());
     done.setCaption("Done");
     done.move(kDoneButton.left, kDoneButton.top, kDoneButton.width, kDoneButton.height);
     // Enter and Esc both mean "Done", as closing the window does.
