@@ -12,22 +12,15 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lumetra_e2e_lib.sh"
+. "$here/wizard_e2e_lib.sh"
 own_display "$0" "$@"
 wine_run=$1 root=$2 dist=$3 vek=$4 reader=$5 work=$6
 rm -rf "$work" && mkdir -p "$work"
 trap stop_program EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-ok() { echo "ok   $*"; }
 
 # Setup writes Program Files and HKEY_LOCAL_MACHINE: its manifest asks for an
 # administrator (Wine runs it as its user, who may write both).
 grep -aq 'level="requireAdministrator"' "$dist/Setup.exe" || fail "Setup.exe does not ask for an administrator"
-# Setup refuses a package without the uninstaller; until the build makes one
-# there is nothing to install.
-if ! "$vek" list "$dist/Data.set" | grep -qx "Uninstall.exe"; then
-  echo "SKIP: the package has no Uninstall.exe yet"
-  exit 77
-fi
 
 drive_c="$root/prefix/drive_c"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
@@ -37,36 +30,6 @@ unix_folder="$drive_c/Corvane Test Parent/Lumetra Setup Folder"
 rm -rf "$drive_c/Corvane Test Parent" "$drive_c/Corvane Damaged"
 rm -f "$root"/prefix/drive_c/users/*/Desktop/"Corvane Lumetra.lnk"
 
-# The window tree of the window titled $1, read from outside.
-read_window() { "$wine_run" "$root" "$reader" --wait "$1" >"$work/tree.txt" 2>&1 || true; }
-# Gives the window the keyboard as a click on its header strip would, then
-# presses the keys.
-keys_to() { xdotool mousemove --window "$wid" 200 12 click 1; sleep 0.5; xdotool key --delay 150 "$@"; }
-# Runs Setup.exe from $1 into $folder through both pages; leaves wid on the
-# completion window (titled $2) and the seconds the install took in took.
-install_with_keyboard() {
-  start_program "$1/Setup.exe" "$work/setup.log"
-  wait_window "Corvane Setup" || { cat "$work/setup.log"; return 1; }
-  sleep 1
-  keys_to Return
-  sleep 1
-  # The folder page starts in the folder box with its text selected: typing replaces it.
-  xdotool type --delay 40 "$3"
-  sleep 0.5
-  [ -n "${shot:-}" ] && import -window "$wid" "$work/$shot" 2>/dev/null
-  began=$(date +%s.%N)
-  xdotool key Return
-  # Polled every tenth of a second: the time it took is reported.
-  wid=
-  for _ in $(seq 600); do
-    wid=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) || true
-    [ -n "$wid" ] && break
-    sleep 0.1
-  done
-  [ -n "$wid" ] || { read_window "Corvane Setup"; cat "$work/tree.txt"; fail "no window titled $2"; }
-  took=$(awk -v a="$began" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
-  sleep 1
-}
 values() { "$wine_run" "$root" reg query "$key" 2>/dev/null | tr -d '\r' | grep 'REG_' || true; }
 
 # --- First install ----------------------------------------------------------
