@@ -5,6 +5,9 @@
 # finding (the crashing input is left in build/fuzz/findings/).
 # Usage: scripts/fuzz.sh [SECONDS [TARGET...]]
 #   TARGET: archive_fuzz, settings_fuzz (default: both, one after the other)
+#   LUMETRA_FUZZ_TIMEOUT=S: seconds one input may take before it counts as a
+#   hang (default 10); a long run at low priority on a busy machine can be
+#   starved that long without any fault, so give it more there.
 #   LUMETRA_FUZZ_LEAK_MB=N makes the archive target keep N MB more after every
 #   run: a check that the limits below still catch a leak (it must fail).
 set -euo pipefail
@@ -36,7 +39,7 @@ for target in "${targets[@]}"; do
   # the archive code never holds more than one 1,000,000-byte buffer, so
   # 1 MB kept per run trips this within a few hundred runs.
   if build/fuzz/$target "$work" "$seeds" \
-      -max_total_time="$seconds" -timeout=10 -rss_limit_mb=512 -malloc_limit_mb=64 \
+      -max_total_time="$seconds" -timeout="${LUMETRA_FUZZ_TIMEOUT:-10}" -rss_limit_mb=512 -malloc_limit_mb=64 \
       -max_len=4096 -print_final_stats=1 -artifact_prefix=build/fuzz/findings/ \
       >build/fuzz/$target.log 2>&1; then
     grep -E "^Done [0-9]+ runs|stat::number_of_executed_units|stat::peak_rss_mb" build/fuzz/$target.log | tail -3

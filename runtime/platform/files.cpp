@@ -53,7 +53,7 @@ WriteResult writeThenRename(FileSystem& files, const std::string& path, const st
     WriteResult result = fill(*opened.file);
     if (!opened.file->close() && result) result = {"the data did not reach the disk"};
     if (result) result = files.replaceFile(temporary, path);
-    if (!result) files.removeFile(temporary);
+    if (!result) files.deleteFile(temporary);
     return result;
 }
 

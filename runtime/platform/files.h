@@ -73,7 +73,6 @@ public:
     // Renames `from` over `to` in one step, replacing an existing file `to`
     // (never a folder).
     virtual WriteResult replaceFile(const std::string& from, const std::string& to) = 0;
-    virtual void removeFile(const std::string& path) = 0;
     // Makes one folder level; true when the folder exists afterwards.
     virtual bool makeFolder(const std::string& path) = 0;
     // A folder (not a file) exists at the path.

@@ -167,11 +167,6 @@ WriteResult StandardFileSystem::replaceFile(const std::string& from, const std::
     return {};
 }
 
-void StandardFileSystem::removeFile(const std::string& path) {
-    std::error_code ec;
-    if (fs::is_regular_file(nativePath(path), ec)) fs::remove(nativePath(path), ec);
-}
-
 bool StandardFileSystem::makeFolder(const std::string& path) {
     std::error_code ec;
     fs::create_directory(nativePath(path), ec);

@@ -155,11 +155,6 @@ platform::WriteResult SystemFileSystem::replaceFile(const std::string& from, con
     return {systemMessage(::GetLastError())};
 }
 
-void SystemFileSystem::removeFile(const std::string& path) {
-    const std::wstring wide = widenUtf8(path);
-    if (isRegularFile(wide)) ::DeleteFileW(wide.c_str());
-}
-
 bool SystemFileSystem::makeFolder(const std::string& path) {
     const std::wstring wide = widenUtf8(path);
     return ::CreateDirectoryW(wide.c_str(), nullptr) || folderExists(path);

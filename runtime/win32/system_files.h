@@ -13,7 +13,6 @@ public:
     bool writeFile(const std::string& path, std::string_view bytes) override;
     platform::OpenedFile openFile(const std::string& path, platform::OpenMode mode) override;
     platform::WriteResult replaceFile(const std::string& from, const std::string& to) override;
-    void removeFile(const std::string& path) override;
     bool makeFolder(const std::string& path) override;
     bool folderExists(const std::string& path) override;
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;

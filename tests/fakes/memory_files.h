@@ -66,7 +66,6 @@ public:
         return {};
     }
 
-    void removeFile(const std::string& path) override { files.erase(path); }
 
     bool makeFolder(const std::string& path) override {
         if (folders.count(path)) return true;

@@ -22,7 +22,6 @@ public:
     bool writeFile(const std::string&, std::string_view) override { return false; }
     platform::OpenedFile openFile(const std::string&, platform::OpenMode) override { return {}; }
     platform::WriteResult replaceFile(const std::string&, const std::string&) override { return {"no files here"}; }
-    void removeFile(const std::string&) override {}
     bool makeFolder(const std::string& path) override {
         asked.push_back(path);
         if (refused.count(path)) return false;

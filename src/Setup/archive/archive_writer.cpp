@@ -52,7 +52,7 @@ ArchiveResult appendEntry(const std::string& archivePath, const std::string& sou
         result = {ArchiveError::CannotWriteArchive};
     }
     // A refused add leaves no archive that was not there before.
-    if (!result && created) platform::files().removeFile(archivePath);
+    if (!result && created) platform::files().deleteFile(archivePath);
     return result;
 }
 
