@@ -23,9 +23,15 @@ std::string SettingsLocation::inAppData() const {
 
 std::string SettingsLocation::fileToLoad() const {
     const std::string beside = besideProgram();
-    if (files_.fileExists(beside)) return beside;
     const std::string fallback = inAppData();
-    return fallback.empty() ? beside : fallback;
+    if (fallback.empty()) return beside;
+    const auto besideWritten = files_.lastWriteTime(beside);
+    const auto fallbackWritten = files_.lastWriteTime(fallback);
+    if (!fallbackWritten) return besideWritten ? beside : fallback;
+    if (!besideWritten) return fallback;
+    // A save that could not write beside the program went to the user's copy:
+    // the newer file holds the user's last choices. A tie stays beside.
+    return *fallbackWritten > *besideWritten ? fallback : beside;
 }
 
 bool SettingsLocation::save(const std::function<bool(const std::string& path)>& write) const {

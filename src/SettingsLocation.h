@@ -24,8 +24,9 @@ public:
     // The user's own copy; empty when the system has no application-data folder.
     std::string inAppData() const;
 
-    // The file to load: beside the program when it exists there, else the
-    // application-data one (which may not exist either).
+    // The file to load: whichever of the two was written last, since a file
+    // left beside the program in a folder that later refused a save is stale;
+    // beside the program when only it exists or both are as old.
     std::string fileToLoad() const;
 
     // Saves with `write` (which returns whether the file was written): beside

@@ -63,6 +63,9 @@ public:
     virtual ~FileSystem() = default;
     // A regular file (not a folder) exists at the path.
     virtual bool fileExists(const std::string& path) = 0;
+    // When the file was last written, on a scale that only compares (a later
+    // write gives a larger number); nothing when the file cannot be asked.
+    virtual std::optional<std::int64_t> lastWriteTime(const std::string& path) = 0;
     // The whole file, or nothing when it cannot be opened or read.
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     // Makes or empties the file and writes the bytes, flushed to the disk.

@@ -107,6 +107,14 @@ OpenedFile failure(int error) {
 
 void StandardFileSystem::allowKernelCopy(bool allow) noexcept { kernelCopyAllowed = allow; }
 
+std::optional<std::int64_t> StandardFileSystem::lastWriteTime(const std::string& path) {
+    if (!fileExists(path)) return std::nullopt;
+    std::error_code ec;
+    const auto when = fs::last_write_time(nativePath(path), ec);
+    if (ec) return std::nullopt;
+    return static_cast<std::int64_t>(when.time_since_epoch().count());
+}
+
 bool StandardFileSystem::fileExists(const std::string& path) {
     std::error_code ec;
     return fs::is_regular_file(nativePath(path), ec);

@@ -10,6 +10,7 @@ namespace platform {
 class StandardFileSystem : public FileSystem {
 public:
     bool fileExists(const std::string& path) override;
+    std::optional<std::int64_t> lastWriteTime(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view bytes) override;
     OpenedFile openFile(const std::string& path, OpenMode mode) override;

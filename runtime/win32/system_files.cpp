@@ -97,6 +97,15 @@ private:
 
 } // namespace
 
+std::optional<std::int64_t> SystemFileSystem::lastWriteTime(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(widenUtf8(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return static_cast<std::int64_t>(static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                                     data.ftLastWriteTime.dwLowDateTime);
+}
+
 bool SystemFileSystem::fileExists(const std::string& path) {
     return isRegularFile(widenUtf8(path));
 }

@@ -5,6 +5,7 @@
 #include "platform/paths.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -24,8 +25,18 @@ public:
     bool failReplace = false;
     // Files that refuse to be deleted (in use, read-only).
     std::set<std::string> undeletable;
+    // Each write or rename stamps its file with the next tick of this clock;
+    // a file put straight into `files` counts as written at tick 0.
+    std::map<std::string, std::int64_t> writtenAt;
+    std::int64_t clock = 0;
 
     bool fileExists(const std::string& path) override { return files.count(path) != 0; }
+
+    std::optional<std::int64_t> lastWriteTime(const std::string& path) override {
+        if (!fileExists(path)) return std::nullopt;
+        const auto it = writtenAt.find(path);
+        return it == writtenAt.end() ? 0 : it->second;
+    }
 
     std::optional<std::string> readFile(const std::string& path) override {
         const auto it = files.find(path);
@@ -40,6 +51,7 @@ public:
             return false;
         }
         files[path] = std::string(bytes);
+        writtenAt[path] = ++clock;
         return true;
     }
 
@@ -63,6 +75,7 @@ public:
         if (failReplace || !files.count(from) || !writable(platform::parentFolder(to))) return {"Permission denied"};
         files[to] = files[from];
         files.erase(from);
+        writtenAt[to] = ++clock;
         return {};
     }
 

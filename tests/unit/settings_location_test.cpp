@@ -58,23 +58,49 @@ TEST_F(Settings, TheTwoPlaces) {
     EXPECT_EQ(location.inAppData(), fallback);
 }
 
-TEST_F(Settings, LoadingPrefersTheFileBesideTheProgram) {
+TEST_F(Settings, LoadingTakesWhicheverFileWasWrittenLast) {
+    // Write times as ticks of the fake clock; 0 means the file is missing.
     struct Case {
-        bool besideExists, fallbackExists;
+        std::int64_t beside, fallback;
         const char* expected;
     };
     const Case cases[] = {
-        {true, true, "/prog/settings.ini"},
-        {true, false, "/prog/settings.ini"},
-        {false, true, "/appdata/Corvane Lumetra/settings.ini"},
-        {false, false, "/appdata/Corvane Lumetra/settings.ini"},  // loads nothing, harmlessly
+        {1, 0, "/prog/settings.ini"},
+        {0, 1, "/appdata/Corvane Lumetra/settings.ini"},
+        {2, 1, "/prog/settings.ini"},
+        {1, 2, "/appdata/Corvane Lumetra/settings.ini"},  // a stale file beside the program
+        {1, 1, "/prog/settings.ini"},                     // a tie stays beside
+        {0, 0, "/appdata/Corvane Lumetra/settings.ini"},  // loads nothing, harmlessly
     };
     for (const Case& c : cases) {
         files.files.clear();
-        if (c.besideExists) files.files[beside] = "1\r\n";
-        if (c.fallbackExists) files.files[fallback] = "2\r\n";
-        EXPECT_EQ(location.fileToLoad(), c.expected) << c.besideExists << c.fallbackExists;
+        files.writtenAt.clear();
+        if (c.beside) files.files[beside] = "1\r\n", files.writtenAt[beside] = c.beside;
+        if (c.fallback) files.files[fallback] = "2\r\n", files.writtenAt[fallback] = c.fallback;
+        EXPECT_EQ(location.fileToLoad(), c.expected) << c.beside << " " << c.fallback;
     }
+}
+
+// One elevated run left settings.ini beside the program in a folder the user
+// cannot write; every later save goes to the user's copy, and every later
+// start must read that copy, not the stale file.
+TEST_F(Settings, AStaleFileBesideAReadOnlyProgramNeverHidesLaterSaves) {
+    DataClass data{files};
+    forms::Form form{"Form1"};
+    ASSERT_TRUE(files.writeFile(beside, "-2800\r\n0\r\n21\r\n0\r\n0\r\n"));
+    files.readOnlyFolders = {"/prog"};
+    for (const char* volume : {"-1500", "-900"}) {
+        forms::ListBox Setari{form, "Setari"};
+        for (const char* v : {volume, "1", "7", "1830", "1245"}) Setari.AddItem(v);
+        ASSERT_TRUE(location.save([&](const std::string& path) { return data.SalveazaData(path, Setari); }));
+
+        forms::ListBox loaded{form, "loaded"};
+        data.IncarcaData(location.fileToLoad(), loaded);
+        ASSERT_EQ(loaded.ListCount(), 5);
+        EXPECT_EQ(loaded.List(0), volume);
+        EXPECT_EQ(loaded.List(1), "1");
+    }
+    EXPECT_EQ(files.files[beside].substr(0, 5), "-2800") << "the stale file itself is left alone";
 }
 
 TEST_F(Settings, SavingGoesBesideTheProgramWhenItCan) {
