@@ -4,7 +4,10 @@
 # A shipped Windows program: GUI subsystem (unless CONSOLE), statically linked,
 # with an application manifest (common controls 6, per-monitor DPI awareness,
 # the execution level), a version resource and the application icon (resource
-# id 1), which the project's own generator draws at build time.
+# id 1), which the project's own generator draws at build time. Release
+# programs carry no symbols or debug sections, and no program carries a link
+# timestamp or the build folder's path, so two builds of one commit give the
+# same bytes.
 include_guard(GLOBAL)
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
@@ -50,6 +53,9 @@ function(lumetra_add_windows_program)
   # Two builds of one commit give the same bytes: stripped, no link time stamp.
   target_link_options(${P_TARGET} PRIVATE -s -Wl,--no-insert-timestamp)
   target_link_libraries(${P_TARGET} PRIVATE ${P_LIBS})
+  target_link_options(${P_TARGET} PRIVATE $<$<CONFIG:Release>:-s> LINKER:--no-insert-timestamp)
+  target_compile_options(${P_TARGET} PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=
+    -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
   if(TARGET lumetra_app_icon)
     add_dependencies(${P_TARGET} lumetra_app_icon)
     set_source_files_properties(${gen}/app.rc PROPERTIES OBJECT_DEPENDS ${LUMETRA_APP_ICON})
