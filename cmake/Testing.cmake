@@ -16,6 +16,9 @@ if(WIN32)
     target_compile_options(${t} PRIVATE -w)
   endforeach()
   set(LUMETRA_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
+  # A second prefix whose screen is at 144 DPI, for the checks that windows
+  # grow with the DPI; tests that use it require the fixture wine144.
+  set(LUMETRA_WINE_ROOT_144 ${CMAKE_BINARY_DIR}/wine-144dpi)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${LUMETRA_WINE_ROOT})
 else()
   find_package(GTest REQUIRED)
@@ -48,6 +51,8 @@ endfunction()
 if(WIN32 AND LUMETRA_CAN_RUN_TESTS)
   add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh ${LUMETRA_WINE_ROOT})
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
+  add_test(NAME wine.prefix.144 COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh ${LUMETRA_WINE_ROOT_144} 144)
+  set_tests_properties(wine.prefix.144 PROPERTIES FIXTURES_SETUP wine144 TIMEOUT 180)
 endif()
 
 # Tests that show windows or drive input under Wine share the prefix's desktop

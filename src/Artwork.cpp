@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <memory>
 
 namespace lumetra::Artwork {
 
@@ -32,19 +31,19 @@ Rgb shade(std::uint32_t top, std::uint32_t bottom, double row, int height) {
     return mix(unpack(top), unpack(bottom), t);
 }
 
-std::shared_ptr<forms::Bitmap> blank(int width, int height) {
-    auto bitmap = std::make_shared<forms::Bitmap>();
-    bitmap->width = width;
-    bitmap->height = height;
-    bitmap->pixels.assign(static_cast<std::size_t>(width) * height, 0);
+forms::Bitmap blank(int width, int height) {
+    forms::Bitmap bitmap;
+    bitmap.width = width;
+    bitmap.height = height;
+    bitmap.pixels.assign(static_cast<std::size_t>(std::max(0, width)) * std::max(0, height), 0);
     return bitmap;
 }
 
-forms::Picture verticalGradient(int width, int height, std::uint32_t top, std::uint32_t bottom) {
-    auto bitmap = blank(width, height);
+forms::Bitmap verticalGradient(int width, int height, std::uint32_t top, std::uint32_t bottom) {
+    forms::Bitmap bitmap = blank(width, height);
     for (int y = 0; y < height; ++y) {
         const std::uint32_t c = pack(shade(top, bottom, y, height));
-        std::fill_n(bitmap->pixels.begin() + static_cast<std::ptrdiff_t>(y) * width, width, c);
+        std::fill_n(bitmap.pixels.begin() + static_cast<std::ptrdiff_t>(y) * width, width, c);
     }
     return bitmap;
 }
@@ -62,33 +61,47 @@ bool insideRoundedSquare(double x, double y, double size, double radius) {
     return std::hypot(x - cx, y - cy) <= radius;
 }
 
-// A button: the rounded square over the strip's shade, with a white glyph.
-// Each pixel averages 4 x 4 samples, which smooths the edges.
-forms::Picture button(const std::function<bool(double x, double y)>& glyph) {
+// A button `size` pixels square: the rounded square over the strip's shade,
+// with a white glyph. Shapes are laid out on the 21-pixel design and scaled,
+// so every size is drawn sharp; each pixel averages 4 x 4 samples, which
+// smooths the edges.
+forms::Bitmap button(int width, int height, const std::function<bool(double x, double y)>& glyph) {
     constexpr int kSamples = 4;
     constexpr double kRadius = 4.5;
-    const double size = kButtonSize;
-    auto bitmap = blank(kButtonSize, kButtonSize);
-    for (int py = 0; py < kButtonSize; ++py) {
-        for (int px = 0; px < kButtonSize; ++px) {
+    const double scale = static_cast<double>(width) / kButtonSize;
+    const int stripHeight = std::max(1, static_cast<int>(std::lround(kStripHeight * scale)));
+    forms::Bitmap bitmap = blank(width, height);
+    for (int py = 0; py < height; ++py) {
+        for (int px = 0; px < width; ++px) {
             Rgb sum;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    const double x = px + (sx + 0.5) / kSamples;
+                    const double x = px + (sx + 0.5) / kSamples;  // in pixels of this size
                     const double y = py + (sy + 0.5) / kSamples;
+                    const double dx = x / scale, dy = y / scale;  // on the design
                     Rgb c;
-                    if (!insideRoundedSquare(x, y, size, kRadius)) c = unpack(stripColorAt(kButtonOffsetInStrip + y - 0.5));
-                    else if (glyph(x, y)) c = unpack(kGlyph);
-                    else c = shade(kButtonTop, kButtonBottom, y - 0.5, kButtonSize);
+                    if (!insideRoundedSquare(dx, dy, kButtonSize, kRadius))
+                        c = shade(kStripTop, kStripBottom, kButtonOffsetInStrip * scale + y - 0.5, stripHeight);
+                    else if (glyph(dx, dy)) c = unpack(kGlyph);
+                    else c = shade(kButtonTop, kButtonBottom, y - 0.5, height);
                     sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
                 }
             }
             constexpr double n = kSamples * kSamples;
-            bitmap->pixels[static_cast<std::size_t>(py) * kButtonSize + px] = pack({sum.r / n, sum.g / n, sum.b / n});
+            bitmap.pixels[static_cast<std::size_t>(py) * width + px] = pack({sum.r / n, sum.g / n, sum.b / n});
         }
     }
     return bitmap;
 }
+
+bool closeGlyph(double x, double y) {
+    // Two strokes corner to corner of the middle 8 x 8 pixels, meeting in the
+    // centre pixel.
+    constexpr double lo = 6.5, hi = 14.5, halfWidth = 1.1;
+    return segmentDistance(x, y, lo, lo, hi, hi) <= halfWidth || segmentDistance(x, y, hi, lo, lo, hi) <= halfWidth;
+}
+
+bool minimizeGlyph(double x, double y) { return x >= 6 && x <= 15 && y >= 13 && y <= 15; }
 
 } // namespace
 
@@ -97,24 +110,23 @@ std::uint32_t stripColorAt(double row) {
 }
 
 forms::Picture TitleStrip() {
-    return verticalGradient(kStripWidth, kStripHeight, kStripTop, kStripBottom);
-}
-
-forms::Picture ClosePicture() {
-    // Two strokes corner to corner of the middle 8 x 8 pixels, meeting in the
-    // centre pixel.
-    return button([](double x, double y) {
-        constexpr double lo = 6.5, hi = 14.5, halfWidth = 1.1;
-        return segmentDistance(x, y, lo, lo, hi, hi) <= halfWidth || segmentDistance(x, y, hi, lo, lo, hi) <= halfWidth;
+    return forms::drawnAtAnySize(kStripWidth, kStripHeight, [](int w, int h) {
+        return verticalGradient(w, h, kStripTop, kStripBottom);
     });
 }
 
+forms::Picture ClosePicture() {
+    return forms::drawnAtAnySize(kButtonSize, kButtonSize, [](int w, int h) { return button(w, h, closeGlyph); });
+}
+
 forms::Picture MinimizePicture() {
-    return button([](double x, double y) { return x >= 6 && x <= 15 && y >= 13 && y <= 15; });
+    return forms::drawnAtAnySize(kButtonSize, kButtonSize, [](int w, int h) { return button(w, h, minimizeGlyph); });
 }
 
 forms::Picture BottomBand() {
-    return verticalGradient(kBandWidth, kBandHeight, kBandTop, kBandBottom);
+    return forms::drawnAtAnySize(kBandWidth, kBandHeight, [](int w, int h) {
+        return verticalGradient(w, h, kBandTop, kBandBottom);
+    });
 }
 
 } // namespace lumetra::Artwork

@@ -1,6 +1,8 @@
 #pragma once
 // The main window's pictures, drawn by the program itself: the title strip,
-// the close and minimize pictures that sit on it, and the bottom band.
+// the close and minimize pictures that sit on it, and the bottom band. Each
+// has its design size in pixels at 96 DPI and draws itself afresh at the
+// size a window at another DPI needs.
 #include "forms/controls.h"
 
 #include <cstdint>

@@ -66,11 +66,15 @@ void Form1::layOutControls() {
 
     layOutTitleAndBands();
 
-    Label3.move(120, 600, 2295, 375);
+    // Two full lines of the bold prompt at every DPI (the design height is a
+    // pixel short of two lines at 120 DPI).
+    Label3.move(120, 600, 2295, 390);
     Label3.setFont(bold());
     Label3.setAlignment(forms::Alignment::Center);
     Label3.setTransparent(true);
-    MentalState.move(0, 1080, 2535, 4110);
+    // Wide enough for the longest entry beside its check box ("Relaxation but
+    // staying focused"), which the design width cut by a few pixels.
+    MentalState.move(0, 1080, 2625, 4110);
     MentalState.setStyle(forms::ListBox::Style::CheckBox);
     Command1.move(120, 5400, 2175, 375);
     Command1.setCaption("Start");
@@ -104,7 +108,8 @@ void Form1::layOutTitleAndBands() {
     Image11.move(0, 5400, 10440, 1080);
     Image11.setPicture(Artwork::BottomBand());
     Image11.setStretch(true);
-    Label4.move(2640, 6000, 5415, 255);
+    // Tall enough for the bold 12-point line with its descenders at any DPI.
+    Label4.move(2640, 6000, 5415, 300);
     Label4.setCaption(product::WebSite::kAddress);
     Label4.setForeColor(forms::kBlack);
     Label4.setFont(bold(12));
@@ -120,7 +125,8 @@ void Form1::layOutCentre() {
     Ecran.setBackColor(kDarkGrey);
 
     Shape1.move(2640, 4200, 5415, 2175);
-    Label21.move(2760, 4320, 5175, 375);
+    // Two full lines at every DPI, ending where the slider begins.
+    Label21.move(2760, 4290, 5175, 390);
     Label21.setTransparent(true);
 
     FreqSlider.move(2760, 4680, 5175, 495);
@@ -128,11 +134,12 @@ void Form1::layOutCentre() {
     FreqSlider.setSteps(1, 5);
     FreqSlider.setValue(21);
 
-    // The scale under the slider: its numbers stand over the slider's 0, 5,
-    // ... 30 positions in the window's font, and the coloured bands mark the
-    // Delta, Theta, Alpha and Beta ranges.
+    // The scale under the slider: its numbers spread evenly from the left
+    // edge to the right edge whatever the font, and the coloured bands mark
+    // the Delta, Theta, Alpha and Beta ranges.
     Label22.move(2880, 5160, 4935, 255);
-    Label22.setCaption("0               5               10               15              20              25            30");
+    Label22.setCaption("0 5 10 15 20 25 30");
+    Label22.setAlignment(forms::Alignment::Spread);
     Label22.setTransparent(true);
     const struct { forms::Label* band; int left, width; forms::Color color; } bands[] = {
         {&Label23, 2760, 855, 0xC0E0FF},
@@ -162,7 +169,8 @@ void Form1::layOutRightColumn() {
     header(Label19, 3000);
     header(Label20, 3840);
 
-    for (forms::Label* caption : {&Label11, &Label13, &Label14, &Label18}) caption->setFont(bold());
+    // "Running" beside the state stays regular, unlike the three tone captions.
+    for (forms::Label* caption : {&Label11, &Label13, &Label14}) caption->setFont(bold());
     transparent({&Label11, &Label9, &Label13, &Label8, &Label14, &FrecventaLabel, &Label33, &Label17, &Label18, &KLVL,
                  &Label32, &Label6, &Label5});
     Label11.move(8160, 840, 735, 255);
@@ -180,9 +188,11 @@ void Form1::layOutRightColumn() {
     Label33.setForeColor(kRed);
     Label33.setFont(bold(13.5));
     Label33.setAlignment(forms::Alignment::Center);
-    Label17.move(8160, 2400, 2055, 255);
-    Label18.move(8160, 2640, 735, 255);
-    KLVL.move(9000, 2640, 1215, 255);
+    // Two lines for the selected preset: the longest names do not fit on one
+    // line of the column; the running state moves down to make room.
+    Label17.move(8160, 2340, 2055, 390);
+    Label18.move(8160, 2730, 735, 255);
+    KLVL.move(9000, 2730, 1215, 255);
     KLVL.setCaption("Off");
 
     // The combo shows "English" with no item chosen until the settings or
@@ -198,7 +208,9 @@ void Form1::layOutRightColumn() {
     VScroll1.setSteps(200, 1200);
     VScroll1.setValue(-2800);
     Label32.move(8160, 4440, 2175, 255);
-    Label32.setCaption(" +                               -");
+    // Plus at the loud left end of the volume bar, minus at its quiet end.
+    Label32.setCaption("+ -");
+    Label32.setAlignment(forms::Alignment::Spread);
     Label32.setFont(bold(9.75));
 
     Line2.setEnds(8160, 4920, 10200, 4920);
@@ -212,8 +224,10 @@ void Form1::layOutRightColumn() {
 void Form1::layOutHiddenControls() {
     setUpRateBar(HScroll1, 6600);
     setUpRateBar(HScroll2, 6960);
-    setUpPanBar(HScroll3, 7320, 10000);
-    setUpPanBar(HScroll4, 7680, -10000);
+    // The tone the window calls "Left:" (buffer 0) plays in the left ear and
+    // "Right:" (buffer 1) in the right, as a listener checks with headphones.
+    setUpPanBar(HScroll3, 7320, -10000);
+    setUpPanBar(HScroll4, 7680, 10000);
     Label15.move(2400, 6600, 1215, 255);
     Label15.setCaption("0");
     Label16.move(2400, 6960, 1215, 255);

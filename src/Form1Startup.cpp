@@ -74,8 +74,8 @@ bool Form1::savedPositionIsOnScreen() {
         platform::PixelRect r;
         r.left = rt::toInt32(static_cast<double>(left) / metrics.twipsPerPixelX);
         r.top = rt::toInt32(static_cast<double>(top) / metrics.twipsPerPixelY);
-        r.right = rt::toInt32(static_cast<double>(r.left) + static_cast<double>(width()) / metrics.twipsPerPixelX);
-        r.bottom = rt::toInt32(static_cast<double>(r.top) + static_cast<double>(height()) / metrics.twipsPerPixelY);
+        r.right = rt::toInt32(static_cast<double>(r.left) + forms::twipsToPixels(width(), metrics.twipsPerPixelX));
+        r.bottom = rt::toInt32(static_cast<double>(r.top) + forms::twipsToPixels(height(), metrics.twipsPerPixelY));
         meets = system_.monitors.anyMonitorMeets(r);
     });
     return meets;

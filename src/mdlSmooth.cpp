@@ -7,9 +7,10 @@ namespace lumetra::mdlSmooth {
 void RoundCorners(forms::Form& form, double cornerSize) {
     const forms::ScreenMetrics& metrics = forms::screen();
     forms::Form::RoundRegion region;
-    region.width = rt::toInt32(static_cast<double>(form.width()) / metrics.twipsPerPixelX);
-    region.height = rt::toInt32(static_cast<double>(form.height()) / metrics.twipsPerPixelY);
-    region.ellipse = rt::toInt32(cornerSize);
+    region.width = forms::twipsToPixels(form.width(), metrics.twipsPerPixelX);
+    region.height = forms::twipsToPixels(form.height(), metrics.twipsPerPixelY);
+    // The corner grows with the screen's DPI as everything else does.
+    region.ellipse = rt::toInt32(cornerSize * forms::kTwipsPerPixelAt96Dpi / metrics.twipsPerPixelX);
     form.setRegion(region);
 }
 

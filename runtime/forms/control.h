@@ -26,7 +26,10 @@ struct Font {
     bool bold = false;
 };
 
-enum class Alignment { Left, Right, Center };
+// Spread: the caption's words stand apart over the whole width, the first at
+// the left edge, the last at the right edge and the others evenly between
+// (a scale of numbers, or marks at the two ends), whatever the font.
+enum class Alignment { Left, Right, Center, Spread };
 
 // What changed, so that a host mirrors only that.
 enum class Prop {

@@ -64,6 +64,12 @@ void Frame::setCaption(std::string caption) {
     notify(Prop::Caption);
 }
 
+Picture drawnAtAnySize(int width, int height, std::function<Bitmap(int width, int height)> draw) {
+    auto picture = std::make_shared<Bitmap>(draw(width, height));
+    picture->redraw = std::move(draw);
+    return picture;
+}
+
 void Image::setPicture(Picture picture) {
     picture_ = std::move(picture);
     notify(Prop::Picture);

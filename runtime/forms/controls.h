@@ -3,6 +3,7 @@
 // pictures, shapes and lines.
 #include "forms/control.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -87,14 +88,21 @@ private:
 };
 
 // A 32-bit bitmap drawn by the programs' own code; pixels are 0x00RRGGBB,
-// top row first.
+// top row first. Its size is the design size, in pixels at 96 DPI.
 struct Bitmap {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
+    // When set, draws the same picture afresh at any pixel size, so that a
+    // window at another DPI gets it sharp instead of stretched.
+    std::function<Bitmap(int width, int height)> redraw;
     std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 using Picture = std::shared_ptr<const Bitmap>;
+
+// A picture drawn by `draw` at its design size, which can draw itself again
+// at any other size.
+Picture drawnAtAnySize(int width, int height, std::function<Bitmap(int width, int height)> draw);
 
 class Image : public Control {
 public:

@@ -3,6 +3,8 @@
 #include "forms/control.h"
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 
 namespace forms {
 
@@ -13,6 +15,13 @@ std::function<void()> g_endHandler;
 ScreenMetrics& screen() {
     static ScreenMetrics metrics;
     return metrics;
+}
+
+int twipsToPixels(double twips, double twipsPerPixel) noexcept {
+    const double pixels = std::nearbyint(twips / twipsPerPixel);  // the default rounding: half to even
+    if (!(pixels > INT_MIN)) return INT_MIN;
+    if (!(pixels < INT_MAX)) return INT_MAX;
+    return static_cast<int>(pixels);
 }
 
 Form::Form(std::string name) : name_(std::move(name)) {}

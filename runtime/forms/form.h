@@ -27,12 +27,23 @@ public:
     virtual void formDestroyed(Form&) {}
 };
 
-// Screen metrics the forms convert with; the host sets the real ones.
+// Screen metrics the forms convert with; the host sets the real ones from its
+// window's DPI. Fractional: 120 DPI is 12 twips per pixel, 192 DPI is 7.5.
 struct ScreenMetrics {
-    int twipsPerPixelX = 15;
-    int twipsPerPixelY = 15;
+    double twipsPerPixelX = 15;
+    double twipsPerPixelY = 15;
 };
 ScreenMetrics& screen();
+
+// Twips per pixel on a 96-DPI screen: sizes the programs give "in pixels at
+// 96 DPI" grow from there with the screen.
+inline constexpr double kTwipsPerPixelAt96Dpi = 15;
+inline double twipsPerPixelAt(unsigned dpi) noexcept { return dpi ? 1440.0 / dpi : kTwipsPerPixelAt96Dpi; }
+
+// A length in twips as whole pixels, halves to the even neighbour as every
+// conversion to a whole number does; the host, the outline and the window's
+// position all convert through here, so their pixels agree.
+int twipsToPixels(double twips, double twipsPerPixel) noexcept;
 
 class Form {
 public:

@@ -132,6 +132,8 @@ LRESULT ControlWindow::paintedMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         return HTCLIENT;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: onPaint(h); return 0;
+    // The font the text is drawn in, as a standard control answers.
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(owner_.font(control_.font()));
     case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_LBUTTONUP:
     case WM_RBUTTONUP: case WM_MBUTTONUP:
         guarded([&] { mouseEvent(msg, wp, lp); });
@@ -146,7 +148,9 @@ LRESULT ControlWindow::paintedMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     return ::DefWindowProcW(h, msg, wp, lp);
 }
 
-int ControlWindow::listCheckWidth() const { return ::MulDiv(13, static_cast<int>(owner_.dpi()), 96) + 6; }
+// The check box one pixel in from the edge and the text three past it: the
+// entries get all the width the list can spare.
+int ControlWindow::listCheckWidth() const { return ::MulDiv(13, static_cast<int>(owner_.dpi()), 96) + 4; }
 
 bool ControlWindow::listMouse(UINT msg, WPARAM wp, LPARAM lp) {
     auto& list = static_cast<forms::ListBox&>(control_);

@@ -7,7 +7,9 @@
 #include "win32/wide_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace host {
 
@@ -18,6 +20,31 @@ UINT alignmentFlags(forms::Alignment a) {
     case forms::Alignment::Right: return DT_RIGHT;
     case forms::Alignment::Center: return DT_CENTER;
     default: return DT_LEFT;
+    }
+}
+
+// Each word of `text` at its own place: the first from the left edge, the last
+// up to the right edge, the others' centres evenly between theirs.
+void drawSpread(HDC dc, const std::wstring& text, const RECT& r) {
+    std::vector<std::wstring> words;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find(L' ', at), text.size());
+        if (end > at) words.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    if (words.empty()) return;
+    std::vector<int> widths;
+    for (const auto& w : words) {
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, w.c_str(), static_cast<int>(w.size()), &size);
+        widths.push_back(size.cx);
+    }
+    const double first = r.left + widths.front() / 2.0, last = r.right - widths.back() / 2.0;
+    const std::size_t n = words.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const double centre = n == 1 ? first : first + (last - first) * static_cast<double>(i) / static_cast<double>(n - 1);
+        const int x = static_cast<int>(std::lround(centre - widths[i] / 2.0));
+        ::ExtTextOutW(dc, x, r.top, ETO_CLIPPED, &r, words[i].c_str(), static_cast<UINT>(words[i].size()), nullptr);
     }
 }
 
@@ -36,6 +63,16 @@ void drawBitmap(HDC dc, const forms::Bitmap& bmp, int x, int y, int w, int h) {
 }
 
 } // namespace
+
+const forms::Bitmap& ControlWindow::pictureAt(const forms::Picture& design, int width, int height) {
+    if (!design->redraw || (design->width == width && design->height == height)) return *design;
+    // Drawn once per size: a DPI change or a resize asks for a new one.
+    if (!sizedPicture_ || sizedFrom_ != design || sizedPicture_->width != width || sizedPicture_->height != height) {
+        sizedPicture_ = std::make_unique<forms::Bitmap>(design->redraw(width, height));
+        sizedFrom_ = design;
+    }
+    return *sizedPicture_;
+}
 
 void ControlWindow::onPaint(HWND hwnd) {
     const UniquePaintDc paint = beginPaint(hwnd);
@@ -83,6 +120,10 @@ void ControlWindow::paintContent(HDC dc, int dx, int dy) {
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, control_.enabled() ? resolveColor(control_.foreColor()) : ::GetSysColor(COLOR_GRAYTEXT));
         const std::wstring text = widen(label.caption());
+        if (label.alignment() == forms::Alignment::Spread) {
+            drawSpread(dc, text, r);
+            break;
+        }
         ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
                     DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | alignmentFlags(label.alignment()));
         break;
@@ -90,9 +131,13 @@ void ControlWindow::paintContent(HDC dc, int dx, int dy) {
     case Kind::Image: {
         auto& image = static_cast<forms::Image&>(control_);
         if (!image.picture()) break;
-        const forms::Bitmap& bmp = *image.picture();
-        if (image.stretch()) drawBitmap(dc, bmp, r.left, r.top, r.right - r.left, r.bottom - r.top);
-        else drawBitmap(dc, bmp, r.left, r.top, bmp.width, bmp.height);
+        // Stretched, the picture fills the control; otherwise it keeps its
+        // design size, grown with the window's DPI.
+        const forms::Bitmap& design = *image.picture();
+        const double tpp = forms::twipsPerPixelAt(owner_.dpi());
+        const int w = image.stretch() ? r.right - r.left : forms::twipsToPixels(design.width * forms::kTwipsPerPixelAt96Dpi, tpp);
+        const int h = image.stretch() ? r.bottom - r.top : forms::twipsToPixels(design.height * forms::kTwipsPerPixelAt96Dpi, tpp);
+        drawBitmap(dc, pictureAt(image.picture(), w, h), r.left, r.top, w, h);
         break;
     }
     case Kind::Shape: {
@@ -212,7 +257,7 @@ void ControlWindow::drawItem(const DRAWITEMSTRUCT& item) {
     forms::Color back = control_.backColor() == forms::kButtonFace ? forms::kWindowBackground : control_.backColor();
     ::FillRect(dc, &r, backBrush_.get(back));
     const int box = ::MulDiv(13, static_cast<int>(owner_.dpi()), 96);
-    RECT check{r.left + 2, r.top + (r.bottom - r.top - box) / 2, r.left + 2 + box, 0};
+    RECT check{r.left + 1, r.top + (r.bottom - r.top - box) / 2, r.left + 1 + box, 0};
     check.bottom = check.top + box;
     ::DrawFrameControl(dc, &check, DFC_BUTTON, DFCS_BUTTONCHECK | (list.selected(index) ? DFCS_CHECKED : 0));
     RECT textRect{r.left + listCheckWidth(), r.top, r.right, r.bottom};

@@ -5,6 +5,9 @@
 #include "forms/control.h"
 #include "win32/handles.h"
 #include "win32/gdi_resources.h"
+#include "forms/controls.h"
+
+#include <memory>
 
 namespace host {
 
@@ -80,6 +83,9 @@ private:
     int positionOf(int value) const;
     int valueAt(int position) const;
     int listCheckWidth() const;
+    // The picture at the pixel size asked for: drawn afresh when it can be,
+    // else the design bitmap (stretched when drawn).
+    const forms::Bitmap& pictureAt(const forms::Picture& design, int width, int height);
 
     FormWindow& owner_;
     forms::Control& control_;
@@ -91,6 +97,8 @@ private:
     // this causes are not taken for user input.
     bool pushing_ = false;
     bool captured_ = false;
+    std::unique_ptr<forms::Bitmap> sizedPicture_;
+    forms::Picture sizedFrom_;
 };
 
 } // namespace host

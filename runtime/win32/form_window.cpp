@@ -31,10 +31,16 @@ FormWindow::~FormWindow() {
     destroyWindows();
 }
 
-int FormWindow::toPixelsX(double twips) const noexcept { return static_cast<int>(std::lround(twips * dpi_ / 1440.0)); }
-int FormWindow::toPixelsY(double twips) const noexcept { return static_cast<int>(std::lround(twips * dpi_ / 1440.0)); }
-float FormWindow::toTwipsX(int pixels) const noexcept { return static_cast<float>(pixels * 1440.0 / dpi_); }
-float FormWindow::toTwipsY(int pixels) const noexcept { return static_cast<float>(pixels * 1440.0 / dpi_); }
+int FormWindow::toPixelsX(double twips) const noexcept { return forms::twipsToPixels(twips, forms::twipsPerPixelAt(dpi_)); }
+int FormWindow::toPixelsY(double twips) const noexcept { return forms::twipsToPixels(twips, forms::twipsPerPixelAt(dpi_)); }
+float FormWindow::toTwipsX(int pixels) const noexcept { return static_cast<float>(pixels * forms::twipsPerPixelAt(dpi_)); }
+float FormWindow::toTwipsY(int pixels) const noexcept { return static_cast<float>(pixels * forms::twipsPerPixelAt(dpi_)); }
+
+void FormWindow::useDpi(UINT dpi) {
+    dpi_ = dpi;
+    // The program converts with the same scale as its window.
+    forms::screen() = {forms::twipsPerPixelAt(dpi), forms::twipsPerPixelAt(dpi)};
+}
 
 DWORD FormWindow::style() const {
     using B = forms::Form::Border;
@@ -66,7 +72,7 @@ SIZE FormWindow::outerSize() const {
 void FormWindow::create() {
     if (!form_ || hwnd_) return;
     registerWindowClass(kFormClass, &FormWindow::proc);
-    dpi_ = ::GetDpiForSystem();
+    useDpi(::GetDpiForSystem());
     const SIZE size = outerSize();
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
     if (form_->startPosition() == forms::Form::StartPosition::CenterScreen) {
@@ -90,7 +96,7 @@ void FormWindow::create() {
     }
     const UINT windowDpi = ::GetDpiForWindow(hwnd_.get());
     if (windowDpi && windowDpi != dpi_) {
-        dpi_ = windowDpi;
+        useDpi(windowDpi);
         applyGeometry();
     }
     if (form_->iconId()) formChanged(*form_, forms::Prop::Icon);
@@ -279,8 +285,37 @@ void FormWindow::applyState() {
     }
 }
 
+void FormWindow::changeDpi(UINT dpi, const RECT& suggested) {
+    if (dpi == 0 || dpi == dpi_) return;
+    const UINT old = dpi_;
+    useDpi(dpi);
+    // The system's place for the window, at the size its twips give now.
+    const SIZE size = outerSize();
+    ::SetWindowPos(hwnd_.get(), nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    reportPlacement();
+    for (auto& c : controls_) c->relayout();
+    if (form_->region()) {
+        // The outline follows: the whole new size, the corner grown alike.
+        if (!regionDpi_) regionDpi_ = old;
+        forms::Form::RoundRegion scaled;
+        scaled.width = toPixelsX(form_->width());
+        scaled.height = toPixelsY(form_->height());
+        scaled.ellipse = static_cast<int>(std::nearbyint(static_cast<double>(regionEllipse_) * dpi / regionDpi_));
+        rescalingRegion_ = true;
+        form_->setRegion(scaled);  // applied through formChanged
+        rescalingRegion_ = false;
+    }
+    // Pictures are drawn afresh at their new size, text in the new fonts.
+    ::RedrawWindow(hwnd_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void FormWindow::applyRegion() {
     const auto& region = form_->region();
+    if (region && !rescalingRegion_) {
+        // The program's own outline, remembered at the DPI it was made for.
+        regionEllipse_ = region->ellipse;
+        regionDpi_ = dpi_;
+    }
     if (!region) {
         ::SetWindowRgn(hwnd_.get(), nullptr, TRUE);
         return;
@@ -459,14 +494,7 @@ LRESULT FormWindow::message(UINT msg, WPARAM wp, LPARAM lp) {
         else if (wp == SIZE_MAXIMIZED) form_->hostStateChanged(forms::Form::State::Maximized);
         else if (wp == SIZE_RESTORED) form_->hostStateChanged(forms::Form::State::Normal);
         return 0;
-    case WM_DPICHANGED: {
-        dpi_ = HIWORD(wp);
-        const RECT* suggested = reinterpret_cast<const RECT*>(lp);
-        ::SetWindowPos(h, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        for (auto& c : controls_) c->relayout();
-        return 0;
-    }
+    case WM_DPICHANGED: changeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp)); return 0;
     case WM_TIMER: {
         const std::size_t index = static_cast<std::size_t>(wp) - 1;
         if (index < timers_.size() && timers_[index]) guarded([&] { timers_[index]->fire(); });

@@ -69,6 +69,9 @@ private:
     void applyVisible();
     void applyState();
     void applyRegion();
+    void useDpi(UINT dpi);
+    // WM_DPICHANGED: new fonts, sizes, outline and pictures for the new DPI.
+    void changeDpi(UINT dpi, const RECT& suggested);
     void reportPlacement();
     void formMouse(UINT msg, WPARAM wp, LPARAM lp);
     void closeBySystem();
@@ -82,6 +85,10 @@ private:
     FontCache& fonts_;
     UniqueWindow hwnd_;
     UINT dpi_ = 96;
+    // The outline's corner as the program set it, and the DPI it was set at.
+    int regionEllipse_ = 0;
+    UINT regionDpi_ = 0;
+    bool rescalingRegion_ = false;
     std::vector<std::unique_ptr<ControlWindow>> controls_;
     std::vector<forms::Timer*> timers_;
     ColorBrush backBrush_;

@@ -48,8 +48,8 @@ void readScreenMetrics() {
     const UniqueWindowDc screen = windowDc(nullptr);
     if (!screen) return;
     const int dpiX = ::GetDeviceCaps(screen.get().dc, LOGPIXELSX), dpiY = ::GetDeviceCaps(screen.get().dc, LOGPIXELSY);
-    if (dpiX > 0) forms::screen().twipsPerPixelX = 1440 / dpiX;
-    if (dpiY > 0) forms::screen().twipsPerPixelY = 1440 / dpiY;
+    if (dpiX > 0) forms::screen().twipsPerPixelX = forms::twipsPerPixelAt(static_cast<unsigned>(dpiX));
+    if (dpiY > 0) forms::screen().twipsPerPixelY = forms::twipsPerPixelAt(static_cast<unsigned>(dpiY));
 }
 
 } // namespace

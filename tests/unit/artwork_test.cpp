@@ -20,6 +20,9 @@ bool isGrey(std::uint32_t c) {
     return std::abs(red(c) - green(c)) <= 2 && std::abs(green(c) - blue(c)) <= 2;
 }
 bool isWhite(std::uint32_t c) { return red(c) >= 0xF0 && green(c) >= 0xF0 && blue(c) >= 0xF0; }
+// Mostly glyph: a pixel the white covers more than half of (the square's own
+// blue is below 0x40).
+bool isMostlyWhite(std::uint32_t c) { return red(c) >= 0xF0 && green(c) >= 0x98 && blue(c) >= 0x98; }
 bool isOrangeRed(std::uint32_t c) {
     return red(c) >= 0xC0 && green(c) >= 0x20 && green(c) <= 0x70 && blue(c) <= 0x40;
 }
@@ -99,6 +102,50 @@ TEST(Artwork, MinimizePictureCarriesAWhiteBarLowDown) {
     // Nothing white above the bar or below it, nor in the middle.
     for (auto [x, y] : {std::pair{10, 10}, {10, 7}, {10, 17}, {4, 14}, {16, 14}}) {
         EXPECT_TRUE(isOrangeRed(minimize->at(x, y))) << x << "," << y;
+    }
+}
+
+// A window at another DPI asks for each picture at its own size: drawn afresh
+// there, the shapes land where the design puts them, scaled, and stay sharp.
+TEST(Artwork, EveryPictureDrawsItselfAgainAtTheSizeAWindowNeeds) {
+    for (const forms::Picture& p : {Artwork::TitleStrip(), Artwork::ClosePicture(), Artwork::MinimizePicture(), Artwork::BottomBand()}) {
+        ASSERT_TRUE(p->redraw);
+        EXPECT_EQ(p->redraw(p->width, p->height).pixels, p->pixels) << "the design size is the same drawing";
+    }
+    for (double scale : {1.25, 1.5, 2.0}) {
+        auto at = [scale](int design) { return static_cast<int>(design * scale + 0.5); };
+
+        SCOPED_TRACE(scale);
+        const forms::Bitmap strip = Artwork::TitleStrip()->redraw(at(691), at(25));
+        ASSERT_EQ(strip.width, at(691));
+        ASSERT_EQ(strip.pixels.size(), static_cast<std::size_t>(at(691)) * at(25));
+        expectGreyShadeDownwards(strip);
+        EXPECT_GE(red(strip.at(0, 0)), 0x50);
+        EXPECT_LE(red(strip.at(0, strip.height - 1)), 0x08);
+
+        const int n = at(21);
+        // The pixel of this size that covers the middle of design pixel d.
+        auto px = [n](int d) { return static_cast<int>((d + 0.5) * n / 21); };
+        const forms::Bitmap close = Artwork::ClosePicture()->redraw(n, n);
+        const forms::Bitmap minimize = Artwork::MinimizePicture()->redraw(n, n);
+        for (const forms::Bitmap* b : {&close, &minimize}) {
+            EXPECT_TRUE(isGrey(b->at(0, 0)) && isGrey(b->at(n - 1, n - 1))) << "the strip shows at the corners";
+            EXPECT_TRUE(isOrangeRed(b->at(n / 2, px(2)))) << "the rim";
+            EXPECT_TRUE(isOrangeRed(b->at(px(2), n / 2)));
+        }
+        EXPECT_TRUE(isMostlyWhite(close.at(n / 2, n / 2))) << "the X's centre";
+        EXPECT_TRUE(isMostlyWhite(close.at(px(7), px(7))) && isMostlyWhite(close.at(px(14), px(7))));
+        EXPECT_TRUE(isOrangeRed(close.at(n / 2, px(6)))) << "between the arms";
+        EXPECT_TRUE(isMostlyWhite(minimize.at(n / 2, px(14)))) << "the bar";
+        EXPECT_TRUE(isOrangeRed(minimize.at(n / 2, px(10))));
+        // Sharp, not stretched: above the X, the square's top edge blends
+        // into the strip within two pixels.
+        int blended = 0;
+        for (int y = 0; y < px(5); ++y) {
+            const std::uint32_t c = close.at(n / 2, y);
+            if (!isOrangeRed(c) && !isGrey(c) && !isMostlyWhite(c)) ++blended;
+        }
+        EXPECT_LE(blended, 2) << "down the middle column";
     }
 }
 

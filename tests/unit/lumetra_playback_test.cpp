@@ -15,7 +15,8 @@ TEST_F(LumetraWindow, FirstStartPlaysAttentionFocusingWithEachToneInItsOwnEar) {
         // the held rates, volume and pans reach the new buffers
         "buffer1 setFrequency 11025", "buffer2 setFrequency 11025",
         "buffer1 setVolume -2800", "buffer2 setVolume -2800",
-        "buffer1 setPan 10000", "buffer2 setPan -10000",
+        // "Left:" (buffer 0) to the left ear only, "Right:" to the right
+        "buffer1 setPan -10000", "buffer2 setPan 10000",
         "buffer1 write 33", "buffer2 write 33",
         // the ticked preset
         "buffer1 setFrequency 13397", "buffer2 setFrequency 14090"}));
@@ -29,8 +30,8 @@ TEST_F(LumetraWindow, FirstStartPlaysAttentionFocusingWithEachToneInItsOwnEar) {
     EXPECT_EQ(form.FreqSlider.value(), 21);
     EXPECT_FALSE(form.CustomMode);
     EXPECT_EQ(form.Label17.caption(), "Attention focusing");
-    EXPECT_EQ(form.Label2.caption(), "10000");
-    EXPECT_EQ(form.Label1.caption(), "-10000");
+    EXPECT_EQ(form.Label2.caption(), "-10000");
+    EXPECT_EQ(form.Label1.caption(), "10000");
 }
 
 TEST_F(LumetraWindow, StartWithNoCurrentEntryKeepsTheRatesThenTheSliderStepSetsBeatZero) {
@@ -84,8 +85,8 @@ TEST_F(LumetraWindow, StartStopStartMakesFreshBuffersWithWhatWasSetWhileStopped)
     }
     EXPECT_EQ(sound.buffer(3).frequency, 13397);
     EXPECT_EQ(sound.buffer(4).frequency, 13480);
-    EXPECT_EQ(sound.buffer(3).pan, 10000);
-    EXPECT_EQ(sound.buffer(4).pan, -10000);
+    EXPECT_EQ(sound.buffer(3).pan, -10000);
+    EXPECT_EQ(sound.buffer(4).pan, 10000);
 
     mark = sound.log.size();
     form.unload();

@@ -227,6 +227,18 @@ TEST_F(LumetraWindow, TheLinkIsRedUnderThePointerAndBlackOffIt) {
 
 // --- Layout --------------------------------------------------------------------
 
+// In the right column only the three tone captions and the headers are bold;
+// "Running" beside the state is regular, like the state itself.
+TEST_F(LumetraWindow, OnlyTheToneCaptionsAndHeadersOfTheRightColumnAreBold) {
+    for (const forms::Control* c : form.controls()) {
+        const forms::Rect b = c->bounds();
+        if (b.left < 8160 || b.top < 480 || b.top >= 3840 || dynamic_cast<const forms::Label*>(c) == nullptr) continue;
+        const bool header = c == &form.Label7 || c == &form.Label10 || c == &form.Label19;
+        const bool bold = header || c == &form.Label11 || c == &form.Label13 || c == &form.Label14 || c == &form.Label33;
+        EXPECT_EQ(c->font().bold, bold) << c->name();
+    }
+}
+
 // Pictures and labels are painted in the order the window holds them: the two
 // bands must come before whatever lies on them.
 TEST_F(LumetraWindow, TheBandsArePaintedBeneathEverythingOnThem) {

@@ -12,15 +12,18 @@ struct ScreenGuard {
 
 TEST(RoundCorners, OuterSizeAndCornerInWholePixels) {
     struct Case {
-        int width, height, tppX, tppY;
+        int width, height;
+        double tppX, tppY;
         double corner;
         forms::Form::RoundRegion expected;
     };
     const Case cases[] = {
-        {10365, 6465, 15, 15, 11, {691, 431, 11}},    // the main window at 96 DPI
-        {10365, 6465, 12, 12, 11, {864, 539, 11}},    // 120 DPI: 863.75 and 538.75
-        {5, 7, 2, 2, 2.5, {2, 4, 2}},                 // halves go to the even neighbour
-        {10365, 6465, 15, 10, 10.5, {691, 646, 10}},  // each direction its own scale; 646.5 is a half
+        {10365, 6465, 15, 15, 11, {691, 431, 11}},     // the main window at 96 DPI
+        {10365, 6465, 12, 12, 11, {864, 539, 14}},     // 120 DPI: 863.75, 538.75 and a 13.75 corner
+        {10365, 6465, 10, 10, 11, {1036, 646, 16}},    // 144 DPI: every half to the even neighbour
+        {10365, 6465, 7.5, 7.5, 11, {1382, 862, 22}},  // 192 DPI: a fractional 7.5 twips per pixel
+        {5, 7, 2, 2, 2.5, {2, 4, 19}},                 // 2.5 and 3.5 go to the even neighbour
+        {10365, 6465, 15, 10, 10.5, {691, 646, 10}},   // each direction its own scale; 646.5 is a half
     };
     for (const Case& c : cases) {
         ScreenGuard guard;

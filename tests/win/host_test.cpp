@@ -130,7 +130,7 @@ TEST_F(HostTest, EveryControlHasARealChildWindowWhereItsTwipsSay) {
     ASSERT_TRUE(IsWindow(top()));
     EXPECT_TRUE(IsWindowVisible(top()));
     EXPECT_EQ(textOf(top()), "Host test");
-    EXPECT_EQ(forms::screen().twipsPerPixelX, 1440 / dpi);
+    EXPECT_EQ(forms::screen().twipsPerPixelX, 1440.0 / dpi);
     RECT client{};
     GetClientRect(top(), &client);
     EXPECT_EQ(client.right, px(9000));

@@ -7,5 +7,6 @@ here=$(dirname "$0")
 wine_run=$1 root=$2 exe=$3 home=$4
 sh "$here/record_home.sh" "$home"
 LUMETRA_TEST_HOME="$home" "$wine_run" "$root" "$exe" 4000
-# 13397 / 33 and 14090 / 33; buffer 1 sits left, buffer 0 right.
-/usr/bin/python3 "$here/tones_in_wav.py" "$home/recording.wav" check 405.9697 426.9697 --pans 426.9697 405.9697
+# 13397 / 33 ("Left:", buffer 0) in the left channel only and 14090 / 33
+# ("Right:", buffer 1) in the right channel only.
+/usr/bin/python3 "$here/tones_in_wav.py" "$home/recording.wav" check 405.9697 426.9697 --pans 405.9697 426.9697
