@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build and the tests need. Idempotent: when
 # everything is present it changes nothing. Never adds the i386 architecture
-# or wine32 (32-bit Windows builds are compiled here, not run).
+# or wine32 (32-bit Windows builds are compiled here, not run). Wine draws the
+# windows' "MS Sans Serif" in Liberation Sans, which the windows are laid out
+# for: without fonts-liberation it falls back to a wider font and captions
+# overflow their controls.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64 xvfb xauth xdotool imagemagick liblnk-utils python3-numpy
+  wine wine64 fonts-liberation fonts-wine
+  xvfb xauth xdotool imagemagick liblnk-utils python3-numpy
   clang libclang-rt-14-dev
 )
 

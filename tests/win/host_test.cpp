@@ -60,7 +60,7 @@ struct TestForm : forms::Form {
         inFrame.move(150, 300, 1500, 255);
         inFrame.setCaption("Inside");
         image.move(4200, 2880, 600, 600);
-        image.setPicture(std::make_shared<forms::Bitmap>(forms::Bitmap{2, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}}));
+        image.setPicture(std::make_shared<forms::Bitmap>(forms::Bitmap{2, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}, {}}));
         image.setStretch(true);
         shape.move(6000, 2880, 1500, 900);
         line.setEnds(6000, 4200, 7500, 4200);

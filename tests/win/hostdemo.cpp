@@ -39,7 +39,7 @@ public:
         overGreen.setCaption("see-through");
         picture.move(4200, 300, 1200, 750);
         // Pixels are 0x00RRGGBB: cyan, orange / black, white.
-        picture.setPicture(std::make_shared<forms::Bitmap>(forms::Bitmap{2, 2, {0x00FFFF, 0xFF8000, 0x000000, 0xFFFFFF}}));
+        picture.setPicture(std::make_shared<forms::Bitmap>(forms::Bitmap{2, 2, {0x00FFFF, 0xFF8000, 0x000000, 0xFFFFFF}, {}}));
         picture.setStretch(true);
         box.move(300, 1500, 3000, 1500);
         box.setBackColor(0xFF0000);
