@@ -18,6 +18,7 @@ public:
     std::vector<std::string> asked;
 
     bool fileExists(const std::string&) override { return false; }
+    std::optional<std::int64_t> lastWriteTime(const std::string&) override { return std::nullopt; }
     std::optional<std::string> readFile(const std::string&) override { return std::nullopt; }
     bool writeFile(const std::string&, std::string_view) override { return false; }
     platform::OpenedFile openFile(const std::string&, platform::OpenMode) override { return {}; }

@@ -92,6 +92,61 @@ TEST_F(RealWindow, HasNoFrameAndARoundedOutlineOfTheWholeClientArea) {
     EXPECT_STREQ(caption, "Corvane Lumetra 1.2.0");
 }
 
+// Moved to a 144-DPI monitor and back: everything grows by 1.5 and returns,
+// the outline's corner too, and the program converts with the new scale.
+TEST_F(RealWindow, AChangeOfDpiRelaysTheWindowOutlinesItAnewAndComesBack) {
+    open();
+    ASSERT_EQ(GetDpiForWindow(top()), 96u);
+    auto changeTo = [&](UINT dpi) {
+        RECT suggested = rect();
+        SendMessageW(top(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        app.pump();
+    };
+    auto clientOf = [](HWND h) {
+        RECT r{};
+        GetClientRect(h, &r);
+        return std::pair{r.right, r.bottom};
+    };
+    auto fontHeight = [&](const forms::Control& c) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(win(c), WM_GETFONT, 0, 0)), sizeof font, &font);
+        return font.lfHeight;
+    };
+    // A point just inside the corner of an 11-pixel rounding, outside a 16-pixel one.
+    auto cornerPointInside = [&] {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        GetWindowRgn(top(), region);
+        RECT box{};
+        GetRgnBox(region, &box);
+        const bool inside = PtInRegion(region, 3, 1) || PtInRegion(region, 2, 2);
+        DeleteObject(region);
+        return std::pair{inside, box.right};
+    };
+    struct Expect {
+        UINT dpi;
+        double tpp;
+        std::pair<LONG, LONG> client, closePicture, list;
+        LONG labelFont;
+        bool corner;
+        LONG regionRight;
+    };
+    for (const Expect& e : {Expect{144, 10, {1036, 646}, {32, 32}, {262, 411}, -17, false, 1036},
+                            Expect{96, 15, {691, 431}, {21, 21}, {175, 274}, -11, true, 691}}) {
+        changeTo(e.dpi);
+        SCOPED_TRACE(e.dpi);
+        EXPECT_EQ(forms::screen().twipsPerPixelX, e.tpp);
+        EXPECT_EQ(clientOf(top()), e.client);
+        EXPECT_EQ(clientOf(win(form->Image5)), e.closePicture);
+        const auto [w, h] = clientOf(win(form->MentalState));
+        EXPECT_NEAR(w, e.list.first, 4);  // inside its edge
+        EXPECT_NEAR(h, e.list.second, 4);
+        EXPECT_EQ(fontHeight(form->Label21), e.labelFont);
+        const auto [corner, right] = cornerPointInside();
+        EXPECT_EQ(corner, e.corner) << "the outline's corner grows with the DPI";
+        EXPECT_NEAR(right, e.regionRight, 1);
+    }
+}
+
 TEST_F(RealWindow, ASavedPositionOnTheScreenIsUsedAndOneOffItIsNot) {
     desk.writeSettings("-2800\r\n0\r\n21\r\n1830\r\n1245\r\n");
     open();
