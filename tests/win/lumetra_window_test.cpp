@@ -112,25 +112,27 @@ TEST_F(RealWindow, AChangeOfDpiRelaysTheWindowOutlinesItAnewAndComesBack) {
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(win(c), WM_GETFONT, 0, 0)), sizeof font, &font);
         return font.lfHeight;
     };
-    // A point just inside the corner of an 11-pixel rounding, outside a 16-pixel one.
+    // The top row's fifth pixel: inside an 11-pixel rounding, outside a 16-pixel one.
     auto cornerPointInside = [&] {
         HRGN region = CreateRectRgn(0, 0, 0, 0);
         GetWindowRgn(top(), region);
         RECT box{};
         GetRgnBox(region, &box);
-        const bool inside = PtInRegion(region, 3, 1) || PtInRegion(region, 2, 2);
+        const bool inside = PtInRegion(region, 4, 0);
         DeleteObject(region);
         return std::pair{inside, box.right};
     };
     struct Expect {
         UINT dpi;
         double tpp;
+        // The close picture's edges at 984, 3, 1015.5 and 34.5 pixels round
+        // to the even neighbour: 32 x 31.
         std::pair<LONG, LONG> client, closePicture, list;
         LONG labelFont;
         bool corner;
         LONG regionRight;
     };
-    for (const Expect& e : {Expect{144, 10, {1036, 646}, {32, 32}, {262, 411}, -17, false, 1036},
+    for (const Expect& e : {Expect{144, 10, {1036, 646}, {32, 31}, {262, 411}, -17, false, 1036},
                             Expect{96, 15, {691, 431}, {21, 21}, {175, 274}, -11, true, 691}}) {
         changeTo(e.dpi);
         SCOPED_TRACE(e.dpi);
