@@ -27,7 +27,8 @@ fi
 click_at 80 372
 sleep 3
 echo "== after Start"
-$analyse "$wav" check 405.9697 426.9697 --pans 426.9697 405.9697
+# "Left:" (405.97 Hz) in the left channel only, "Right:" in the right.
+$analyse "$wav" check 405.9697 426.9697 --pans 405.9697 426.9697
 
 click_at 80 404
 sleep 2
