@@ -7,20 +7,12 @@
 # Usage: lumetra_dpi_screenshots.sh WINE_RUN ROOT_96 ROOT_144 EXE README_PNG WORK
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" sh "$0" "$@"
-fi
+. "$here/../e2e/lumetra_e2e_lib.sh"
+own_display "$0" "$@"
 wine_run=$1 root96=$2 root144=$3 exe=$4 readme_png=$5 work=$6
 rm -rf "$work" && mkdir -p "$work"
-title="Corvane Lumetra 1.2.0"
 pid=
-stop() {
-  [ -n "$pid" ] || return 0
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  pid=
-}
-trap stop EXIT
+trap stop_program EXIT
 
 # photograph DPI ROOT: starts a fresh copy of the program in ROOT's prefix
 # and keeps its window as first-start-DPI.png.
@@ -28,20 +20,14 @@ photograph() {
   dpi=$1 root=$2 dir="$work/$1"
   mkdir -p "$dir/program" "$dir/home"
   cp "$exe" "$dir/program/"
-  LUMETRA_TEST_HOME="$dir/home" "$wine_run" "$root" "$dir/program/$(basename "$exe")" >"$dir/log" 2>&1 &
-  pid=$!
-  wid=
-  for _ in $(seq 60); do
-    wid=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1) || true
-    [ -n "$wid" ] && break
-    sleep 1
-  done
-  [ -n "$wid" ] || { cat "$dir/log"; echo "FAIL: no window at $dpi DPI"; exit 1; }
+  export LUMETRA_TEST_HOME="$dir/home"
+  start_program "$dir/program/$(basename "$exe")" "$dir/log"
+  wait_window "Corvane Lumetra 1.2.0" || { cat "$dir/log"; exit 1; }
   sleep 2  # painted
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/first-start-$dpi.png"
   echo "$dpi DPI: window ${WIDTH} x ${HEIGHT} at $X, $Y"
-  stop
+  stop_program
 }
 
 photograph 96 "$root96"
