@@ -13,7 +13,11 @@ void ManualClock::attach(Form& form) {
     forms_.push_back(&form);
     form.addObserver(this);
     for (Control* c : form.controls())
-        if (auto* t = dynamic_cast<Timer*>(c)) schedule(*t, now_ + t->interval());
+        if (auto* t = dynamic_cast<Timer*>(c)) schedule(*t, now_ + periodOf(*t));
+}
+
+long long ManualClock::periodOf(const Timer& timer) noexcept {
+    return std::max(timer.interval(), kMinimumInterval);
 }
 
 void ManualClock::schedule(Timer& timer, long long when) {
@@ -23,7 +27,7 @@ void ManualClock::schedule(Timer& timer, long long when) {
 
 void ManualClock::controlChanged(Control& control, Prop what) {
     if (what != Prop::Enabled && what != Prop::Interval) return;
-    if (auto* t = dynamic_cast<Timer*>(&control)) schedule(*t, now_ + t->interval());
+    if (auto* t = dynamic_cast<Timer*>(&control)) schedule(*t, now_ + periodOf(*t));
 }
 
 void ManualClock::controlRemoved(Control& control) {
@@ -50,7 +54,12 @@ bool ManualClock::step() {
     if (!timer) return false;
     const long long when = due_.at(timer).when;
     now_ = std::max(now_, when);
-    schedule(*timer, when + timer->interval());  // before firing: the tick may re-time it
+    // Taking the tick re-arms the timer on its own beat, past any ticks it
+    // missed while the loop was held up; before firing, as the tick may re-time it.
+    const long long period = periodOf(*timer);
+    long long following = when + period;
+    if (following <= now_) following += (now_ - following) / period * period + period;
+    schedule(*timer, following);
     timer->fire();
     return true;
 }
@@ -58,7 +67,7 @@ bool ManualClock::step() {
 void ManualClock::advance(long long milliseconds) {
     const long long target = now_ + milliseconds;
     for (Timer* timer = next(); timer && due_.at(timer).when <= target; timer = next()) step();
-    now_ = target;
+    now_ = std::max(now_, target);  // a handler may have held the loop past the target
 }
 
 } // namespace forms
