@@ -24,10 +24,18 @@ class Error : public std::runtime_error {
 public:
     explicit Error(int number, const std::string& detail = {});
     int number() const noexcept { return number_; }
+    // What the user is told: the runtime's own text for a known number, else
+    // the detail the error was raised with.
+    std::string description() const;
 
 private:
     int number_;
+    std::string detail_;
 };
+
+// The message shown when an error escapes a handler that has no handling of
+// its own: "Run-time error 'N':", a blank line, then the description.
+std::string unhandledErrorMessage(const Error& error);
 
 [[noreturn]] void raise(int number, const std::string& detail = {});
 

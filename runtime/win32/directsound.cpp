@@ -32,7 +32,8 @@ void check(const char* what, HRESULT hr) {
 using Dll = UniqueModule;
 
 std::shared_ptr<Dll> loadDirectSound() {
-    auto dll = std::make_shared<Dll>(::LoadLibraryW(L"dsound.dll"));
+    // From the system folder only, whatever the process-wide search path.
+    auto dll = std::make_shared<Dll>(::LoadLibraryExW(L"dsound.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
     if (!*dll) fail("LoadLibrary(dsound.dll)", HRESULT_FROM_WIN32(::GetLastError()));
     return dll;
 }

@@ -1,6 +1,7 @@
 #include "win32/host.h"
 
 #include "core/conversions.h"
+#include "core/errors.h"
 #include "win32/dispatch_guard.h"
 #include "win32/form_window.h"
 #include "win32/gdi_resources.h"
@@ -10,6 +11,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <exception>
+#include <new>
 #include <vector>
 
 namespace host {
@@ -52,9 +55,47 @@ void readScreenMetrics() {
     if (dpiY > 0) forms::screen().twipsPerPixelY = forms::twipsPerPixelAt(static_cast<unsigned>(dpiY));
 }
 
+// The title of the program's message boxes: its file name without ".exe".
+std::wstring programTitle() {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring title(path, length);
+    title.erase(0, title.find_last_of(L"\\/") + 1);
+    if (const auto dot = title.find_last_of(L'.'); dot != std::wstring::npos && dot > 0) title.erase(dot);
+    return title;
+}
+
+// An error no handler dealt with: tell the user as this kind of program always
+// has, then end at once with a failing status.
+[[noreturn]] void endWithError(std::exception_ptr failure) noexcept {
+    std::string text;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const rt::Error& e) {
+        text = rt::unhandledErrorMessage(e);
+    } catch (const std::bad_alloc&) {
+        text = rt::unhandledErrorMessage(rt::Error(7));
+    } catch (...) {
+        text = rt::unhandledErrorMessage(rt::Error(51));
+    }
+    ::MessageBoxW(nullptr, widen(text).c_str(), programTitle().c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ::ExitProcess(1);
+}
+
+// The last stop for an error that escapes everything else (Form_Load run from
+// main, a destructor): the same message, not a silent abort.
+[[noreturn]] void onTerminate() noexcept {
+    if (std::exception_ptr failure = std::current_exception()) endWithError(failure);
+    ::ExitProcess(3);
+}
+
 } // namespace
 
 Application::Application() {
+    // DLLs loaded by name come from the system folder only, never from the
+    // folder of a downloaded program (where anyone may have put one).
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    std::set_terminate(&onTerminate);
     // Per-monitor awareness first: every size read after this is in real pixels.
     if (!::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2))
         ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
@@ -88,15 +129,19 @@ std::uintptr_t Application::windowOf(const forms::Control& control) const {
 }
 
 int Application::run() {
-    MSG msg;
-    while (impl_->anyFormLoaded()) {
-        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) return static_cast<int>(msg.wParam);
-        if (got < 0) return 1;
-        impl_->dispatch(msg);
-        rethrowPendingException();
+    try {
+        MSG msg;
+        while (impl_->anyFormLoaded()) {
+            const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+            if (got == 0) return static_cast<int>(msg.wParam);
+            if (got < 0) return 1;
+            impl_->dispatch(msg);
+            rethrowPendingException();
+        }
+        return 0;
+    } catch (...) {
+        endWithError(std::current_exception());
     }
-    return 0;
 }
 
 void Application::pump() {

@@ -16,8 +16,11 @@ namespace host {
 
 class Application {
 public:
-    // Per-process set-up: common controls, COM, the user's decimal separator,
-    // the screen's twips per pixel, and the ending of the program.
+    // Per-process set-up: DLLs from the system folder only, common controls,
+    // COM, the user's decimal separator, the screen's twips per pixel, and the
+    // ending of the program. An error that no handler dealt with shows
+    // "Run-time error 'N':" and its description, then ends the program with
+    // exit status 1.
     Application();
     ~Application();
     Application(const Application&) = delete;
@@ -28,7 +31,8 @@ public:
     void attach(forms::Form& form);
 
     // Runs the message loop until the program ends (forms::endProgram) or no
-    // loaded form is left; returns the exit code.
+    // loaded form is left; returns the exit code. An error out of a handler
+    // ends the program here, after its message.
     int run();
 
     // Handles pending messages without waiting (for tests).

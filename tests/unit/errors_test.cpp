@@ -72,4 +72,23 @@ TEST(Errors, EndProgramCallsTheHandlerThenThrows) {
     EXPECT_FALSE(after);
 }
 
+TEST(Errors, TheUnhandledErrorMessageNamesTheNumberThenDescribesIt) {
+    struct Case { int number; const char* detail; const char* shown; };
+    const Case cases[] = {
+        // A known number speaks the runtime's own words, whatever the detail.
+        {rt::InvalidProcedureCall, "", "Run-time error '5':\n\nInvalid procedure call or argument"},
+        {rt::FileNotFound, "C:\\x\\settings.ini", "Run-time error '53':\n\nFile not found"},
+        {rt::ObjectNotSet, "", "Run-time error '91':\n\nObject variable or With block variable not set"},
+        {381, "List1: no entry 4", "Run-time error '381':\n\nInvalid property array index"},
+        // Others say what the raiser said, or the generic text.
+        {-2005401480, "DirectSoundCreate8 failed (0x88780078)",
+         "Run-time error '-2005401480':\n\nDirectSoundCreate8 failed (0x88780078)"},
+        {1000, "", "Run-time error '1000':\n\nApplication-defined or object-defined error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.number);
+        EXPECT_EQ(rt::unhandledErrorMessage(rt::Error(c.number, c.detail)), c.shown);
+    }
+}
+
 } // namespace
