@@ -2,6 +2,7 @@
 // The base of every portable control: name, geometry in twips, colours, font,
 // enabled/visible, and the change notification that keeps a host in step.
 #include "forms/event.h"
+#include "forms/lifetime.h"
 
 #include <cstdint>
 #include <string>
@@ -92,6 +93,9 @@ public:
     Event<const MouseArgs&> MouseMove;
     Event<const MouseArgs&> MouseUp;
 
+    // Tells whether the control is still alive after an event was raised.
+    Lifetime::Watch watch() const { return lifetime_.watch(); }
+
 protected:
     void notify(Prop what);
 
@@ -106,6 +110,7 @@ private:
     Color foreColor_ = kWindowText;
     bool transparent_ = false;
     Font font_;
+    Lifetime lifetime_;
 };
 
 } // namespace forms

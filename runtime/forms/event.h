@@ -2,6 +2,7 @@
 // A single-handler event slot: a form wires its handler once, the control or
 // the host raises it. Raising an event with no handler does nothing.
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace forms {
@@ -9,17 +10,21 @@ namespace forms {
 template <class... Args>
 class Event {
 public:
-    Event& operator=(std::function<void(Args...)> handler) {
-        handler_ = std::move(handler);
+    using Handler = std::function<void(Args...)>;
+
+    Event& operator=(Handler handler) {
+        handler_ = handler ? std::make_shared<const Handler>(std::move(handler)) : nullptr;
         return *this;
     }
     void operator()(Args... args) const {
-        if (handler_) handler_(args...);
+        // Held for the call: the handler may destroy the control that owns
+        // this slot, or replace itself, and must still run to its end.
+        if (const auto handler = handler_) (*handler)(args...);
     }
     explicit operator bool() const noexcept { return static_cast<bool>(handler_); }
 
 private:
-    std::function<void(Args...)> handler_;
+    std::shared_ptr<const Handler> handler_;
 };
 
 // Mouse arguments as the handlers receive them: button 1 left, 2 right,

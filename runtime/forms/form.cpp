@@ -126,7 +126,9 @@ void Form::load() {
 
 void Form::unload() {
     if (!loaded_) return;
+    const Lifetime::Watch self = watch();
     Unload();
+    if (!self.alive()) return;  // the handler destroyed the form
     loaded_ = false;
     hide();
 }

@@ -3,6 +3,7 @@
 // position and size in twips, border, window state, visibility), knows its
 // controls, and tells its observers (a host, a test clock) of every change.
 #include "forms/control.h"
+#include "forms/lifetime.h"
 
 #include <cstdint>
 #include <functional>
@@ -123,6 +124,9 @@ public:
     Event<const MouseArgs&> MouseMove;
     Event<const MouseArgs&> MouseUp;
 
+    // Tells whether the form is still alive after an event was raised.
+    Lifetime::Watch watch() const { return lifetime_.watch(); }
+
     void addObserver(FormObserver* observer);
     void removeObserver(FormObserver* observer);
 
@@ -157,6 +161,7 @@ private:
     bool loaded_ = false;
     std::optional<RoundRegion> region_;
     std::uintptr_t hWnd_ = 0;
+    Lifetime lifetime_;
 };
 
 // Ends the program at once: no further event runs. The host installs the real

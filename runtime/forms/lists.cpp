@@ -66,8 +66,9 @@ void ListBox::setSelected(int index, bool selected) {
 }
 
 void ListBox::userPress(int index, const MouseArgs& args) {
+    const Lifetime::Watch self = watch();
     if (index >= 0 && index < ListCount()) setListIndex(index);
-    MouseDown(args);
+    if (self.alive()) MouseDown(args);  // unless the Click handler destroyed the list
 }
 
 void ListBox::userRelease(const MouseArgs& args) { MouseUp(args); }

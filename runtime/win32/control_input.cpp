@@ -50,7 +50,9 @@ void ControlWindow::command(WORD code) {
 }
 
 void ControlWindow::scroll(WORD code, WORD position) {
-    if (pushing_) return;
+    // Anything may send a scroll notice naming any window: only a range
+    // control's own is taken, and only then is the control one.
+    if (pushing_ || (kind_ != Kind::ScrollBar && kind_ != Kind::Slider)) return;
     auto& range = static_cast<forms::RangeControl&>(control_);
     HWND h = hwnd_.get();
     if (kind_ == Kind::ScrollBar) {
@@ -74,7 +76,7 @@ void ControlWindow::scroll(WORD code, WORD position) {
         }
         default: break;
         }
-    } else if (kind_ == Kind::Slider) {
+    } else {
         // The trackbar has moved already; its position is the truth.
         const int value = valueAt(static_cast<int>(::SendMessageW(h, TBM_GETPOS, 0, 0)));
         switch (code) {
@@ -107,7 +109,9 @@ void ControlWindow::mouseEvent(UINT msg, WPARAM wp, LPARAM lp) {
             captured_ = false;
             if (::GetCapture() == hwnd_.get()) ::ReleaseCapture();
         }
+        const forms::Lifetime::Watch self = lifetime_.watch();
         control_.MouseUp(args);
+        if (!self.alive() || !hwnd_) return;  // the handler took the control (or its form) away
         RECT client{};
         ::GetClientRect(hwnd_.get(), &client);
         const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
@@ -162,7 +166,9 @@ bool ControlWindow::listMouse(UINT msg, WPARAM wp, LPARAM lp) {
         ::SetCapture(h);
         captured_ = true;
         const forms::MouseArgs args = mouseArgs(msg, wp, lp);
+        const forms::Lifetime::Watch self = lifetime_.watch();
         list.userPress(index, args);
+        if (!self.alive()) return true;  // the handler took the list (or its form) away
         const int x = static_cast<short>(LOWORD(lp));
         if (list.style() == forms::ListBox::Style::CheckBox && index >= 0 && x < listCheckWidth())
             list.userToggleCheck(index);
@@ -187,10 +193,17 @@ bool ControlWindow::listMouse(UINT msg, WPARAM wp, LPARAM lp) {
     return false;
 }
 
-LRESULT CALLBACK ControlWindow::listSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK ControlWindow::subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
     auto* self = reinterpret_cast<ControlWindow*>(data);
+    if (msg == WM_NCDESTROY) {
+        // Destroyed by someone else (with its parent, or directly): the
+        // object lives on without a window and never destroys it again.
+        self->unbind();
+        return ::DefSubclassProc(hwnd, msg, wp, lp);
+    }
+    if (self->kind_ != Kind::ListBox) return ::DefSubclassProc(hwnd, msg, wp, lp);
     if (msg == WM_CAPTURECHANGED) self->captured_ = false;
-    if (self->hwnd_ && ::IsWindowEnabled(hwnd)) {
+    if (::IsWindowEnabled(hwnd)) {
         bool handled = false;
         guarded([&] { handled = self->listMouse(msg, wp, lp); });
         if (handled) return 0;

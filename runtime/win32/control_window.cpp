@@ -18,6 +18,7 @@ namespace {
 
 constexpr wchar_t kPaintedClass[] = L"LumetraPainted";
 constexpr wchar_t kControlProp[] = L"LumetraControl";
+constexpr UINT_PTR kSubclassId = 1;
 // A drop-down combo box's window also spans its list.
 constexpr int kComboListPixels = 160;
 
@@ -149,7 +150,7 @@ void ControlWindow::create(HWND parent) {
     if (!made) return;
     hwnd_.reset(made);
     ::SetPropW(made, kControlProp, this);
-    if (kind_ == Kind::ListBox) ::SetWindowSubclass(made, &ControlWindow::listSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    ::SetWindowSubclass(made, &ControlWindow::subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     applyFont();
     applyShape();
     applyRange();
@@ -159,9 +160,16 @@ void ControlWindow::create(HWND parent) {
 
 void ControlWindow::destroy() noexcept {
     if (!hwnd_) return;
-    ::RemovePropW(hwnd_.get(), kControlProp);
-    if (kind_ == Kind::ListBox) ::RemoveWindowSubclass(hwnd_.get(), &ControlWindow::listSubclass, 1);
-    hwnd_.reset();
+    UniqueWindow window(hwnd_.get());
+    unbind();  // no message of its ending reaches this object
+}
+
+void ControlWindow::unbind() noexcept {
+    HWND h = hwnd_.release();
+    if (!h) return;
+    ::RemovePropW(h, kControlProp);
+    ::RemoveWindowSubclass(h, &ControlWindow::subclass, kSubclassId);
+    captured_ = false;
 }
 
 void ControlWindow::mirror(forms::Prop what) {

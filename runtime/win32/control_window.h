@@ -3,6 +3,7 @@
 // with it (program -> window), and turning the window's notifications into the
 // control's events (window -> program) without echoing them back.
 #include "forms/control.h"
+#include "forms/lifetime.h"
 #include "win32/handles.h"
 #include "win32/gdi_resources.h"
 #include "forms/controls.h"
@@ -60,7 +61,11 @@ public:
 
 private:
     static LRESULT CALLBACK paintedProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK listSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    // Every control window is subclassed: it learns of its own end there,
+    // and a list takes its mouse presses there.
+    static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    // Forgets the window without destroying it.
+    void unbind() noexcept;
     LRESULT paintedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     bool listMouse(UINT msg, WPARAM wp, LPARAM lp);
     void onPaint(HWND hwnd);
@@ -99,6 +104,9 @@ private:
     bool captured_ = false;
     std::unique_ptr<forms::Bitmap> sizedPicture_;
     forms::Picture sizedFrom_;
+    // A handler may destroy the control, and with it this object: code that
+    // goes on after raising an event checks this first.
+    forms::Lifetime lifetime_;
 };
 
 } // namespace host

@@ -14,7 +14,8 @@ namespace host {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"LumetraForm";
-
+// Posted when a control is made after the window: take it up.
+constexpr UINT kTakeUpControls = WM_APP + 1;
 
 RECT workArea() {
     RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
@@ -87,9 +88,11 @@ void FormWindow::create() {
     // borderless window is made overlapped there and loses its frame after.
     const bool popup = form_->border() == forms::Form::Border::None;
     const DWORD createStyle = popup && x == CW_USEDEFAULT ? (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN) : style();
-    ::CreateWindowExW(exStyle(), kFormClass, widen(form_->caption()).c_str(), createStyle, x, y, size.cx, size.cy,
-                      nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
-    if (!hwnd_) return;
+    pending_.clear();  // every control is whole by now, and taken up below
+    HWND made = ::CreateWindowExW(exStyle(), kFormClass, widen(form_->caption()).c_str(), createStyle, x, y, size.cx,
+                                  size.cy, nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
+    if (!made) return;
+    hwnd_.reset(made);
     if (createStyle != style()) {
         ::SetWindowLongPtrW(hwnd_.get(), GWL_STYLE, static_cast<LONG_PTR>(style()));
         ::SetWindowPos(hwnd_.get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -198,6 +201,13 @@ void FormWindow::formChanged(forms::Form&, forms::Prop what) {
 
 void FormWindow::controlChanged(forms::Control& control, forms::Prop what) {
     if (!alive()) return;
+    if (const auto it = std::find(pending_.begin(), pending_.end(), &control); it != pending_.end()) {
+        // Its first change: the control is past its base, so its kind shows.
+        pending_.erase(it);
+        addControl(control);
+        orderChildren();
+        return;
+    }
     if (auto* timer = dynamic_cast<forms::Timer*>(&control)) {
         if (what == forms::Prop::Enabled || what == forms::Prop::Interval) retime(*timer);
         return;
@@ -206,12 +216,21 @@ void FormWindow::controlChanged(forms::Control& control, forms::Prop what) {
 }
 
 void FormWindow::controlAdded(forms::Control& control) {
+    // Told from the control's base constructor: it is not yet a timer or a
+    // list box, so what it needs cannot be known until it is whole.
     if (!alive()) return;
-    addControl(control);
+    pending_.push_back(&control);
+    ::PostMessageW(hwnd_.get(), kTakeUpControls, 0, 0);
+}
+
+void FormWindow::takeUpPending() {
+    if (pending_.empty() || !alive()) return;
+    for (forms::Control* c : std::exchange(pending_, {})) addControl(*c);
     orderChildren();
 }
 
 void FormWindow::controlRemoved(forms::Control& control) {
+    pending_.erase(std::remove(pending_.begin(), pending_.end(), &control), pending_.end());
     // Timer ids are positions in the list: keep the place, drop the timer.
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         if (static_cast<forms::Control*>(timers_[i]) != &control) continue;
@@ -450,30 +469,41 @@ void FormWindow::closeBySystem() {
     forms::Form* form = form_;
     guarded([&] { form->unload(); });
     destroyWindows();
-    if (form_) form_->hostAttached(0, form_->width() - form_->clientWidth(), form_->height() - form_->clientHeight());
 }
 
 void FormWindow::destroyWindows() noexcept {
-    // Children first (the last made may sit inside an earlier frame), then the window.
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->destroy();
+    // The system takes the children down with the window; each, then the
+    // window itself, is forgotten as its WM_NCDESTROY arrives.
+    if (hwnd_) ::DestroyWindow(hwnd_.get());
+    windowGone();
+}
+
+void FormWindow::windowGone() noexcept {
+    hwnd_.release();
     controls_.clear();
-    if (hwnd_) ::SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, 0);
-    hwnd_.reset();
+    pending_.clear();
+    captured_ = false;
+    lastFocus_ = nullptr;
+    if (form_ && form_->hWnd())
+        form_->hostAttached(0, form_->width() - form_->clientWidth(), form_->height() - form_->clientHeight());
 }
 
 LRESULT CALLBACK FormWindow::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_.reset(hwnd);
     }
     auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if (self && self->hwnd_.get() == hwnd) self->windowGone();
+        return ::DefWindowProcW(hwnd, msg, wp, lp);
+    }
     if (!self || !self->form_) return ::DefWindowProcW(hwnd, msg, wp, lp);
-    return self->message(msg, wp, lp);
+    return self->message(hwnd, msg, wp, lp);
 }
 
-LRESULT FormWindow::message(UINT msg, WPARAM wp, LPARAM lp) {
-    HWND h = hwnd_.get();
+LRESULT FormWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     if (childMessage(msg, wp, lp, result)) return result;
     switch (msg) {
@@ -520,6 +550,7 @@ LRESULT FormWindow::message(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_CLOSE: closeBySystem(); return 0;
+    case kTakeUpControls: takeUpPending(); return 0;
     case WM_ENDSESSION:
         // Windows is shutting down or the user logs off: the form unloads
         // (its Unload event runs) before the system ends the process.

@@ -60,8 +60,12 @@ public:
 
 private:
     static LRESULT CALLBACK proc(HWND, UINT, WPARAM, LPARAM);
-    LRESULT message(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    // The window is gone (WM_NCDESTROY), whoever destroyed it: forget it and
+    // its children's windows.
+    void windowGone() noexcept;
     void addControl(forms::Control& control);
+    void takeUpPending();
     void createChildren();
     void orderChildren();
     void retime(forms::Timer& timer);
@@ -91,6 +95,10 @@ private:
     bool rescalingRegion_ = false;
     std::vector<std::unique_ptr<ControlWindow>> controls_;
     std::vector<forms::Timer*> timers_;
+    // Controls made while the window exists, announced from their base
+    // constructor: taken up once they are whole (their first change, or the
+    // message the announcement posts).
+    std::vector<forms::Control*> pending_;
     ColorBrush backBrush_;
     bool captured_ = false;
     bool shownOnce_ = false;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -221,6 +222,42 @@ TEST_F(ControlTest, ADestroyedControlLeavesItsForm) {
     { forms::Label gone(form, "Label2"); }
     ASSERT_EQ(form.controls().size(), 1u);
     EXPECT_EQ(form.controls()[0], &kept);
+}
+
+// A handler may destroy the form it belongs to (a wizard's "Done", a close
+// picture): it runs to its end, and nothing after it touches the form.
+TEST(ControlEvents, AHandlerThatDestroysItsOwnFormRunsToItsEndAndNothingFollows) {
+    struct Page : forms::Form {
+        Page() : Form("Page") { list.AddItem("one"); }
+        forms::CommandButton done{*this, "Command1"};
+        forms::ListBox list{*this, "List1"};
+    };
+    struct Row {
+        const char* what;
+        void (*wire)(Page&, std::function<void()>);
+        void (*raise)(Page&);
+    };
+    const Row rows[] = {
+        {"Done", [](Page& p, std::function<void()> h) { p.done.Click = h; }, [](Page& p) { p.done.press(); }},
+        {"Unload", [](Page& p, std::function<void()> h) { p.Unload = h; }, [](Page& p) { p.unload(); }},
+        // Click comes first; MouseDown would follow on a list that lives.
+        {"entry pressed", [](Page& p, std::function<void()> h) { p.list.Click = h; },
+         [](Page& p) { p.list.userPress(0, forms::MouseArgs{}); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        auto page = std::make_unique<Page>();
+        page->load();
+        std::vector<std::string> ran;
+        page->list.MouseDown = [&ran](const forms::MouseArgs&) { ran.push_back("MouseDown"); };
+        row.wire(*page, [&page, &ran, what = std::string(row.what)] {
+            page.reset();
+            ran.push_back(what);  // the handler's own captures outlive the form
+        });
+        row.raise(*page);
+        EXPECT_EQ(ran, std::vector<std::string>{row.what});
+        EXPECT_EQ(page, nullptr);
+    }
 }
 
 } // namespace

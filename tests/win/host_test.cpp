@@ -15,6 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <new>
 #include <string>
 
 namespace {
@@ -302,6 +306,15 @@ TEST_F(HostTest, ScrollBarsMapTheirRangeWithMinAtTheLeftEnd) {
     form.volume.setValue(-10000);
     EXPECT_EQ(GetScrollPos(volume, SB_CTL), hi);
 
+    // A scroll notice naming a window that is no range control changes nothing.
+    for (const forms::Control* c : {static_cast<const forms::Control*>(&form.label), static_cast<const forms::Control*>(&form.list),
+                                    static_cast<const forms::Control*>(&form.button), static_cast<const forms::Control*>(&form.frame)}) {
+        notifyParent(win(*c), WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0));
+        notifyParent(win(*c), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 7));
+    }
+    EXPECT_EQ(form.volume.value(), -10000);
+    EXPECT_EQ(changes, 4);
+
     // A range through 0: the 16-bit thumb position is signed.
     HWND pan = win(form.pan);
     notifyParent(pan, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(static_cast<short>(-5000))));
@@ -459,6 +472,76 @@ TEST_F(HostTest, AnErrorInAHandlerComesOutOfTheMessageLoop) {
     }
 }
 
+TEST_F(HostTest, AOneAndATenMillisecondTimerTickAlikeOnOneLoop) {
+    // Windows runs any interval below 10 ms at 10 ms; the manual clock of the
+    // native tests follows the same rule.
+    forms::Timer fast(form, "Fast", 1), slow(form, "Slow", 10);
+    int fastTicks = 0, slowTicks = 0;
+    fast.Tick = [&] { ++fastTicks; };
+    slow.Tick = [&] { ++slowTicks; };
+    const DWORD start = GetTickCount();
+    for (DWORD now = start; now - start < 1000; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 1000 - (now - start), QS_ALLINPUT);
+        app.pump();
+    }
+    fast.setEnabled(false);
+    slow.setEnabled(false);
+    std::cout << "ticks in one second: 1 ms timer " << fastTicks << ", 10 ms timer " << slowTicks << ", ratio "
+              << static_cast<double>(fastTicks) / std::max(slowTicks, 1) << "\n";
+    ASSERT_GE(slowTicks, 20);  // the loop really ran
+    EXPECT_NEAR(static_cast<double>(fastTicks) / slowTicks, 1.0, 0.2);
+}
+
+TEST_F(HostTest, ControlsAndTimersMadeAfterTheWindowBecomeReal) {
+    auto list = std::make_unique<forms::ListBox>(form, "List9");
+    list->move(6000, 4500, 1500, 900);
+    list->AddItem("late");
+    auto label = std::make_unique<forms::Label>(form, "Label9");  // never changed: the loop takes it up
+    auto timer = std::make_unique<forms::Timer>(form, "Timer9", 10);
+    int ticks = 0;
+    timer->Tick = [&] { ++ticks; };
+    app.pump();
+    ASSERT_TRUE(IsWindow(win(*list)));
+    EXPECT_STRCASEEQ(classOf(win(*list)).c_str(), "ListBox");
+    EXPECT_EQ(GetParent(win(*list)), top());
+    EXPECT_EQ(SendMessageW(win(*list), LB_GETCOUNT, 0, 0), 1);
+    EXPECT_STRCASEEQ(classOf(win(*label)).c_str(), "LumetraPainted");
+    const DWORD deadline = GetTickCount() + 5000;
+    while (ticks < 2 && GetTickCount() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        app.pump();
+    }
+    EXPECT_GE(ticks, 2);
+
+    const HWND listWindow = win(*list);
+    list.reset();
+    timer.reset();
+    EXPECT_FALSE(IsWindow(listWindow));  // gone with its control
+    app.pump();
+}
+
+TEST_F(HostTest, AWindowDestroyedByAnyoneElseLeavesNoStaleHandle) {
+    DestroyWindow(win(form.label));
+    EXPECT_EQ(win(form.label), nullptr);
+    form.label.setCaption("Still a label");  // reaches no dead window
+
+    DestroyWindow(top());  // the form's own window, children and all
+    EXPECT_EQ(form.hWnd(), 0u);
+    EXPECT_EQ(win(form.button), nullptr);
+    form.setCaption("Renamed");
+    form.button.setCaption("Again");
+
+    // Shown again, the form gets a new window with every control in it.
+    form.hide();
+    form.show();
+    app.pump();
+    ASSERT_TRUE(IsWindow(top()));
+    EXPECT_EQ(textOf(top()), "Renamed");
+    EXPECT_EQ(GetParent(win(form.button)), top());
+    EXPECT_EQ(textOf(win(form.button)), "Again");
+    EXPECT_EQ(GetParent(win(form.label)), top());
+}
+
 TEST_F(HostTest, ProgramSideFormChangesReachTheWindow) {
     form.setCaption("Renamed");
     EXPECT_EQ(textOf(top()), "Renamed");
@@ -581,6 +664,105 @@ TEST(HostOwners, CloseOnceKnowTheirNoneValueAndMove) {
     }
     EXPECT_EQ(RegSetValueExW(raw, L"v", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 4), ERROR_INVALID_HANDLE);
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\LumetraOwnerTest");
+}
+
+// A wizard page that its own handlers destroy: "Done", a close picture, a
+// ticked entry, its timer, the system's close.
+struct PageForm : forms::Form {
+    PageForm() : Form("Page") {
+        setCaption("Page");
+        setClientSize(6000, 4000);
+        done.move(120, 120, 1200, 375);
+        done.setCaption("Done");
+        picture.move(1500, 120, 600, 600);
+        checks.move(120, 900, 2400, 1200);
+        checks.setStyle(forms::ListBox::Style::CheckBox);
+        checks.AddItem("one");
+        checks.AddItem("two");
+    }
+    forms::CommandButton done{*this, "Command1"};
+    forms::Image picture{*this, "Image1"};
+    forms::ListBox checks{*this, "List1"};
+    forms::Timer timer{*this, "Timer1", 0};
+};
+
+HWND windowOf(const host::Application& app, const forms::Control& control) {
+    return reinterpret_cast<HWND>(app.windowOf(control));
+}
+
+// Holds a form whose memory is overwritten the moment it is destroyed, as if
+// at once given to something else: code still using it afterwards shows.
+class DoomedPage {
+public:
+    PageForm& make() { return *new (storage_) PageForm(); }
+    void destroy() {
+        std::launder(reinterpret_cast<PageForm*>(storage_))->~PageForm();
+        std::memset(storage_, 0xDD, sizeof storage_);
+    }
+
+private:
+    alignas(PageForm) unsigned char storage_[sizeof(PageForm)];
+};
+
+TEST(HostHandlers, AHandlerThatDestroysItsOwnFormLeavesNothingRunningOnIt) {
+    forms::setEndHandler(nullptr);
+    host::Application app;
+    struct Row {
+        const char* what;
+        void (*wire)(PageForm&, std::function<void()>);
+        void (*trigger)(HWND top, PageForm&, host::Application&);
+    };
+    const Row rows[] = {
+        {"Done pressed", [](PageForm& f, std::function<void()> h) { f.done.Click = h; },
+         [](HWND, PageForm& f, host::Application& a) { SendMessageW(windowOf(a, f.done), BM_CLICK, 0, 0); }},
+        {"close picture released", [](PageForm& f, std::function<void()> h) { f.picture.MouseUp = [h](const forms::MouseArgs&) { h(); }; },
+         [](HWND, PageForm& f, host::Application& a) {
+             SendMessageW(windowOf(a, f.picture), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+             SendMessageW(windowOf(a, f.picture), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+         }},
+        {"close picture clicked", [](PageForm& f, std::function<void()> h) { f.picture.Click = h; },
+         [](HWND, PageForm& f, host::Application& a) {
+             SendMessageW(windowOf(a, f.picture), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+             SendMessageW(windowOf(a, f.picture), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+         }},
+        {"entry picked on its check box", [](PageForm& f, std::function<void()> h) { f.checks.Click = h; },
+         [](HWND, PageForm& f, host::Application& a) {
+             HWND list = windowOf(a, f.checks);
+             RECT item{};
+             SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+             const LPARAM onBox = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+             SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, onBox);
+             SendMessageW(list, WM_LBUTTONUP, 0, onBox);
+         }},
+        {"timer tick", [](PageForm& f, std::function<void()> h) { f.timer.Tick = h; f.timer.setInterval(10); },
+         [](HWND top, PageForm&, host::Application& a) {
+             for (int i = 0; i < 200 && IsWindow(top); ++i) {
+                 MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+                 a.pump();
+             }
+         }},
+        {"closed by the system", [](PageForm& f, std::function<void()> h) { f.Unload = h; },
+         [](HWND top, PageForm&, host::Application&) { SendMessageW(top, WM_CLOSE, 0, 0); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        DoomedPage page;
+        PageForm& form = page.make();
+        std::vector<std::string> ran;
+        // The handler goes on after destroying the form, reading what it captured.
+        row.wire(form, [&page, &ran, what = std::string(row.what)] {
+            page.destroy();
+            ran.push_back(what);
+        });
+        app.attach(form);
+        form.show();
+        app.pump();
+        const HWND top = reinterpret_cast<HWND>(form.hWnd());
+        row.trigger(top, form, app);
+        app.pump();
+        EXPECT_EQ(ran, std::vector<std::string>{row.what});
+        EXPECT_FALSE(IsWindow(top));
+    }
 }
 
 struct BorderlessForm : forms::Form {
