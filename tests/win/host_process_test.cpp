@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,35 +25,36 @@ std::wstring textOf(HWND h) {
     return text;
 }
 
+struct DialogSearch {
+    DWORD process;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectDialog(HWND h, LPARAM data) {
+    auto* search = reinterpret_cast<DialogSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(h, &owner);
+    wchar_t cls[32] = {};
+    GetClassNameW(h, cls, 32);
+    if (owner == search->process && std::wstring(cls) == L"#32770" && IsWindowVisible(h)) search->found.push_back(h);
+    return TRUE;
+}
+
 // The message boxes a process shows.
 std::vector<HWND> dialogsOf(DWORD process) {
-    struct Search {
-        DWORD process;
-        std::vector<HWND> found;
-    } search{process, {}};
-    EnumWindows(
-        [](HWND h, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(h, &owner);
-            wchar_t cls[32] = {};
-            GetClassNameW(h, cls, 32);
-            if (owner == s->process && std::wstring(cls) == L"#32770" && IsWindowVisible(h)) s->found.push_back(h);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DialogSearch search{process, {}};
+    EnumWindows(&collectDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+BOOL CALLBACK collectText(HWND h, LPARAM data) {
+    reinterpret_cast<std::vector<std::wstring>*>(data)->push_back(textOf(h));
+    return TRUE;
 }
 
 std::vector<std::wstring> childTexts(HWND parent) {
     std::vector<std::wstring> texts;
-    EnumChildWindows(
-        parent,
-        [](HWND h, LPARAM data) -> BOOL {
-            reinterpret_cast<std::vector<std::wstring>*>(data)->push_back(textOf(h));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
+    EnumChildWindows(parent, &collectText, reinterpret_cast<LPARAM>(&texts));
     return texts;
 }
 
