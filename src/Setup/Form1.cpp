@@ -37,10 +37,7 @@ void Form1::layOut() {
 
     for (forms::Frame* page : {&Pas1, &Pas2, &Pas3}) wizard::placePage(*page);
 
-    placeText(WelcomeLabel, 240, 285);
-    forms::Font bold = WelcomeLabel.font();
-    bold.bold = true;
-    WelcomeLabel.setFont(bold);
+    wizard::placeWelcome(WelcomeLabel, 240, 285);
     placeText(SetupLabel, 720, 255);
     placeText(SetupLabel2, 1080, 495);
     Label3.setCaption("Click Next to begin installation.");

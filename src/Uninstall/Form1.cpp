@@ -32,10 +32,7 @@ void Form1::layOut() {
     wizard::placePage(Pas1);
     wizard::placePage(Pas3);
 
-    placeText(WelcomeLabel, 240, 285);
-    forms::Font bold = WelcomeLabel.font();
-    bold.bold = true;
-    WelcomeLabel.setFont(bold);
+    wizard::placeWelcome(WelcomeLabel, 240, 285);
     placeText(SetupLabel, 720, 255);
     // Room for two lines: the refusal names the folder here.
     SetupLabel.move(SetupLabel.left(), SetupLabel.top(), SetupLabel.width(), 495);

@@ -148,6 +148,13 @@ void placeText(forms::Label& label, int top, int height) {
     label.setTransparent(true);
 }
 
+void placeWelcome(forms::Label& label, int top, int height) {
+    placeText(label, top, height);
+    forms::Font bold = label.font();
+    bold.bold = true;
+    label.setFont(bold);
+}
+
 void placeWizardWindow(forms::Form& window, forms::Frame& strip, forms::Label& title, forms::Image& logo,
                        forms::Image& emblem, forms::Line& headerLine, forms::Label& maker) {
     window.setBorder(forms::Form::Border::FixedSingle);

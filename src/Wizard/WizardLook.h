@@ -68,6 +68,8 @@ void placeProgressPage(forms::Frame& box, forms::Label& status, forms::Image& ba
                        forms::Line& separator, forms::CommandButton& cancel);
 // A line of page text at `top` (page-relative), as wide as the page allows.
 void placeText(forms::Label& label, int top, int height);
+// The welcome page's first line: page text in bold.
+void placeWelcome(forms::Label& label, int top, int height);
 // The completion window: its size and frame, the white strip with the bold
 // result line and the emblem, and "Done" (Enter and Esc press it) at the
 // bottom right.
