@@ -10,6 +10,9 @@ inline constexpr const char* kVersion = "1.2.0";
 inline constexpr const char* kMainProgram = "Corvane Lumetra.exe";
 inline constexpr const char* kUninstaller = "Uninstall.exe";
 inline constexpr const char* kPackage = "Data.set";
+// The main program's settings, beside it or in "<application data>\<name>";
+// the uninstaller removes both.
+inline constexpr const char* kSettingsFile = "settings.ini";
 // Parent of the product's uninstall entry under HKEY_LOCAL_MACHINE.
 inline constexpr const char* kUninstallKeyParent = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 

@@ -14,7 +14,7 @@ namespace lumetra {
 
 class SettingsLocation {
 public:
-    static constexpr const char* kFileName = "settings.ini";
+    static constexpr const char* kFileName = product::kSettingsFile;
     static constexpr const char* kAppDataFolderName = product::kName;
 
     SettingsLocation(platform::Folders& folders, platform::FileSystem& files);

@@ -41,11 +41,7 @@ void Form1::InstallTimer_Timer() {
     rt::ResumeNext steps;
     steps([&] { StepCounter = static_cast<short>(StepCounter + 1); });
     steps([&] {
-        if (StepCounter == 100) {
-            InstallTimer.setEnabled(false);
-            showCompletion();
-            hide();
-        }
+        if (StepCounter == 100) stopSchedule();
     });
     steps([&] { Bar.move(Bar.left(), Bar.top(), Bar.width() + kBarGrowth, Bar.height()); });
     steps([&] { runScheduleRow(); });
@@ -117,6 +113,7 @@ void Form1::fail(const std::string& reason) {
     if (firstFailure_.empty()) firstFailure_ = reason;
 }
 
+// Ends the ticks and leaves the completion window in charge.
 void Form1::stopSchedule() {
     InstallTimer.setEnabled(false);
     showCompletion();

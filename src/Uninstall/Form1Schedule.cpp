@@ -12,7 +12,6 @@ namespace uninstall {
 
 namespace {
 constexpr int kBarStep = 60;  // twips per tick
-constexpr const char* kSettingsFile = "settings.ini";
 } // namespace
 
 void Form1::InstallTimer_Timer() {
@@ -64,7 +63,7 @@ void Form1::deleteAppDataSettings() {
     const std::string appData = system_.folders.userAppDataFolder();
     if (appData.empty()) return;
     const std::string folder = platform::joinPath(appData, ProductName);
-    const std::string settings = platform::joinPath(folder, kSettingsFile);
+    const std::string settings = platform::joinPath(folder, product::kSettingsFile);
     if (!system_.files.deleteFile(settings)) {
         stayed_.push_back(settings);
         return;
