@@ -2,7 +2,7 @@
 // that also holds a sentinel file beside the extraction folder. Whatever the
 // bytes, nothing may be written outside the extraction folder, the sentinel
 // must never change, and every extracted file must hold a whole entry.
-#include "Setup/archive/archive_ops.h"
+#include "Package/archive_ops.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -85,19 +85,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeAll(ws.archive, data, size);
 
     std::vector<std::string> names;
-    const bool listed = static_cast<bool>(setup::listEntries(ws.archive.string(), [&](const std::string& n) { names.push_back(n); }));
+    const bool listed = static_cast<bool>(package::listEntries(ws.archive.string(), [&](const std::string& n) { names.push_back(n); }));
     if (listed && size > 0 && names.empty()) finding("a non-empty archive listed fine with no entries");
 
     // Extract a few names one by one onto a file that already exists.
     const fs::path target = ws.out / "by-name";
     for (std::size_t i = 0; i < names.size() && i < 4; ++i) {
         std::ofstream(target, std::ios::binary | std::ios::trunc) << "before";
-        if (!setup::extractEntry(ws.archive.string(), names[i], target.string()) && readAll(target) != "before")
+        if (!package::extractEntry(ws.archive.string(), names[i], target.string()) && readAll(target) != "before")
             finding("a failed extraction changed its destination");
     }
     fs::remove(target);
 
-    setup::extractAll(ws.archive.string(), ws.out.string(), [](const setup::ExtractReport&) {});
+    package::extractAll(ws.archive.string(), ws.out.string(), [](const package::ExtractReport&) {});
     checkNothingEscaped(ws);
 
     std::error_code ec;

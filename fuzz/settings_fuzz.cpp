@@ -1,7 +1,7 @@
 // The settings loader on arbitrary file contents: every line end is counted
 // once, no line keeps a line-end byte or a trailing space, and what was
 // loaded saves and loads back unchanged.
-#include "DataClass.h"
+#include "Lumetra/DataClass.h"
 #include "line_list.h"
 #include "memory_files.h"
 

@@ -3,7 +3,7 @@
 // progress page, whose 1 ms timer runs the install schedule over ticks 1 to
 // 100 (make the folder, check the package, extract it through the hidden
 // archive window, add the uninstall entry), then the completion window.
-#include "Setup/Dezarhivator.h"
+#include "Unpacker/Dezarhivator.h"
 #include "Setup/DoneForm.h"
 #include "forms/controls.h"
 #include "forms/form.h"

@@ -6,7 +6,7 @@
 #include "Product.h"
 #include "Setup/AddRemovePrograms.h"
 #include "Setup/PackageCheck.h"
-#include "Setup/archive/entry_name.h"
+#include "Package/entry_name.h"
 #include "core/errors.h"
 
 namespace setup {
@@ -89,11 +89,11 @@ bool Form1::checkPackage() {
 
 void Form1::entryExtracted(const std::string& name, const std::string& problem) {
     if (!problem.empty()) {
-        fail("Could not write " + entryPathIn(Cale.text(), name) + ": " + problem + ".");
+        fail("Could not write " + package::entryPathIn(Cale.text(), name) + ": " + problem + ".");
         return;
     }
-    const std::string written = lowerAscii(name);
-    if (written == lowerAscii(ProductName + ".exe") || written == lowerAscii(product::kUninstaller))
+    const std::string written = package::lowerAscii(name);
+    if (written == package::lowerAscii(ProductName + ".exe") || written == package::lowerAscii(product::kUninstaller))
         programsWritten_.insert(written);
 }
 

@@ -2,7 +2,7 @@
 // Everything the main window asks of the system besides sound, faked: the
 // program in "/prog" with application data in "/appdata", files in memory,
 // a shell that records, one 1280 x 1024 screen.
-#include "Form1.h"
+#include "Lumetra/Form1.h"
 #include "fake_monitors.h"
 #include "fixed_folders.h"
 #include "memory_files.h"

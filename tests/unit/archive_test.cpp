@@ -1,8 +1,8 @@
 // The archive format, add/list/extract and the path helpers, on real files.
-#include "Setup/Dezarhivator.h"
-#include "Setup/ModDezarhivator.h"
-#include "Setup/archive/archive_ops.h"
-#include "Setup/archive/archive_writer.h"
+#include "Unpacker/Dezarhivator.h"
+#include "Unpacker/ModDezarhivator.h"
+#include "Package/archive_ops.h"
+#include "Package/archive_writer.h"
 #include "platform/standard_files.h"
 #include "archive_test_support.h"
 #include "fixed_folders.h"

@@ -1,7 +1,7 @@
 // The window's pictures, judged by sampling pixels as an eye would: shades
 // that run the right way, buttons whose corners blend into the strip, a white
 // X and a white bar where they belong.
-#include "Artwork.h"
+#include "Lumetra/Artwork.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Settings lines between a file and a list: what loading reads, what saving
 // writes, and that a failed save never damages the file already there.
-#include "DataClass.h"
+#include "Lumetra/DataClass.h"
 
 #include "forms/form.h"
 #include "forms/lists.h"

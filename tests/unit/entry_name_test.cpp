@@ -1,5 +1,5 @@
 // Which entry names may be written into a folder.
-#include "Setup/archive/entry_name.h"
+#include "Package/entry_name.h"
 
 #include <gtest/gtest.h>
 
@@ -53,19 +53,19 @@ TEST(EntryName, OnlyPlainFileNamesAreSafe) {
         {"<angle>", false},
         {"quote\"", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(setup::isSafeEntryName(c.name), c.safe) << "[" << c.name << "]";
+    for (const auto& c : cases) EXPECT_EQ(package::isSafeEntryName(c.name), c.safe) << "[" << c.name << "]";
 }
 
 TEST(EntryName, JoinedPathMustLieDirectlyInTheFolder) {
-    EXPECT_EQ(setup::entryPathIn("C:\\Program Files\\X", "a.exe"), "C:\\Program Files\\X\\a.exe");
-    EXPECT_EQ(setup::entryPathIn("C:\\", "a.exe"), "C:\\a.exe");
-    EXPECT_TRUE(setup::liesDirectlyIn("C:\\X\\a.exe", "C:\\X"));
-    EXPECT_TRUE(setup::liesDirectlyIn("C:\\X\\a.exe", "C:\\X\\"));
-    EXPECT_TRUE(setup::liesDirectlyIn("/tmp/x/a", "/tmp/x"));
-    EXPECT_FALSE(setup::liesDirectlyIn("C:\\X\\sub\\a.exe", "C:\\X"));
-    EXPECT_FALSE(setup::liesDirectlyIn("C:\\X\\..", "C:\\X"));
-    EXPECT_FALSE(setup::liesDirectlyIn("C:\\Y\\a.exe", "C:\\X"));
-    EXPECT_FALSE(setup::liesDirectlyIn("C:\\X\\", "C:\\X"));
+    EXPECT_EQ(package::entryPathIn("C:\\Program Files\\X", "a.exe"), "C:\\Program Files\\X\\a.exe");
+    EXPECT_EQ(package::entryPathIn("C:\\", "a.exe"), "C:\\a.exe");
+    EXPECT_TRUE(package::liesDirectlyIn("C:\\X\\a.exe", "C:\\X"));
+    EXPECT_TRUE(package::liesDirectlyIn("C:\\X\\a.exe", "C:\\X\\"));
+    EXPECT_TRUE(package::liesDirectlyIn("/tmp/x/a", "/tmp/x"));
+    EXPECT_FALSE(package::liesDirectlyIn("C:\\X\\sub\\a.exe", "C:\\X"));
+    EXPECT_FALSE(package::liesDirectlyIn("C:\\X\\..", "C:\\X"));
+    EXPECT_FALSE(package::liesDirectlyIn("C:\\Y\\a.exe", "C:\\X"));
+    EXPECT_FALSE(package::liesDirectlyIn("C:\\X\\", "C:\\X"));
 }
 
 } // namespace

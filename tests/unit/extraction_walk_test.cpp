@@ -1,6 +1,6 @@
 // The archive window: its load, its buttons and the one-entry-per-tick walk,
 // driven by a manual clock.
-#include "Setup/Dezarhivator.h"
+#include "Unpacker/Dezarhivator.h"
 #include "archive_test_support.h"
 #include "fixed_folders.h"
 #include "forms/manual_clock.h"

@@ -1,6 +1,6 @@
 // The two caption sets: the preset list refilled, the thirteen captions, and
 // the language combo.
-#include "Language.h"
+#include "Lumetra/Language.h"
 
 #include "forms/form.h"
 

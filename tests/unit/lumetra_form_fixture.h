@@ -1,7 +1,7 @@
 #pragma once
 // A freshly opened main window over the recording sound fake, its timers on a
 // manual clock. It opens in English, as after a run that ended in English.
-#include "Form1.h"
+#include "Lumetra/Form1.h"
 #include "fake_sound.h"
 #include "fake_window_platform.h"
 

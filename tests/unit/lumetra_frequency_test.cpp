@@ -1,9 +1,9 @@
 // Readouts, the slider table, the presets and the list's handlers.
 #include "lumetra_form_fixture.h"
 
-#include "PresetTable.h"
-#include "Readout.h"
-#include "SliderTable.h"
+#include "Lumetra/PresetTable.h"
+#include "Lumetra/Readout.h"
+#include "Lumetra/SliderTable.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // Start-up of the main window from the settings file: what each kind of file
 // restores, what is skipped, and where a saved position is not used.
-#include "Form1.h"
+#include "Lumetra/Form1.h"
 #include "fake_sound.h"
 #include "fake_window_platform.h"
 

@@ -1,6 +1,6 @@
 // The sine table and the sound output, against the recording fake.
-#include "CalcWave.h"
-#include "DirectSnd.h"
+#include "Lumetra/CalcWave.h"
+#include "Lumetra/DirectSnd.h"
 #include "fake_sound.h"
 
 #include "core/errors.h"

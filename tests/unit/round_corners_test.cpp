@@ -1,5 +1,5 @@
 // The window's rounded outline, in whole pixels.
-#include "mdlSmooth.h"
+#include "Lumetra/mdlSmooth.h"
 
 #include <gtest/gtest.h>
 

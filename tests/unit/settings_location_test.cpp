@@ -1,9 +1,9 @@
 // Where the settings file is loaded from and saved to: beside the program
 // first, the user's application-data folder when the program's folder
 // cannot be written.
-#include "SettingsLocation.h"
+#include "Lumetra/SettingsLocation.h"
 
-#include "DataClass.h"
+#include "Lumetra/DataClass.h"
 #include "fixed_folders.h"
 #include "forms/form.h"
 #include "forms/lists.h"

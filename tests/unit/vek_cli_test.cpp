@@ -1,6 +1,6 @@
 // The packaging tool's commands: what they print, write and exit with.
 #include "archive_test_support.h"
-#include "Setup/archive/archive_writer.h"
+#include "Package/archive_writer.h"
 #include "vek/vek_cli.h"
 
 #include <gtest/gtest.h>
@@ -90,10 +90,10 @@ TEST_F(VekCli, FailuresNameTheFileAndWhatIsWrong) {
 TEST_F(VekCli, ExtractAllWritesSafeEntriesOnlyAndReportsTheRest) {
     ScratchFolder target;
     const std::string source = file("src", "payload");
-    ASSERT_TRUE(setup::appendEntry(archive, source, "one.txt"));
-    ASSERT_TRUE(setup::appendEntry(archive, source, "../escape.txt"));  // made by another tool
-    ASSERT_TRUE(setup::appendEntry(archive, file("src2", "second"), "ONE.txt"));
-    ASSERT_TRUE(setup::appendEntry(archive, source, "two"));
+    ASSERT_TRUE(package::appendEntry(archive, source, "one.txt"));
+    ASSERT_TRUE(package::appendEntry(archive, source, "../escape.txt"));  // made by another tool
+    ASSERT_TRUE(package::appendEntry(archive, file("src2", "second"), "ONE.txt"));
+    ASSERT_TRUE(package::appendEntry(archive, source, "two"));
     const Outcome r = vek({"extract-all", archive, target.str()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("\"../escape.txt\" not extracted"), std::string::npos) << r.err;

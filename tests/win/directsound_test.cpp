@@ -1,8 +1,8 @@
 // Real DirectSound buffers under the tone engine: created as described,
 // written, re-rated, panned and stopped. Runs with a test home whose ALSA
 // default device records to a file, so a device exists.
-#include "CalcWave.h"
-#include "DirectSnd.h"
+#include "Lumetra/CalcWave.h"
+#include "Lumetra/DirectSnd.h"
 #include "win32/directsound.h"
 
 #include "core/errors.h"

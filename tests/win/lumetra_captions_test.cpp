@@ -2,7 +2,7 @@
 // in the font that control really draws with, in English and in Romanian, at
 // the DPI of the Wine prefix the test runs in (LUMETRA_EXPECT_DPI names it, so
 // that a prefix left at another DPI fails instead of testing the wrong thing).
-#include "Form1.h"
+#include "Lumetra/Form1.h"
 #include "fake_sound.h"
 #include "fake_window_platform.h"
 #include "forms/controls.h"

@@ -3,7 +3,7 @@
 // mixed through ALSA and measure the tones.
 //
 //   lumetra_record.exe MILLISECONDS
-#include "Form1.h"
+#include "Lumetra/Form1.h"
 #include "win32/directsound.h"
 #include "fake_window_platform.h"
 

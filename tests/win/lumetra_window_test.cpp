@@ -1,7 +1,7 @@
 // Lumetra's main window in a real window under Wine: no frame, the rounded
 // outline, the saved position kept only where a screen shows it, dragging by
 // the title strip, and the web link handed to the shell.
-#include "Form1.h"
+#include "Lumetra/Form1.h"
 #include "fake_sound.h"
 #include "fake_window_platform.h"
 #include "win32/host.h"

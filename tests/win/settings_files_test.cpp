@@ -1,9 +1,9 @@
 // The Windows file layer and folders, for real: the settings file written
 // through a temporary file and renamed over the old one, read back through
 // DataClass, in folders whose names are not plain ASCII.
-#include "DataClass.h"
+#include "Lumetra/DataClass.h"
 #include "line_list.h"
-#include "SettingsLocation.h"
+#include "Lumetra/SettingsLocation.h"
 #include "platform/paths.h"
 #include "win32/system_files.h"
 #include "win32/system_folders.h"

@@ -1,6 +1,6 @@
 #include "vek/packaging_window.h"
 
-#include "Setup/Dezarhivator.h"
+#include "Unpacker/Dezarhivator.h"
 #include "win32/host.h"
 #include "win32/system_folders.h"
 

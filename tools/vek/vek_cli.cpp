@@ -1,9 +1,9 @@
 #include "vek/vek_cli.h"
 
-#include "Setup/ModDezarhivator.h"
-#include "Setup/archive/archive_ops.h"
-#include "Setup/archive/archive_writer.h"
-#include "Setup/archive/entry_name.h"
+#include "Unpacker/ModDezarhivator.h"
+#include "Package/archive_ops.h"
+#include "Package/archive_writer.h"
+#include "Package/entry_name.h"
 #include "platform/files.h"
 
 namespace vek {
@@ -34,40 +34,40 @@ int add(const std::vector<std::string>& a, std::ostream& err) {
     const std::string& archive = a[1];
     const std::string& file = a[2];
     const std::string name = a.size() > 3 ? a[3] : defaultEntryName(file);
-    if (auto problem = setup::entryNameProblem(name))
+    if (auto problem = package::entryNameProblem(name))
         return fail(err, file, "refusing entry name \"" + name + "\": " + *problem + "; it could not be extracted");
-    const auto result = setup::appendEntry(archive, file, name);
+    const auto result = package::appendEntry(archive, file, name);
     if (result) return 0;
-    const bool aboutSource = result.error == setup::ArchiveError::CannotOpenSource || result.error == setup::ArchiveError::CannotReadSource;
-    return fail(err, aboutSource ? file : archive, setup::describe(result));
+    const bool aboutSource = result.error == package::ArchiveError::CannotOpenSource || result.error == package::ArchiveError::CannotReadSource;
+    return fail(err, aboutSource ? file : archive, package::describe(result));
 }
 
 int list(const std::string& archive, std::ostream& out, std::ostream& err) {
-    const auto result = setup::listEntries(archive, [&](const std::string& name) { out << name << '\n'; });
+    const auto result = package::listEntries(archive, [&](const std::string& name) { out << name << '\n'; });
     out.flush();
-    return result ? 0 : fail(err, archive, setup::describe(result));
+    return result ? 0 : fail(err, archive, package::describe(result));
 }
 
 int extract(const std::vector<std::string>& a, std::ostream& err) {
     const std::string& archive = a[1];
     const std::string& name = a[2];
     const std::string& destination = a[3];
-    if (auto problem = setup::entryNameProblem(name)) return fail(err, archive, "entry \"" + name + "\": " + *problem);
-    const auto result = setup::extractEntry(archive, name, destination);
+    if (auto problem = package::entryNameProblem(name)) return fail(err, archive, "entry \"" + name + "\": " + *problem);
+    const auto result = package::extractEntry(archive, name, destination);
     if (result) return 0;
-    if (result.error == setup::ArchiveError::CannotWriteDestination) return fail(err, destination, setup::describe(result));
-    if (result.error == setup::ArchiveError::NotFound) return fail(err, archive, "no entry named \"" + name + "\"");
-    return fail(err, archive, setup::describe(result));
+    if (result.error == package::ArchiveError::CannotWriteDestination) return fail(err, destination, package::describe(result));
+    if (result.error == package::ArchiveError::NotFound) return fail(err, archive, "no entry named \"" + name + "\"");
+    return fail(err, archive, package::describe(result));
 }
 
 int extractAll(const std::string& archive, const std::string& folder, std::ostream& err) {
     if (!platform::files().folderExists(folder)) return fail(err, folder, "not a folder");
     int status = 0;
-    const auto result = setup::extractAll(archive, folder, [&](const setup::ExtractReport& r) {
+    const auto result = package::extractAll(archive, folder, [&](const package::ExtractReport& r) {
         if (!r.refusal.empty()) status = fail(err, archive, "entry \"" + r.name + "\" not extracted: " + r.refusal);
-        else if (r.error != setup::ArchiveError::None) status = fail(err, r.path, setup::describe(setup::ArchiveResult{r.error, r.reason}));
+        else if (r.error != package::ArchiveError::None) status = fail(err, r.path, package::describe(package::ArchiveResult{r.error, r.reason}));
     });
-    if (!result) return fail(err, archive, setup::describe(result));
+    if (!result) return fail(err, archive, package::describe(result));
     return status;
 }
 

@@ -1,0 +1,88 @@
+#include "Package/archive_ops.h"
+
+#include "Package/archive_reader.h"
+#include "Package/entry_name.h"
+#include "platform/files.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace package {
+
+namespace {
+
+// The entry is copied whole into a new file beside the destination, which
+// then takes the destination's name: a failed or interrupted copy never
+// leaves a partial file under that name, nor touches a file already there.
+ArchiveResult writeEntry(ArchiveReader& reader, const ArchiveEntry& entry, const std::string& destination) {
+    const platform::WriteResult written = platform::writeThenRename(platform::files(), destination, [&](platform::File& out) {
+        return reader.copyData(entry, out) ? platform::WriteResult{} : platform::WriteResult{"cannot copy the entry's data"};
+    });
+    if (!written) return {ArchiveError::CannotWriteDestination, written.failure};
+    return {};
+}
+
+} // namespace
+
+ArchiveResult listEntries(const std::string& archivePath, const std::function<void(const std::string&)>& onName) {
+    ArchiveReader reader;
+    if (auto opened = reader.open(archivePath); !opened) return opened;
+    for (;;) {
+        ArchiveEntry entry;
+        switch (reader.next(entry)) {
+        case ArchiveReader::Step::Entry: onName(entry.name); break;
+        case ArchiveReader::Step::End: return {};
+        case ArchiveReader::Step::DamagedAfterName: onName(entry.name); return {reader.error()};
+        case ArchiveReader::Step::Damaged: return {reader.error()};
+        }
+    }
+}
+
+ArchiveResult extractEntry(const std::string& archivePath, const std::string& name, const std::string& destination) {
+    ArchiveReader reader;
+    if (auto opened = reader.open(archivePath); !opened) return opened;
+    const std::string wanted = lowerAscii(name);
+    for (;;) {
+        ArchiveEntry entry;
+        switch (reader.next(entry)) {
+        case ArchiveReader::Step::Entry:
+            if (lowerAscii(entry.name) == wanted) return writeEntry(reader, entry, destination);
+            break;
+        case ArchiveReader::Step::End: return {ArchiveError::NotFound};
+        case ArchiveReader::Step::DamagedAfterName:
+        case ArchiveReader::Step::Damaged: return {reader.error()};
+        }
+    }
+}
+
+ArchiveResult extractAll(const std::string& archivePath, const std::string& folder,
+                         const std::function<void(const ExtractReport&)>& onEntry) {
+    ArchiveReader reader;
+    if (auto opened = reader.open(archivePath); !opened) return opened;
+    std::unordered_set<std::string> seen;
+    for (;;) {
+        ArchiveEntry entry;
+        const auto step = reader.next(entry);
+        if (step == ArchiveReader::Step::End) return {};
+        if (step != ArchiveReader::Step::Entry) return {reader.error()};
+
+        ExtractReport report;
+        report.name = entry.name;
+        if (auto problem = entryNameProblem(entry.name)) {
+            report.refusal = *problem;
+        } else if (!seen.insert(lowerAscii(entry.name)).second) {
+            report.duplicate = true;
+        } else {
+            report.path = entryPathIn(folder, entry.name);
+            if (!liesDirectlyIn(report.path, folder)) report.refusal = "the path leaves the destination folder";
+            else {
+                ArchiveResult written = writeEntry(reader, entry, report.path);
+                report.error = written.error;
+                report.reason = std::move(written.reason);
+            }
+        }
+        onEntry(report);
+    }
+}
+
+} // namespace package

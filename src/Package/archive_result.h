@@ -1,0 +1,39 @@
+#pragma once
+// Why an archive operation failed. The window's methods only say True or
+// False; the packaging tool says which file and what is wrong.
+#include <string>
+#include <utility>
+
+namespace package {
+
+enum class ArchiveError {
+    None,
+    CannotOpenArchive,      // missing, unreadable, or not a plain file
+    CannotOpenSource,       // the file to add
+    CannotWriteArchive,
+    CannotWriteDestination, // the extracted file or its temporary
+    CannotReadSource,
+    UnterminatedName,       // no 0x00 within the name's 256-byte window
+    UnterminatedSize,
+    BadSize,                // not 1 to 10 plain digits, or above 2,147,483,647
+    DataPastEnd,            // the entry's data runs past the end of the file
+    TooLarge,               // would reach beyond byte 2,147,483,647
+    BadName,                // a name the archive cannot hold (a 0x00 in it, or over 255 bytes)
+    NotFound,
+};
+
+std::string describe(ArchiveError error);
+
+// The outcome of one operation; converts to true on success.
+struct ArchiveResult {
+    ArchiveResult() = default;
+    ArchiveResult(ArchiveError e, std::string why = {}) : error(e), reason(std::move(why)) {}
+    ArchiveError error = ArchiveError::None;
+    std::string reason;  // the system's words where it refused a file
+    explicit operator bool() const noexcept { return error == ArchiveError::None; }
+};
+
+// The error's description, followed by the system's reason when there is one.
+std::string describe(const ArchiveResult& result);
+
+} // namespace package
