@@ -11,7 +11,7 @@ packages=(
   cmake ninja-build g++ libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-liberation fonts-wine
-  xvfb xauth xdotool imagemagick liblnk-utils python3-numpy
+  xvfb xauth xdotool imagemagick liblnk-utils python3-numpy sox time
   clang libclang-rt-14-dev
 )
 

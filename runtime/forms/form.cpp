@@ -147,6 +147,7 @@ void Form::hostMoved(float left, float top) {
 void Form::hostStateChanged(State state) { state_ = state; }
 
 void setEndHandler(std::function<void()> handler) { g_endHandler = std::move(handler); }
+std::function<void()> endHandler() { return g_endHandler; }
 
 void endProgram() {
     if (g_endHandler) g_endHandler();

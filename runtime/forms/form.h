@@ -170,6 +170,9 @@ private:
 // after the end runs.
 struct ProgramEnded {};
 void setEndHandler(std::function<void()> handler);
+// The ending in force, for a program that has a last step of its own to run
+// first (an unfinished file to take back) and then ends the same way.
+std::function<void()> endHandler();
 [[noreturn]] void endProgram();
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -40,21 +41,44 @@ std::string temporaryPathFor(const std::string& path, int attempt) {
            std::to_string(attempt) + ".tmp";
 }
 
-WriteResult writeThenRename(FileSystem& files, const std::string& path, const std::function<WriteResult(File&)>& fill) {
-    std::string temporary;
-    OpenedFile opened;
-    for (int attempt = 0; attempt < kTemporaryAttempts && !opened; ++attempt) {
-        temporary = temporaryPathFor(path, attempt);
-        opened = files.openFile(temporary, OpenMode::CreateNew);
-        if (!opened && opened.failure != OpenedFile::Failure::AlreadyExists) return {opened.reason};
+PendingReplacement::PendingReplacement(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        temporary_ = temporaryPathFor(path_, attempt);
+        OpenedFile opened = files_.openFile(temporary_, OpenMode::CreateNew);
+        if (opened) {
+            file_ = std::move(opened.file);
+            return;
+        }
+        if (opened.failure != OpenedFile::Failure::AlreadyExists) {
+            failure_ = opened.reason;
+            return;
+        }
     }
-    if (!opened) return {"no free name for a temporary file beside it"};
+    failure_ = "no free name for a temporary file beside it";
+}
 
-    WriteResult result = fill(*opened.file);
-    if (!opened.file->close() && result) result = {"the data did not reach the disk"};
-    if (result) result = files.replaceFile(temporary, path);
-    if (!result) files.deleteFile(temporary);
+WriteResult PendingReplacement::commit() {
+    if (!file_) return {failure_};
+    WriteResult result;
+    if (!file_->close()) result = {"the data did not reach the disk"};
+    file_.reset();
+    if (result) result = files_.replaceFile(temporary_, path_);
+    if (!result) files_.deleteFile(temporary_);
     return result;
+}
+
+void PendingReplacement::abandon() noexcept {
+    if (!file_) return;
+    file_->close();
+    file_.reset();
+    files_.deleteFile(temporary_);
+}
+
+WriteResult writeThenRename(FileSystem& files, const std::string& path, const std::function<WriteResult(File&)>& fill) {
+    PendingReplacement pending(files, path);
+    if (!pending) return {pending.failure()};
+    WriteResult result = fill(pending.file());
+    return result ? pending.commit() : result;
 }
 
 bool writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes) {

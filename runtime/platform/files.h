@@ -32,6 +32,8 @@ public:
     virtual std::size_t readAt(std::int64_t offset, void* buffer, std::size_t n) = 0;
     // Writes all n bytes; false on any shortfall.
     virtual bool writeAt(std::int64_t offset, const void* buffer, std::size_t n) = 0;
+    // Why the last write failed, in the system's words (a full disk).
+    virtual std::string writeFailure() { return "the file cannot be written"; }
     // Cuts the file to `length` bytes.
     virtual bool truncate(std::int64_t length) = 0;
     // Flushes what was written to the disk and closes; false when it may not
@@ -110,6 +112,36 @@ FileSystem& files();
 // skipped, a bounded number of times); any other failure ends at once.
 WriteResult writeThenRename(FileSystem& files, const std::string& path, const std::function<WriteResult(File&)>& fill);
 bool writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes);
+
+// The same, spread over as many calls as the writer likes (a long write
+// driven by a timer): the new file is made at once; commit() renames it over
+// `path`; abandon(), or going away uncommitted, deletes it and leaves `path`
+// exactly as it was.
+class PendingReplacement {
+public:
+    PendingReplacement(FileSystem& files, std::string path);
+    ~PendingReplacement() { abandon(); }
+    PendingReplacement(const PendingReplacement&) = delete;
+    PendingReplacement& operator=(const PendingReplacement&) = delete;
+
+    // The new file could be made; else failure() says why.
+    explicit operator bool() const noexcept { return file_ != nullptr; }
+    const std::string& failure() const noexcept { return failure_; }
+    File& file() { return *file_; }
+    const std::string& path() const noexcept { return path_; }
+
+    // Flushes, closes and renames the new file over `path`; on failure the
+    // new file is deleted.
+    WriteResult commit();
+    void abandon() noexcept;
+
+private:
+    FileSystem& files_;
+    std::string path_;
+    std::string temporary_;
+    std::unique_ptr<File> file_;
+    std::string failure_;
+};
 
 // Enough for a few writers at once and for names left by a crash; a folder
 // where every one is taken is not worth trying further.

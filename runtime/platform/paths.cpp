@@ -26,4 +26,11 @@ std::string parentFolder(std::string_view path) {
     return {};
 }
 
+std::string leafName(std::string_view path) {
+    for (std::size_t i = path.size(); i > 0; --i) {
+        if (isSeparator(path[i - 1])) return std::string(path.substr(i));
+    }
+    return std::string(path);
+}
+
 } // namespace platform

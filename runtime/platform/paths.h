@@ -20,4 +20,8 @@ std::string joinPath(std::string_view folder, std::string_view name);
 // when there is none.
 std::string parentFolder(std::string_view path);
 
+// The last part of a path (a file's own name); the whole path when it has no
+// separator.
+std::string leafName(std::string_view path);
+
 } // namespace platform

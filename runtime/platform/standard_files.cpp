@@ -52,11 +52,16 @@ public:
         for (std::size_t done = 0; done < n;) {
             const ssize_t put = ::pwrite(fd_, static_cast<const char*>(buffer) + done, n - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
             if (put < 0 && errno == EINTR) continue;
-            if (put <= 0) return false;
+            if (put <= 0) {
+                writeErrno_ = put < 0 ? errno : ENOSPC;
+                return false;
+            }
             done += static_cast<std::size_t>(put);
         }
         return true;
     }
+
+    std::string writeFailure() override { return std::strerror(writeErrno_); }
 
     bool truncate(std::int64_t length) override {
         return fd_ >= 0 && ::ftruncate(fd_, static_cast<off_t>(length)) == 0;
@@ -92,6 +97,7 @@ public:
 
 private:
     int fd_;
+    int writeErrno_ = 0;
 };
 
 OpenedFile failure(int error) {

@@ -21,6 +21,7 @@ struct Application::Impl {
     ComApartment com;
     FontCache fonts;  // outlives the windows that use its fonts
     std::vector<std::unique_ptr<FormWindow>> windows;
+    std::vector<std::function<bool(const MSG&)>> filters;
 
     bool anyFormLoaded() const {
         return std::any_of(windows.begin(), windows.end(),
@@ -28,6 +29,8 @@ struct Application::Impl {
     }
 
     void dispatch(MSG& msg) {
+        for (const auto& filter : filters)
+            if (filter(msg)) return;
         // Tab, Enter and Esc move between and press controls as in a dialog.
         HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
         const bool ours = root && std::any_of(windows.begin(), windows.end(),
@@ -126,6 +129,10 @@ std::uintptr_t Application::windowOf(const forms::Control& control) const {
     for (const auto& w : impl_->windows)
         if (ControlWindow* c = w->windowOf(control)) return reinterpret_cast<std::uintptr_t>(c->hwnd());
     return 0;
+}
+
+void Application::addMessageFilter(std::function<bool(const tagMSG&)> filter) {
+    impl_->filters.push_back(std::move(filter));
 }
 
 int Application::run() {

@@ -10,7 +10,10 @@
 //     return app.run();
 #include "forms/form.h"
 
+#include <functional>
 #include <memory>
+
+struct tagMSG;
 
 namespace host {
 
@@ -37,6 +40,10 @@ public:
 
     // Handles pending messages without waiting (for tests).
     void pump();
+
+    // Sees every message of the loop before it is dispatched (a program's
+    // keyboard shortcut); a filter that returns true has handled it.
+    void addMessageFilter(std::function<bool(const tagMSG&)> filter);
 
     // The native window of an attached form's control (0 when it has none,
     // e.g. a timer), for tests and tools that look at the real windows.

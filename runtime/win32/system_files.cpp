@@ -67,11 +67,20 @@ public:
             OVERLAPPED o = at(offset + static_cast<std::int64_t>(done));
             DWORD put = 0;
             const DWORD ask = static_cast<DWORD>(std::min(n - done, kLargestCall));
-            if (!::WriteFile(file_.get(), static_cast<const char*>(buffer) + done, ask, &put, &o) || put == 0) return false;
+            if (!::WriteFile(file_.get(), static_cast<const char*>(buffer) + done, ask, &put, &o)) {
+                writeError_ = ::GetLastError();
+                return false;
+            }
+            if (put == 0) {  // accepted, nothing written: no room left
+                writeError_ = ERROR_DISK_FULL;
+                return false;
+            }
             done += put;
         }
         return true;
     }
+
+    std::string writeFailure() override { return systemMessage(writeError_); }
 
     bool truncate(std::int64_t length) override {
         if (!file_) return false;
@@ -93,6 +102,7 @@ public:
 private:
     UniqueFile file_;
     bool written_ = false;
+    DWORD writeError_ = ERROR_SUCCESS;
 };
 
 } // namespace

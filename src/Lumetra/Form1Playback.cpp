@@ -65,7 +65,7 @@ void Form1::stopToneBuffers() {
 // it goes on while stopped and across Starts.
 void Form1::TimerFade_Timer() {
     HScroll2.setValue(HScroll2.value() - 1);
-    if (HScroll2.value() < 13400) TimerFade.setEnabled(false);
+    if (HScroll2.value() < kGlideStopsBelow) TimerFade.setEnabled(false);
 }
 
 void Form1::Form_Unload() { Sound.CloseSound(); }

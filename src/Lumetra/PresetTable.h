@@ -15,6 +15,8 @@ struct Preset {
 
 inline constexpr int kPresetCount = 11;
 inline constexpr int kSleepInduction = 9;
+// The glide lowers the right rate by one a second until it is below this.
+inline constexpr std::int32_t kGlideStopsBelow = 13400;
 
 extern const std::array<Preset, kPresetCount> kPresets;
 

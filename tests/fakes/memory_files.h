@@ -133,6 +133,7 @@ private:
             bytes_.replace(at, fits, static_cast<const char*>(buffer), fits);
             return fits == n;
         }
+        std::string writeFailure() override { return "No space left on device"; }
         bool truncate(std::int64_t length) override {
             bytes_.resize(static_cast<std::size_t>(length));
             return true;
