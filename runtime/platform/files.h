@@ -32,7 +32,10 @@ public:
     virtual std::size_t readAt(std::int64_t offset, void* buffer, std::size_t n) = 0;
     // Writes all n bytes; false on any shortfall.
     virtual bool writeAt(std::int64_t offset, const void* buffer, std::size_t n) = 0;
-    // Why the last write failed, in the system's words (a full disk).
+    // Sends what was written so far to the disk: a long write does so as it
+    // goes, so that closing has little left to wait for. False on failure.
+    virtual bool flush() { return true; }
+    // Why the last write or flush failed, in the system's words (a full disk).
     virtual std::string writeFailure() { return "the file cannot be written"; }
     // Cuts the file to `length` bytes.
     virtual bool truncate(std::int64_t length) = 0;

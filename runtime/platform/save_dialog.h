@@ -18,6 +18,9 @@ struct SaveRequest {
     std::string choiceLabel;   // the drop-down's label; empty: no drop-down
     std::vector<std::string> choices;
     int chosen = 0;            // the item shown at first
+    // A proposed name for each choice (optional): while the name box still
+    // holds the proposal, picking another choice proposes that choice's name.
+    std::vector<std::string> choiceNames;
 };
 
 struct SaveAnswer {

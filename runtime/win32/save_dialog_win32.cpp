@@ -24,6 +24,57 @@ struct TaskMemText {
     ~TaskMemText() { ::CoTaskMemFree(text); }
 };
 
+// Keeps the proposed name in step with the drop-down: picking another length
+// proposes that length's name, unless the user has typed a name of their own.
+// Lives on the stack for the dialog's one Show, between Advise and Unadvise.
+class NameFollowsChoice final : public IFileDialogEvents, public IFileDialogControlEvents {
+public:
+    NameFollowsChoice(IFileDialog& dialog, const platform::SaveRequest& request)
+        : dialog_(dialog), shown_(static_cast<std::size_t>(request.chosen)) {
+        for (const std::string& name : request.choiceNames) names_.push_back(widenUtf8(name));
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        if (riid == IID_IUnknown || riid == IID_IFileDialogEvents) *out = static_cast<IFileDialogEvents*>(this);
+        else if (riid == IID_IFileDialogControlEvents) *out = static_cast<IFileDialogControlEvents*>(this);
+        else *out = nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
+    }
+    // Not counted: the object outlives the dialog's use of it.
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    HRESULT STDMETHODCALLTYPE OnItemSelected(IFileDialogCustomize*, DWORD control, DWORD item) override {
+        if (control != kChoiceList || item >= names_.size() || shown_ >= names_.size()) return S_OK;
+        TaskMemText current;
+        if (SUCCEEDED(dialog_.GetFileName(&current.text)) && current.text && names_[shown_] == current.text) {
+            dialog_.SetFileName(names_[item].c_str());
+            shown_ = item;
+        }
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE OnFileOk(IFileDialog*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnFolderChanging(IFileDialog*, IShellItem*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnFolderChange(IFileDialog*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnSelectionChange(IFileDialog*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnShareViolation(IFileDialog*, IShellItem*, FDE_SHAREVIOLATION_RESPONSE*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE OnTypeChange(IFileDialog*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnOverwrite(IFileDialog*, IShellItem*, FDE_OVERWRITE_RESPONSE*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE OnButtonClicked(IFileDialogCustomize*, DWORD) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnCheckButtonToggled(IFileDialogCustomize*, DWORD, BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnControlActivating(IFileDialogCustomize*, DWORD) override { return S_OK; }
+
+private:
+    IFileDialog& dialog_;
+    std::vector<std::wstring> names_;
+    std::size_t shown_;
+};
+
 void addChoices(IFileDialogCustomize& custom, const platform::SaveRequest& request) {
     custom.StartVisualGroup(kChoiceGroup, widen(request.choiceLabel).c_str());
     custom.AddComboBox(kChoiceList);
@@ -55,7 +106,12 @@ bool askItemDialog(const platform::SaveRequest& request, std::optional<platform:
         SUCCEEDED(dialog->QueryInterface(IID_IFileDialogCustomize, custom.putVoid())))
         addChoices(*custom.get(), request);
 
-    if (FAILED(dialog->Show(ownerOf(request)))) return true;
+    NameFollowsChoice follower(*dialog.get(), request);
+    DWORD cookie = 0;
+    const bool following = custom && !request.choiceNames.empty() && SUCCEEDED(dialog->Advise(&follower, &cookie));
+    const HRESULT shown = dialog->Show(ownerOf(request));
+    if (following) dialog->Unadvise(cookie);
+    if (FAILED(shown)) return true;
     ComPtr<IShellItem> item;
     TaskMemText path;
     if (FAILED(dialog->GetResult(item.put())) || FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &path.text)))

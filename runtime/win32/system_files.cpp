@@ -80,6 +80,12 @@ public:
         return true;
     }
 
+    bool flush() override {
+        if (file_ && ::FlushFileBuffers(file_.get())) return true;
+        writeError_ = ::GetLastError();
+        return false;
+    }
+
     std::string writeFailure() override { return systemMessage(writeError_); }
 
     bool truncate(std::int64_t length) override {

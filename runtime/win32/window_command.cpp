@@ -36,8 +36,11 @@ WindowCommand::~WindowCommand() {
 }
 
 // Ctrl and the letter alone, pressed in the window or any of its controls.
+// With no control focused (the one that had it was disabled) the key comes to
+// the window itself as a system key.
 bool WindowCommand::isTheKey(const MSG& msg) const {
-    return hwnd_ && msg.message == WM_KEYDOWN && msg.wParam == static_cast<WPARAM>(spec_.ctrlKey) &&
+    return hwnd_ && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
+           msg.wParam == static_cast<WPARAM>(spec_.ctrlKey) &&
            held(VK_CONTROL) && !held(VK_MENU) && !held(VK_SHIFT) && msg.hwnd &&
            ::GetAncestor(msg.hwnd, GA_ROOT) == hwnd_;
 }

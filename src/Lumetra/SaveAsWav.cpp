@@ -14,6 +14,8 @@ constexpr long long kTickBudgetMs = 40;
 constexpr int kMostBlocksInATick = 256;
 constexpr long long kProgressAfterMs = 500;
 constexpr int kTickInterval = 10;
+// Sent on to the disk as it goes: closing a long file then waits for little.
+constexpr std::int64_t kFlushEvery = 16 << 20;
 
 int lengthIndex(int minutes) {
     const auto at = std::find(kSessionLengths.begin(), kSessionLengths.end(), minutes);
@@ -53,10 +55,13 @@ void SaveAsWav::Save() {
     request.title = texts.title;
     request.typeName = texts.typeName;
     request.extension = "wav";
-    request.proposedName = proposedName(session, kFirstLength);
     request.choiceLabel = texts.lengthLabel;
-    for (int minutes : kSessionLengths) request.choices.push_back(texts.minutes(minutes));
+    for (int minutes : kSessionLengths) {
+        request.choices.push_back(texts.minutes(minutes));
+        request.choiceNames.push_back(proposedName(session, minutes));
+    }
     request.chosen = lengthIndex(kFirstLength);
+    request.proposedName = request.choiceNames[static_cast<std::size_t>(request.chosen)];
     asking_ = true;
     const std::optional<platform::SaveAnswer> answer = platform_.dialog.ask(request);
     asking_ = false;
@@ -64,7 +69,8 @@ void SaveAsWav::Save() {
 
     const int chosen = std::clamp(answer->chosen, 0, static_cast<int>(kSessionLengths.size()) - 1);
     const int minutes = kSessionLengths[static_cast<std::size_t>(chosen)];
-    auto writer = std::make_unique<WavFileWriter>(platform_.files, answer->path, session, framesOfMinutes(minutes));
+    auto writer =
+        std::make_unique<WavFileWriter>(platform_.files, answer->path, session, framesOfMinutes(minutes), kFlushEvery);
     if (!writer->ok()) {
         reportFailure(texts, answer->path, writer->failure());
         return;

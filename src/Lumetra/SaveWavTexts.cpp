@@ -14,18 +14,18 @@ std::string romanianMinutes(int n) {
 }
 
 const SaveWavTexts kEnglish{
-    "Save as WAV...", "Save as WAV", "WAV audio (*.wav)", "Length:", "Writing", "Cancel", "Cannot write",
+    "Save as WAV...", "Save as WAV", "WAV audio (*.wav)", "&Length:", "Writing", "Cancel", "Cannot write",
     &englishMinutes,
 };
 
 const SaveWavTexts kRomanian{
-    "Salveaza ca WAV...", "Salveaza ca WAV", "Sunet WAV (*.wav)", "Durata:", "Se scrie", "Anuleaza",
+    "Salveaza ca WAV...", "Salveaza ca WAV", "Sunet WAV (*.wav)", "&Durata:", "Se scrie", "Anuleaza",
     "Nu se poate scrie", &romanianMinutes,
 };
 
 } // namespace
 
-const SaveWavTexts& saveWavTextsFor(int languageIndex) { return languageIndex == 1 ? kRomanian : kEnglish; }
+const SaveWavTexts& saveWavTextsFor(int languageIndex) { return languageIndex == 0 ? kEnglish : kRomanian; }
 
 std::string cannotWriteMessage(const SaveWavTexts& texts, const std::string& path, const std::string& reason) {
     return std::string(texts.cannotWrite) + " \"" + path + "\": " + reason + ".";

@@ -5,8 +5,8 @@
 namespace lumetra {
 
 WavFileWriter::WavFileWriter(platform::FileSystem& files, std::string path, const ToneSession& session,
-                             std::uint32_t frames)
-    : pending_(files, std::move(path)), wave_(session, frames) {
+                             std::uint32_t frames, std::int64_t flushEvery)
+    : pending_(files, std::move(path)), wave_(session, frames), flushEvery_(flushEvery) {
     if (!pending_) {
         failure_ = pending_.failure();
         return;
@@ -25,12 +25,15 @@ bool WavFileWriter::writeBlocks(int blocks) {
     for (int i = 0; i < blocks && ok() && !complete(); ++i) {
         const std::size_t frames = wave_.render(block_.data(), kBlockFrames);
         const std::size_t bytes = frames * kWavBytesPerFrame;
-        if (!pending_.file().writeAt(offset_, block_.data(), bytes)) {
-            failure_ = pending_.file().writeFailure();
+        platform::File& file = pending_.file();
+        const bool flushDue = flushEvery_ > 0 && offset_ + static_cast<std::int64_t>(bytes) - flushedTo_ >= flushEvery_;
+        if (!file.writeAt(offset_, block_.data(), bytes) || (flushDue && !file.flush())) {
+            failure_ = file.writeFailure();
             pending_.abandon();
             return false;
         }
         offset_ += static_cast<std::int64_t>(bytes);
+        if (flushDue) flushedTo_ = offset_;
     }
     return ok();
 }

@@ -18,7 +18,10 @@ public:
     // one-cycle table, whatever its length.
     static constexpr std::size_t kBlockFrames = 16384;
 
-    WavFileWriter(platform::FileSystem& files, std::string path, const ToneSession& session, std::uint32_t frames);
+    // `flushEvery` bytes written go on to the disk before the next block (0:
+    // only when the file closes), so that no single step waits long.
+    WavFileWriter(platform::FileSystem& files, std::string path, const ToneSession& session, std::uint32_t frames,
+                  std::int64_t flushEvery = 0);
 
     // False once anything failed; failure() then holds the system's reason.
     bool ok() const noexcept { return failure_.empty(); }
@@ -41,6 +44,8 @@ private:
     SessionWave wave_;
     std::vector<std::uint8_t> block_;
     std::int64_t offset_ = 0;
+    std::int64_t flushEvery_;
+    std::int64_t flushedTo_ = 0;
     std::string failure_;
 };
 

@@ -1,13 +1,15 @@
 #!/bin/sh
 # Corvane Lumetra.exe as a person uses it: the window opens, Start is clicked
 # at its place on the screen, both tones of the first preset sound (each in
-# its own channel); Stop is clicked and the sound falls silent.
-# Usage: lumetra_start_stop.sh WINE_RUN WINE_ROOT EXE HOME
+# its own channel); Stop is clicked and the sound falls silent. Then Ctrl+S
+# saves a minute of the same session through the Save dialog, and the command
+# line writes the same bytes for the same settings.
+# Usage: lumetra_start_stop.sh WINE_RUN WINE_ROOT EXE HOME WINDOW_READER
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lumetra_e2e_lib.sh"
 own_display "$0" "$@"
-wine_run=$1 root=$2 exe=$3 home=$4
+wine_run=$1 root=$2 exe=$3 home=$4 reader=$5
 wav="$home/recording.wav"
 analyse="/usr/bin/python3 $here/../win/tones_in_wav.py"
 sh "$here/../win/record_home.sh" "$home"
@@ -39,3 +41,46 @@ echo "== after Stop: rms $1 of full scale over $2 s"
 awk -v rms="$1" -v secs="$2" 'BEGIN { exit !(secs >= 0.5 && rms < 0.0001) }' ||
   { echo "FAIL: the tones did not end"; exit 1; }
 echo "ok   the tones ended"
+
+# --- Ctrl+S: a minute of the session into a file named in the dialog --------
+# With no settings file the window speaks Romanian, and so does the dialog.
+dialog="Salveaza ca WAV"
+click_at 400 100
+xdotool key ctrl+s
+wait_window "$dialog"
+"$wine_run" "$root" "$reader" "$dialog" >"$home/dialog.txt" 2>&1
+centre() { grep -F -- "$1" "$home/dialog.txt" | head -n 1 |
+  sed -n 's/.* rect=\([0-9-]*\),\([0-9-]*\),\([0-9]*\),\([0-9]*\) .*/\1 \2 \3 \4/p' |
+  awk '{ print int($1 + $3 / 2), int($2 + $4 / 2) }'; }
+lengths=$(centre 'items=1 minut|5 minute|')
+name_box=$(centre 'class="Edit" text="Atent, concentrat 30 min.wav"')
+[ -n "$lengths" ] && [ -n "$name_box" ] || { cat "$home/dialog.txt"; echo "FAIL: no Length list or name box"; exit 1; }
+# The list's first row, "1 minut"; then a name typed over the proposal.
+click_at $lengths
+sleep 1
+xdotool key Home Return
+sleep 1
+click_at $name_box
+xdotool key ctrl+a
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+xdotool type --delay 20 "$(winpath "$home/saved")"
+xdotool key Return
+saved="$home/saved.wav"
+for _ in $(seq 60); do [ -f "$saved" ] && break; sleep 1; done
+[ -f "$saved" ] || { echo "FAIL: $saved did not appear"; ls -la "$home"; exit 1; }
+sleep 1
+[ "$(stat -c %s "$saved")" = 10584044 ] || { echo "FAIL: $saved is $(stat -c %s "$saved") bytes, not one minute"; exit 1; }
+ls "$home" | grep -q '\.tmp$' && { echo "FAIL: a temporary file was left"; exit 1; }
+echo "== the saved minute"
+$analyse "$saved" check 405.9697 426.9697 --pans 405.9697 426.9697 --tolerance 0.01
+
+# --- The command line: the same settings give the same bytes ----------------
+"$wine_run" "$root" "$exe" /wav "$(winpath "$home/line.wav")" /minutes 1 >"$home/line.log" 2>&1 ||
+  { cat "$home/line.log"; echo "FAIL: the command line did not write"; exit 1; }
+cmp "$saved" "$home/line.wav" || { echo "FAIL: the command line wrote other samples"; exit 1; }
+echo "ok   the command line wrote the same samples"
+if "$wine_run" "$root" "$exe" /wav "$(winpath "$home/bad.wav")" /volume 5 >"$home/bad.log" 2>&1 ||
+  ! grep -q 'Bad /volume value "5"' "$home/bad.log" || [ -e "$home/bad.wav" ]; then
+  cat "$home/bad.log"; echo "FAIL: a bad /volume was not refused by name"; exit 1
+fi
+echo "ok   a bad value names itself and writes nothing"

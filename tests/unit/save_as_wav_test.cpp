@@ -47,10 +47,10 @@ TEST_F(SavingASession, TheDialogProposesTheSourcesNameAndThirtyMinutesInTheLangu
         const char *name, *title, *length, *first, *chosen, *item;
     };
     const Row rows[] = {
-        {0, 4, -1, "Meditation deep 30 min.wav", "Save as WAV", "Length:", "1 minute", "30 minutes", "Save as WAV..."},
-        {1, 4, -1, "Meditatie adanc 30 min.wav", "Salveaza ca WAV", "Durata:", "1 minut", "30 de minute",
+        {0, 4, -1, "Meditation deep 30 min.wav", "Save as WAV", "&Length:", "1 minute", "30 minutes", "Save as WAV..."},
+        {1, 4, -1, "Meditatie adanc 30 min.wav", "Salveaza ca WAV", "&Durata:", "1 minut", "30 de minute",
          "Salveaza ca WAV..."},
-        {0, -1, 12, "Custom 12 Hz 30 min.wav", "Save as WAV", "Length:", "1 minute", "30 minutes", "Save as WAV..."},
+        {0, -1, 12, "Custom 12 Hz 30 min.wav", "Save as WAV", "&Length:", "1 minute", "30 minutes", "Save as WAV..."},
     };
     for (const Row& row : rows) {
         form.Combo1.setListIndex(row.language);
@@ -64,6 +64,7 @@ TEST_F(SavingASession, TheDialogProposesTheSourcesNameAndThirtyMinutesInTheLangu
         EXPECT_EQ(asked.choices.front(), row.first);
         EXPECT_EQ(asked.choices.at(static_cast<std::size_t>(asked.chosen)), row.chosen);
         EXPECT_EQ(asked.choices.size(), 10u);
+        EXPECT_EQ(asked.choiceNames.front(), std::string(row.name).replace(asked.proposedName.find("30"), 2, "1"));
         EXPECT_EQ(saving.menuCaption(), row.item);
     }
     EXPECT_FALSE(saving.writing());
