@@ -15,63 +15,67 @@ bool held(int virtualKey) { return ::GetKeyState(virtualKey) < 0; }
 
 } // namespace
 
-WindowCommand::WindowCommand(Application& app, forms::Form& form, Spec spec)
-    : hwnd_(reinterpret_cast<HWND>(form.hWnd())), spec_(std::move(spec)) {
-    if (!hwnd_) return;
-    if (HMENU menu = ::GetSystemMenu(hwnd_, FALSE)) {
-        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuW(menu, MF_STRING, kItemId, itemText().c_str());
+struct WindowCommand::Impl {
+    HWND hwnd;
+    Spec spec;
+
+    // Ctrl and the letter alone, pressed in the window or any of its
+    // controls. With no control focused (the one that had it was disabled)
+    // the key comes to the window itself as a system key.
+    bool isTheKey(const MSG& msg) const {
+        return hwnd && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
+               msg.wParam == static_cast<WPARAM>(spec.ctrlKey) && held(VK_CONTROL) && !held(VK_MENU) &&
+               !held(VK_SHIFT) && msg.hwnd && ::GetAncestor(msg.hwnd, GA_ROOT) == hwnd;
     }
-    ::SetWindowSubclass(hwnd_, &WindowCommand::subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    app.addMessageFilter([this](const MSG& msg) {
-        if (!isTheKey(msg)) return false;
-        guarded([this] { spec_.run(); });
+
+    // The caption with its key beside it, as menus show shortcuts.
+    std::wstring itemText() const { return widen(spec.caption()) + L"\tCtrl+" + static_cast<wchar_t>(spec.ctrlKey); }
+
+    static LRESULT CALLBACK subclass(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+        auto* impl = reinterpret_cast<Impl*>(self);
+        switch (msg) {
+        case WM_INITMENUPOPUP:
+            if (HIWORD(lp)) {  // the system menu
+                ::ModifyMenuW(reinterpret_cast<HMENU>(wp), kItemId, MF_BYCOMMAND | MF_STRING, kItemId,
+                              impl->itemText().c_str());
+            }
+            break;
+        case WM_SYSCOMMAND:
+            if ((wp & 0xFFF0) == kItemId) {
+                guarded([impl] { impl->spec.run(); });
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(window, &Impl::subclass, kSubclassId);
+            impl->hwnd = nullptr;
+            break;
+        default: break;
+        }
+        return ::DefSubclassProc(window, msg, wp, lp);
+    }
+};
+
+WindowCommand::WindowCommand(Application& app, forms::Form& form, Spec spec)
+    : impl_(std::make_shared<Impl>(Impl{reinterpret_cast<HWND>(form.hWnd()), std::move(spec)})) {
+    Impl* impl = impl_.get();
+    if (!impl->hwnd) return;
+    if (HMENU menu = ::GetSystemMenu(impl->hwnd, FALSE)) {
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(menu, MF_STRING, kItemId, impl->itemText().c_str());
+    }
+    ::SetWindowSubclass(impl->hwnd, &Impl::subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(impl));
+    app.addMessageFilter([weak = std::weak_ptr<Impl>(impl_)](const MSG& msg) {
+        const std::shared_ptr<Impl> live = weak.lock();
+        if (!live || !live->isTheKey(msg)) return false;
+        guarded([&live] { live->spec.run(); });
         return true;
     });
 }
 
 WindowCommand::~WindowCommand() {
-    if (hwnd_ && ::IsWindow(hwnd_)) ::RemoveWindowSubclass(hwnd_, &WindowCommand::subclass, kSubclassId);
-    hwnd_ = nullptr;
-}
-
-// Ctrl and the letter alone, pressed in the window or any of its controls.
-// With no control focused (the one that had it was disabled) the key comes to
-// the window itself as a system key.
-bool WindowCommand::isTheKey(const MSG& msg) const {
-    return hwnd_ && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
-           msg.wParam == static_cast<WPARAM>(spec_.ctrlKey) &&
-           held(VK_CONTROL) && !held(VK_MENU) && !held(VK_SHIFT) && msg.hwnd &&
-           ::GetAncestor(msg.hwnd, GA_ROOT) == hwnd_;
-}
-
-// The caption with its key beside it, as menus show shortcuts.
-std::wstring WindowCommand::itemText() const {
-    return widen(spec_.caption()) + L"\tCtrl+" + static_cast<wchar_t>(spec_.ctrlKey);
-}
-
-LRESULT CALLBACK WindowCommand::subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
-    auto* command = reinterpret_cast<WindowCommand*>(self);
-    switch (msg) {
-    case WM_INITMENUPOPUP:
-        if (HIWORD(lp)) {  // the system menu
-            HMENU menu = reinterpret_cast<HMENU>(wp);
-            ::ModifyMenuW(menu, kItemId, MF_BYCOMMAND | MF_STRING, kItemId, command->itemText().c_str());
-        }
-        break;
-    case WM_SYSCOMMAND:
-        if ((wp & 0xFFF0) == kItemId) {
-            guarded([command] { command->spec_.run(); });
-            return 0;
-        }
-        break;
-    case WM_NCDESTROY:
-        ::RemoveWindowSubclass(hwnd, &WindowCommand::subclass, kSubclassId);
-        command->hwnd_ = nullptr;
-        break;
-    default: break;
-    }
-    return ::DefSubclassProc(hwnd, msg, wp, lp);
+    if (impl_->hwnd && ::IsWindow(impl_->hwnd)) ::RemoveWindowSubclass(impl_->hwnd, &Impl::subclass, kSubclassId);
+    impl_->hwnd = nullptr;
 }
 
 } // namespace host

@@ -6,9 +6,8 @@
 // program's language.
 #include "win32/host.h"
 
-#include <windows.h>
-
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace host {
@@ -28,15 +27,13 @@ public:
     WindowCommand& operator=(const WindowCommand&) = delete;
 
     // The id of the system menu's item, as WM_SYSCOMMAND carries it.
-    static constexpr UINT kItemId = 0x0110;
+    static constexpr unsigned kItemId = 0x0110;
+
+    struct Impl;
 
 private:
-    static LRESULT CALLBACK subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
-    bool isTheKey(const MSG& msg) const;
-    std::wstring itemText() const;
-
-    HWND hwnd_;
-    Spec spec_;
+    // Shared with the application's message filter, which outlives it.
+    std::shared_ptr<Impl> impl_;
 };
 
 } // namespace host

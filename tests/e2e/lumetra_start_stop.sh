@@ -2,8 +2,9 @@
 # Corvane Lumetra.exe as a person uses it: the window opens, Start is clicked
 # at its place on the screen, both tones of the first preset sound (each in
 # its own channel); Stop is clicked and the sound falls silent. Then Ctrl+S
-# saves a minute of the same session through the Save dialog, and the command
-# line writes the same bytes for the same settings.
+# saves a minute of the same session through the Save dialog, the system
+# menu's item opens the dialog too, and the command line writes the same
+# bytes for the same settings.
 # Usage: lumetra_start_stop.sh WINE_RUN WINE_ROOT EXE HOME WINDOW_READER
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -47,6 +48,7 @@ echo "ok   the tones ended"
 dialog="Salveaza ca WAV"
 click_at 400 100
 xdotool key ctrl+s
+main=$wid
 wait_window "$dialog"
 "$wine_run" "$root" "$reader" "$dialog" >"$home/dialog.txt" 2>&1
 centre() { grep -F -- "$1" "$home/dialog.txt" | head -n 1 |
@@ -73,6 +75,18 @@ sleep 1
 ls "$home" | grep -q '\.tmp$' && { echo "FAIL: a temporary file was left"; exit 1; }
 echo "== the saved minute"
 $analyse "$saved" check 405.9697 426.9697 --pans 405.9697 426.9697 --tolerance 0.01
+
+# --- The same command as the last item of the window's system menu ----------
+wid=$main
+click_at 400 100
+xdotool key alt+space
+sleep 1
+xdotool key Up Return
+wait_window "$dialog"
+xdotool key Escape
+for _ in $(seq 10); do xdotool search --onlyvisible --name "$dialog" >/dev/null 2>&1 || break; sleep 1; done
+xdotool search --onlyvisible --name "$dialog" >/dev/null 2>&1 && { echo "FAIL: Esc left the dialog open"; exit 1; }
+echo "ok   the system menu's last item opens the Save dialog"
 
 # --- The command line: the same settings give the same bytes ----------------
 "$wine_run" "$root" "$exe" /wav "$(winpath "$home/line.wav")" /minutes 1 >"$home/line.log" 2>&1 ||
