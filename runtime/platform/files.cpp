@@ -58,7 +58,7 @@ PendingReplacement::PendingReplacement(FileSystem& files, std::string path) : fi
 }
 
 WriteResult PendingReplacement::commit() {
-    if (!file_) return {failure_};
+    if (!file_) return {failure_.empty() ? "the new file was given up" : failure_};
     WriteResult result;
     if (!file_->close()) result = {"the data did not reach the disk"};
     file_.reset();

@@ -4,9 +4,10 @@
 //
 //   "Corvane Lumetra.exe" /wav FILE [/minutes N] [/preset N | /beat HZ] [/volume V]
 //
-// With neither /preset nor /beat (nor /volume) the saved settings apply as at
-// start-up: the first preset, or the saved slider position when the slider
-// was the last tone source. A bad value names itself and nothing is written.
+// What the switches leave open comes from the saved settings, as at start-up:
+// the first preset, or the saved slider position when the slider was the last
+// tone source, and the saved volume. A bad value names itself and nothing is
+// written.
 #include "Lumetra/ToneSession.h"
 
 #include "platform/files.h"
