@@ -122,17 +122,11 @@ has 'cursel=0 items=English|Romana' "the language box did not come back"
 ok "the next start restores language, volume, slider and position"
 
 # --- A settings.ini of 5,000 lines starts as fast as a good one ---------------
-# Milliseconds from the start until the window shows, polled every 0.1 s.
+# Milliseconds from the start until the window shows, in elapsed.
 timed_start() {
   t0=$(date +%s%N)
   start_program "$program" "$work/timed.log"
-  wid=
-  for _ in $(seq 600); do
-    wid=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1) || true
-    [ -n "$wid" ] && break
-    sleep 0.1
-  done
-  [ -n "$wid" ] || fail "no window within 60 s of the start"
+  wait_window "$title" || fail "no window within 60 s of the start"
   elapsed=$(( ($(date +%s%N) - t0) / 1000000 ))
   sleep 1
 }
