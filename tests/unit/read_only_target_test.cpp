@@ -24,10 +24,8 @@ TEST(ReadOnlyTarget, WriteThenRenameLeavesAReadOnlyFileAsItWas) {
     };
     const Case cases[] = {
         {"read-only for all", P::owner_read | P::group_read | P::others_read, false},
-        {"a read-only program", P::owner_read | P::owner_exec | P::group_read | P::others_read, false},
         {"read-only for its owner alone", P::owner_read, false},
         {"writable by its owner", P::owner_read | P::owner_write | P::group_read, true},
-        {"writable by its group only", P::owner_read | P::group_write, true},
         {"no file yet", std::nullopt, true},
     };
     platform::StandardFileSystem files;
