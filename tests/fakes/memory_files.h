@@ -25,6 +25,9 @@ public:
     bool failReplace = false;
     // Files that refuse to be deleted (in use, read-only).
     std::set<std::string> undeletable;
+    // Program files a running program holds: for how many more questions
+    // each is still in use.
+    std::map<std::string, int> runningFor;
     // Each write or rename stamps its file with the next tick of this clock;
     // a file put straight into `files` counts as written at tick 0.
     std::map<std::string, std::int64_t> writtenAt;
@@ -103,6 +106,11 @@ public:
     }
 
     bool folderExists(const std::string& path) override { return folders.count(path) != 0; }
+
+    bool inUse(const std::string& path) override {
+        const auto running = runningFor.find(path);
+        return running != runningFor.end() && running->second-- > 0;
+    }
 
     bool removeEmptyFolder(const std::string& path) override {
         for (const auto& [file, bytes] : files) {
