@@ -31,13 +31,21 @@ std::string_view withoutSurroundings(std::string_view text) noexcept {
     return text;
 }
 
+// "<before>"<name>"<after>", built by appending (GCC 12 misreads the
+// inserting operator+ as overlapping copies).
+std::string sentence(std::string_view before, std::string_view name, std::string_view after) {
+    std::string text(before);
+    text.append(1, '"').append(name).append(1, '"').append(after);
+    return text;
+}
+
 std::optional<std::string> characterProblem(std::string_view path) {
     for (std::size_t i = 0; i < path.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(path[i]);
         if (c < 0x20 || c == 0x7F) return "it contains a control character.";
         // The colon after a drive letter is the only one a path may hold.
         if ((c == ':' && i != 1) || std::string_view("<>\"|?*").find(static_cast<char>(c)) != std::string_view::npos)
-            return std::string("it contains \"") + static_cast<char>(c) + "\", which Windows folder names cannot hold.";
+            return sentence("it contains ", path.substr(i, 1), ", which Windows folder names cannot hold.");
     }
     return std::nullopt;
 }
@@ -56,11 +64,9 @@ std::vector<std::string_view> namesAfterRoot(std::string_view path) {
 
 std::optional<std::string> nameProblem(std::string_view normal) {
     for (std::string_view name : namesAfterRoot(normal)) {
-        if (isReservedDeviceName(name))
-            return "\"" + std::string(name) + "\" is a name Windows keeps for a device.";
+        if (isReservedDeviceName(name)) return sentence("", name, " is a name Windows keeps for a device.");
         if (utf16Units(name) > kMaxNameUnits) return "one of its names is longer than 255 characters.";
-        if (name.back() == ' ' || name.back() == '.')
-            return "the name \"" + std::string(name) + "\" ends in a space or a dot.";
+        if (name.back() == ' ' || name.back() == '.') return sentence("the name ", name, " ends in a space or a dot.");
     }
     return std::nullopt;
 }

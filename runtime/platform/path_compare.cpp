@@ -19,7 +19,8 @@ std::optional<std::string> normalForm(FileSystem& files, std::string_view path) 
     // from whatever folder the process happens to be in.
     std::optional<std::string> normal = normalFormOfText(path);
     if (!normal) return std::nullopt;
-    if (std::optional<std::string> system = files.systemFullPath(*normal)) {
+    // The path as given: the system drops trailing dots once, as the text does.
+    if (std::optional<std::string> system = files.systemFullPath(std::string(path))) {
         // The system keeps a separator the text ends with; the normal form does not.
         const std::size_t rootLength = rootOf(*system).length;
         while (system->size() > rootLength && isPathSeparator(system->back())) system->pop_back();

@@ -39,13 +39,14 @@ std::wstring longPathName(const std::wstring& path) {
 
 // Long names for the part of a full path that exists; the rest (a folder
 // still to be made) stays as written.
-std::wstring withLongNames(const std::wstring& full) {
+std::wstring withLongNames(std::wstring full) {
+    while (full.size() > 3 && full.back() == L'\\') full.pop_back();
     std::size_t cut = full.size();
     for (;;) {
         const std::wstring head = full.substr(0, cut);
         if (const std::wstring longHead = longPathName(head); !longHead.empty()) return longHead + full.substr(cut);
         const std::size_t separator = head.find_last_of(L'\\');
-        if (separator == std::wstring::npos || separator + 1 >= head.size() || separator < 3) return full;
+        if (separator == std::wstring::npos || separator < 3) return full;
         cut = separator;
     }
 }
