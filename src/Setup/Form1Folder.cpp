@@ -26,7 +26,7 @@ bool Form1::acceptFolder() {
         const bool blank = Cale.text().find_first_not_of(" \t") == std::string::npos;
         const std::string what = blank ? std::string("No install folder was given.")
                                        : "The folder \"" + Cale.text() + "\" cannot be used: " + *check.problem;
-        system_.boxes.ask(what + "\n\nType a full folder path, for example " + example + ".", caption(), Buttons::Ok,
+        system_.boxes.ask(what + "\n\nPlease choose another folder, for example " + example + ".", caption(), Buttons::Ok,
                           BoxIcon::Warning);
     } else {
         Cale.setText(check.normal);
