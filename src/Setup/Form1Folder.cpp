@@ -7,6 +7,7 @@
 
 #include "InstallRecord/InstallRecord.h"
 #include "Product.h"
+#include "Setup/AddRemovePrograms.h"
 #include "Wizard/RunningProgram.h"
 #include "platform/folder_check.h"
 #include "platform/path_compare.h"
@@ -51,9 +52,8 @@ bool Form1::isProductInstallation(const std::string& folder) {
     const std::string uninstaller = platform::joinPath(folder, product::kUninstaller);
     if (const auto earlier = record::read(system_.files, folder); earlier && record::lists(system_.files, *earlier, uninstaller))
         return true;
-    const auto command = system_.registry.readString(platform::RegistryRoot::LocalMachine,
-                                                     std::string(product::kUninstallKeyParent) + ProductName,
-                                                     "UninstallString");
+    const auto command =
+        system_.registry.readString(platform::RegistryRoot::LocalMachine, uninstallKey(ProductName), "UninstallString");
     return command && platform::samePath(system_.files, platform::commandPath(*command), uninstaller);
 }
 

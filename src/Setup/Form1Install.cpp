@@ -137,7 +137,7 @@ void Form1::addUninstallEntry() {
         fail(ProductName + " was not added to the installed programs: its programs were not extracted.");
         return;
     }
-    const std::string key = std::string(product::kUninstallKeyParent) + ProductName;
+    const std::string key = uninstallKey(ProductName);
     const auto before = [&](const char* value) {
         return system_.registry.readString(platform::RegistryRoot::LocalMachine, key, value);
     };
