@@ -1,10 +1,12 @@
 // The settings loader on arbitrary file contents: every line end is counted
-// once, no line keeps a line-end byte or a trailing space, and what was
-// loaded saves and loads back unchanged.
+// once, no line keeps a line-end byte or a trailing space, loading stops
+// after the lines start-up uses and reads no more than its byte bound, and
+// what was loaded saves and loads back unchanged.
 #include "Lumetra/DataClass.h"
 #include "line_list.h"
 #include "memory_files.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -35,10 +37,9 @@ void check(bool ok) {
     if (!ok) __builtin_trap();
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+// Loads `text` as settings.ini, checks what was loaded, saves it and loads
+// it back.
+void loadAndCheck(std::string_view text) {
     const std::string path = "/program/settings.ini";
     fakes::MemoryFiles files;
     files.folders = {"/program"};
@@ -47,7 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Lines loaded;
     settings.IncarcaData(path, loaded);
-    check(loaded.lines.size() == countLines(text));
+    check(files.bytesRead <= lumetra::kSettingsBytesRead);
+    // Past the bound, only the lines that end within it count.
+    std::string_view readable = text.substr(0, lumetra::kSettingsBytesRead);
+    if (text.size() > readable.size()) readable = readable.substr(0, readable.find_last_of("\r\n") + 1);
+    check(loaded.lines.size() == std::min(countLines(readable), lumetra::kSettingsLinesRead));
     for (const std::string& line : loaded.lines) {
         check(line.find_first_of("\r\n") == std::string::npos);
         check(line.empty() || line.back() != ' ');
@@ -57,5 +62,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Lines again;
     settings.IncarcaData(path, again);
     check(again.lines == loaded.lines);
+}
+
+} // namespace
+
+// Each input as it is, and repeated past the byte bound (inputs are kept
+// small), so that the cut at the bound meets every kind of content.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    loadAndCheck(text);
+    if (text.empty()) return 0;
+    std::string longText;
+    while (longText.size() <= lumetra::kSettingsBytesRead) longText += text;
+    loadAndCheck(longText);
     return 0;
 }

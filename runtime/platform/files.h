@@ -22,6 +22,9 @@ struct WriteResult {
     explicit operator bool() const noexcept { return failure.empty(); }
 };
 
+// Why a read-only file was not replaced, in the words a message ends with.
+inline constexpr const char* kReadOnlyReason = "it is read-only";
+
 // One open file, read and written at 0-based byte positions.
 class File {
 public:
@@ -82,7 +85,9 @@ public:
     // Opens a plain file (never a folder or a device).
     virtual OpenedFile openFile(const std::string& path, OpenMode mode) = 0;
     // Renames `from` over `to` in one step, replacing an existing file `to`
-    // (never a folder).
+    // (never a folder, never a read-only file: that fails with
+    // kReadOnlyReason on every system, where a plain rename would replace it
+    // on some and not on others).
     virtual WriteResult replaceFile(const std::string& from, const std::string& to) = 0;
     // Makes one folder level; true when the folder exists afterwards.
     virtual bool makeFolder(const std::string& path) = 0;

@@ -1,6 +1,8 @@
 #pragma once
-// The screens attached to the system, asked one question: would a window at
-// this place be seen on any of them?
+// The screens attached to the system, asked where a window may be placed:
+// the work area of each (the screen less the task bar and other docked bars).
+#include <vector>
+
 namespace platform {
 
 // A rectangle in screen pixels; right and bottom lie just outside it.
@@ -11,8 +13,12 @@ struct PixelRect {
 class Monitors {
 public:
     virtual ~Monitors() = default;
-    // True when the rectangle shares at least one pixel with some monitor.
-    virtual bool anyMonitorMeets(const PixelRect& rect) = 0;
+    // Every monitor's work area, in the coordinates windows are placed in.
+    virtual std::vector<PixelRect> workAreas() = 0;
 };
+
+// Whether every pixel of `rect` lies on one of `areas` (a rectangle may span
+// two monitors side by side). An empty rectangle lies nowhere.
+bool coveredBy(const PixelRect& rect, const std::vector<PixelRect>& areas);
 
 } // namespace platform

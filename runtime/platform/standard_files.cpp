@@ -171,6 +171,11 @@ WriteResult StandardFileSystem::replaceFile(const std::string& from, const std::
     // A folder in the way must not be replaced (POSIX would refuse only a
     // non-empty one).
     if (folderExists(to)) return {"a folder has its name"};
+    // Read-only as Wine shows a file to Windows programs: nobody may write it.
+    // rename() itself never looks at the target's permissions.
+    struct stat st {};
+    if (::stat(nativePath(to).c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))
+        return {kReadOnlyReason};
     if (::rename(nativePath(from).c_str(), nativePath(to).c_str()) != 0) return {std::strerror(errno)};
     return {};
 }

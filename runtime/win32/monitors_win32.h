@@ -6,7 +6,7 @@ namespace host {
 
 class SystemMonitors : public platform::Monitors {
 public:
-    bool anyMonitorMeets(const platform::PixelRect& rect) override;
+    std::vector<platform::PixelRect> workAreas() override;
 };
 
 } // namespace host

@@ -149,6 +149,12 @@ bool SystemFileSystem::writeFile(const std::string& path, std::string_view bytes
 }
 
 platform::WriteResult SystemFileSystem::replaceFile(const std::string& from, const std::string& to) {
+    // Windows refuses to rename over a read-only file, Wine does not: asking
+    // first gives both the same answer.
+    const DWORD attributes = ::GetFileAttributesW(widenUtf8(to).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        (attributes & FILE_ATTRIBUTE_READONLY))
+        return {platform::kReadOnlyReason};
     if (::MoveFileExW(widenUtf8(from).c_str(), widenUtf8(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return {};
     return {systemMessage(::GetLastError())};

@@ -2,10 +2,10 @@
 
 namespace lumetra {
 
-std::vector<std::string> splitSettingsLines(std::string_view text) {
+std::vector<std::string> splitSettingsLines(std::string_view text, std::size_t mostLines) {
     std::vector<std::string> lines;
     std::size_t pos = 0;
-    while (pos < text.size()) {
+    while (pos < text.size() && lines.size() < mostLines) {
         std::size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(pos, end - pos);
@@ -20,6 +20,21 @@ std::vector<std::string> splitSettingsLines(std::string_view text) {
         if (pos < text.size() && text[pos] == '\n') ++pos;  // CR LF is one line end
     }
     return lines;
+}
+
+std::optional<std::string> readSettingsText(platform::FileSystem& files, const std::string& path) {
+    platform::OpenedFile opened = files.openFile(path, platform::OpenMode::Read);
+    if (!opened) return std::nullopt;
+    const std::int64_t size = opened.file->size();
+    if (size < 0) return std::nullopt;
+    const bool cut = size > static_cast<std::int64_t>(kSettingsBytesRead);
+    std::string text(cut ? kSettingsBytesRead : static_cast<std::size_t>(size), '\0');
+    if (opened.file->readAt(0, text.data(), text.size()) != text.size()) return std::nullopt;
+    if (cut) {
+        const std::size_t lastEnd = text.find_last_of("\r\n");
+        text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+    }
+    return text;
 }
 
 } // namespace lumetra

@@ -185,8 +185,9 @@ private:
     void applyPreset(int index);
     void rateChanged(int buffer, const forms::ScrollBar& bar, forms::Label& readout, forms::Label& valueLabel);
     void stopToneBuffers();
-    // The saved Left and Top, when the window they place would be seen.
-    bool savedPositionIsOnScreen();
+    // Whether the saved Left and Top leave the close picture and enough of
+    // the title strip on the screens' work areas.
+    bool savedPositionLeavesWindowUsable();
 
     WindowPlatform system_;
     DataClass Data;

@@ -15,6 +15,9 @@ namespace {
 // Settings lines, counted from 0.
 enum SettingsLine { kVolume, kLanguage, kSlider, kLeft, kTop };
 
+// The title strip a user needs beside the pictures to drag the window back.
+constexpr int kGrabbablePixels = 100;
+
 } // namespace
 
 // Each step that fails (no file, no such line, a text that does not convert,
@@ -33,10 +36,10 @@ void Form1::Form_Load() {
     // Choosing the item raises the combo's Click, which applies the language.
     steps([&] { Combo1.setListIndex(rt::toInt16(line(kLanguage))); });
     steps([&] { FreqSlider.setValue(rt::toInt32(line(kSlider))); });
-    // A window placed where no screen shows it could be neither seen nor
-    // dragged back: the system then chooses its place.
-    const bool onScreen = savedPositionIsOnScreen();
-    if (onScreen) {
+    // A window whose close picture or title strip lies off the screens could
+    // be neither closed in the way that saves nor dragged back: the system
+    // then chooses its place.
+    if (savedPositionLeavesWindowUsable()) {
         steps([&] { setLeft(rt::toSingle(line(kLeft))); });
         steps([&] { setTop(rt::toSingle(line(kTop))); });
     }
@@ -54,9 +57,12 @@ void Form1::Form_Load() {
     steps([&] { Label17.setCaption(MentalState.text()); });
 }
 
-// The rectangle the saved Left and Top would give the window, in pixels; a
-// line that is missing or unusable keeps the window's own coordinate there.
-bool Form1::savedPositionIsOnScreen() {
+// Where the saved Left and Top would put what a user must reach: the close
+// picture, and beside it the minimize picture and kGrabbablePixels of the
+// title strip, at the pictures' height. All of it must lie on the screens'
+// work areas (off the task bar). A line that is missing or unusable keeps
+// the window's own coordinate there.
+bool Form1::savedPositionLeavesWindowUsable() {
     float left = this->left(), top = this->top();
     rt::ResumeNext steps;
     steps([&] {
@@ -67,18 +73,22 @@ bool Form1::savedPositionIsOnScreen() {
         Setari.setListIndex(kTop);
         top = rt::toSingle(Setari.text());
     });
-    bool meets = false;
+    bool usable = false;
     // Coordinates too large for a pixel position are on no screen.
     steps([&] {
         const forms::ScreenMetrics& metrics = forms::screen();
-        platform::PixelRect r;
-        r.left = rt::toInt32(static_cast<double>(left) / metrics.twipsPerPixelX);
-        r.top = rt::toInt32(static_cast<double>(top) / metrics.twipsPerPixelY);
-        r.right = rt::toInt32(static_cast<double>(r.left) + forms::twipsToPixels(width(), metrics.twipsPerPixelX));
-        r.bottom = rt::toInt32(static_cast<double>(r.top) + forms::twipsToPixels(height(), metrics.twipsPerPixelY));
-        meets = system_.monitors.anyMonitorMeets(r);
+        const double x = forms::twipsToPixels(left, metrics.twipsPerPixelX);
+        const double y = forms::twipsToPixels(top, metrics.twipsPerPixelY);
+        auto across = [&](int twips) { return forms::twipsToPixels(twips, metrics.twipsPerPixelX); };
+        auto down = [&](int twips) { return forms::twipsToPixels(twips, metrics.twipsPerPixelY); };
+        platform::PixelRect reach;
+        reach.left = rt::toInt32(x + across(Image6.left()) - kGrabbablePixels);
+        reach.right = rt::toInt32(x + across(Image5.left() + Image5.width()));
+        reach.top = rt::toInt32(y + down(Image5.top()));
+        reach.bottom = rt::toInt32(y + down(Image5.top() + Image5.height()));
+        usable = platform::coveredBy(reach, system_.monitors.workAreas());
     });
-    return meets;
+    return usable;
 }
 
 } // namespace lumetra

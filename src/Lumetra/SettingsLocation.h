@@ -1,6 +1,7 @@
 #pragma once
 // Where settings.ini lives. Beside the program comes first; when that folder
-// cannot be written (a standard user under Program Files), the file goes to
+// cannot be written (a standard user under Program Files), or the file there
+// is read-only, the file goes to
 // "<application data>\Corvane Lumetra\settings.ini" instead, so closing the
 // window never loses the settings.
 #include "Product.h"

@@ -84,4 +84,10 @@ ArchiveResult ArchiveReader::copyData(const ArchiveEntry& entry, platform::File&
     return {};
 }
 
+std::size_t ArchiveReader::readData(const ArchiveEntry& entry, std::int64_t offset, void* buffer, std::size_t n) {
+    if (!file_ || offset < 0 || offset >= entry.size) return 0;
+    const std::size_t within = static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(n), entry.size - offset));
+    return file_->readAt(entry.dataOffset + offset, buffer, within);
+}
+
 } // namespace package

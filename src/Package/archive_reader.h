@@ -35,6 +35,9 @@ public:
 
     // Copies an entry's data to the start of `out`.
     ArchiveResult copyData(const ArchiveEntry& entry, platform::File& out);
+    // Reads up to n bytes of an entry's data from `offset` within it; fewer
+    // where the data ends.
+    std::size_t readData(const ArchiveEntry& entry, std::int64_t offset, void* buffer, std::size_t n);
 
 private:
     bool readField(std::string& field);

@@ -1,19 +1,43 @@
 #include "Setup/PackageCheck.h"
 
-#include "Package/archive_ops.h"
+#include "Package/archive_reader.h"
 #include "Package/entry_name.h"
+#include "Setup/WindowsProgram.h"
 
-#include <set>
+#include <map>
 
 namespace setup {
 
-std::optional<std::string> packageProblem(const std::string& packagePath, const std::vector<std::string>& required) {
-    std::set<std::string> names;
-    const package::ArchiveResult listed = package::listEntries(packagePath, [&](const std::string& name) { names.insert(package::lowerAscii(name)); });
-    if (listed.error == package::ArchiveError::CannotOpenArchive) return "The package " + packagePath + " cannot be opened.";
-    if (!listed) return "The package " + packagePath + " cannot be read: " + package::describe(listed.error) + ".";
-    for (const std::string& name : required)
-        if (!names.count(package::lowerAscii(name))) return "The package " + packagePath + " does not hold " + name + ".";
+std::optional<std::string> packageProblem(const std::string& packagePath, const std::vector<std::string>& programs) {
+    // Each program's first entry, once seen: what is wrong with it, if anything.
+    struct Program {
+        bool seen = false;
+        std::optional<std::string> problem;
+    };
+    std::map<std::string, Program> found;
+    for (const std::string& name : programs) found[package::lowerAscii(name)];
+
+    package::ArchiveReader reader;
+    if (!reader.open(packagePath)) return "The package " + packagePath + " cannot be opened.";
+    for (;;) {
+        package::ArchiveEntry entry;
+        const auto step = reader.next(entry);
+        if (step == package::ArchiveReader::Step::End) break;
+        if (step != package::ArchiveReader::Step::Entry)
+            return "The package " + packagePath + " cannot be read: " + package::describe(reader.error()) + ".";
+        const auto wanted = found.find(package::lowerAscii(entry.name));
+        if (wanted == found.end() || wanted->second.seen) continue;
+        wanted->second.seen = true;
+        wanted->second.problem = notAWindowsProgram(entry.size, [&](std::int64_t offset, void* buffer, std::size_t n) {
+            return reader.readData(entry, offset, buffer, n);
+        });
+    }
+    for (const std::string& name : programs) {
+        const Program& program = found[package::lowerAscii(name)];
+        if (!program.seen) return "The package " + packagePath + " does not hold " + name + ".";
+        if (program.problem)
+            return name + " in the package " + packagePath + " is not a Windows program: " + *program.problem + ".";
+    }
     return std::nullopt;
 }
 

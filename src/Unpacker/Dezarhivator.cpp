@@ -92,7 +92,7 @@ std::string Dezarhivator::extractIntoInstallFolder(const std::string& name) {
     const std::string destination = package::entryPathIn(folder, name);
     if (!package::liesDirectlyIn(destination, folder)) return "it would lie outside the install folder";
     const package::ArchiveResult written = package::extractEntry(Text2.text(), name, destination);
-    return written ? std::string() : package::describe(written.error);
+    return written ? std::string() : package::describe(written);
 }
 
 } // namespace setup

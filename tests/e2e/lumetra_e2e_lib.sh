@@ -26,12 +26,13 @@ stop_program() {
 }
 
 # Waits up to 60 s for a visible window whose name holds TEXT; sets wid.
+# Polled every tenth of a second, so that a start can be timed by it.
 wait_window() {
   wid=
-  for _ in $(seq 60); do
+  for _ in $(seq 600); do
     wid=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
     [ -n "$wid" ] && return 0
-    sleep 1
+    sleep 0.1
   done
   echo "FAIL: no window titled $1"
   return 1

@@ -25,6 +25,10 @@ public:
     bool failReplace = false;
     // Files that refuse to be deleted (in use, read-only).
     std::set<std::string> undeletable;
+    // Files with the read-only attribute: never replaced.
+    std::set<std::string> readOnlyFiles;
+    // Bytes handed out by reads, to show how much of a file a reader took.
+    std::size_t bytesRead = 0;
     // Program files a running program holds: for how many more questions
     // each is still in use.
     std::map<std::string, int> runningFor;
@@ -44,6 +48,7 @@ public:
     std::optional<std::string> readFile(const std::string& path) override {
         const auto it = files.find(path);
         if (it == files.end()) return std::nullopt;
+        bytesRead += it->second.size();
         return it->second;
     }
 
@@ -75,6 +80,7 @@ public:
     }
 
     platform::WriteResult replaceFile(const std::string& from, const std::string& to) override {
+        if (readOnlyFiles.count(to)) return {platform::kReadOnlyReason};
         if (failReplace || !files.count(from) || !writable(platform::parentFolder(to))) return {"Permission denied"};
         files[to] = files[from];
         files.erase(from);
@@ -132,7 +138,9 @@ private:
         std::size_t readAt(std::int64_t offset, void* buffer, std::size_t n) override {
             const auto at = static_cast<std::size_t>(offset);
             if (at >= bytes_.size()) return 0;
-            return bytes_.copy(static_cast<char*>(buffer), n, at);
+            const std::size_t got = bytes_.copy(static_cast<char*>(buffer), n, at);
+            owner_.bytesRead += got;
+            return got;
         }
         bool writeAt(std::int64_t offset, const void* buffer, std::size_t n) override {
             const auto at = static_cast<std::size_t>(offset);

@@ -1,5 +1,6 @@
 #pragma once
 // Scratch folders and whole-file helpers for the archive tests.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -57,6 +58,17 @@ inline std::string patternBytes(std::size_t n, unsigned seed = 7) {
         x = x * 1103515245u + 12345u;
         c = static_cast<char>(x >> 24);
     }
+    return s;
+}
+
+// The smallest bytes the installer takes for a Windows program: "MZ", the
+// PE signature at offset 0x40 as the MZ header's field at 0x3C says, and a
+// pattern around them.
+inline std::string programBytes(std::size_t n, unsigned seed = 7) {
+    std::string s = patternBytes(std::max<std::size_t>(n, 0x44), seed);
+    s.replace(0, 2, "MZ");
+    s.replace(0x3C, 4, std::string("\x40\0\0\0", 4));
+    s.replace(0x40, 4, std::string("PE\0\0", 4));
     return s;
 }
 

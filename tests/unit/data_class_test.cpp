@@ -133,6 +133,44 @@ TEST_F(DataClassOnDisk, AFailedSaveLeavesTheOldFileAsItWas) {
     EXPECT_FALSE(data.SalveazaData("", Setari));
 }
 
+// A damaged or huge file costs no more than a good one: loading takes the
+// first five whole lines within the first 64 KB and reads nothing beyond.
+TEST(DataClassLoading, DamagedFilesGiveTheirFirstWholeLinesAndAreReadOnlyInPart) {
+    const std::string good = "-1500\r\n0\r\n7\r\n1830\r\n1245\r\n";
+    std::string manyLines = good;
+    for (int i = 0; i < 5000; ++i) manyLines += "9\r\n";
+    const std::string binary("\xff\xfe-1500\0\r\n\x80\r\n", 13);
+    std::string binaryTail = "-1500\r\n0\r\n7\r\n";
+    for (int i = 0; i < 100000; ++i) binaryTail += static_cast<char>(0x80 + i % 0x80);
+    const std::string hugeLine(1'000'000, '7');
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"5,000 lines", manyLines, {"-1500", "0", "7", "1830", "1245"}},
+        {"binary bytes kept inside their lines", binary, {std::string("\xff\xfe-1500\0", 8), "\x80"}},
+        {"100 KB of binary bytes after three lines", binaryTail, {"-1500", "0", "7"}},
+        {"one huge line", hugeLine, {}},
+        {"one huge line after the settings", good + hugeLine, {"-1500", "0", "7", "1830", "1245"}},
+        // Cut at the bound, "-1500" and spaces would read as a volume.
+        {"a line the bound cuts", "0\r\n-1500" + std::string(70000, ' ') + "x\r\n", {"0"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::MemoryFiles files;
+        files.folders = {"/prog"};
+        files.files["/prog/settings.ini"] = c.bytes;
+        DataClass data(files);
+        forms::Form form("Form1");
+        forms::ListBox Setari(form, "Setari");
+        data.IncarcaData("/prog/settings.ini", Setari);
+        EXPECT_EQ(items(Setari), c.lines);
+        EXPECT_LE(files.bytesRead, lumetra::kSettingsBytesRead);
+    }
+}
+
 struct DataClassInMemory : ::testing::Test {
     fakes::MemoryFiles files;
     DataClass data{files};

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -98,29 +99,47 @@ TEST_F(Startup, ARestoredSliderPositionMakesTheSliderTheToneSource) {
     EXPECT_EQ(f.Label17.caption(), "Attention focusing");
 }
 
-TEST_F(Startup, ASavedPositionIsUsedOnlyWhereSomeScreenShowsTheWindow) {
-    const platform::PixelRect secondScreen{1280, 0, 2560, 1024};
+// At 15 twips a pixel the close picture's right edge lies 677 pixels right of
+// the window's left, the minimize picture's left edge 631: what must stay on
+// the work areas spans 531 to 677 across and 2 to 23 down.
+TEST_F(Startup, ASavedPositionIsUsedOnlyWhereItLeavesTheWindowReachable) {
+    using Screens = std::vector<platform::PixelRect>;
+    const Screens one{{0, 0, 1280, 1024}};
+    const Screens taskBarBelow{{0, 0, 1280, 984}};
+    const Screens sideBySide{{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}};
+    const Screens shorterRight{{0, 0, 1280, 1024}, {1280, 0, 2560, 600}};
+    const Screens oneToTheLeft{{-1920, 0, 0, 1080}, {0, 0, 1280, 1024}};
     struct Row {
         const char* name;
         std::string left, top;
-        bool twoScreens;
+        const Screens& screens;
         bool used;
     };
     const Row rows[] = {
-        {"inside the screen", "1830", "1245", false, true},
-        {"partly off the left edge", "-6000", "1245", false, true},
-        {"one pixel still on the screen", "-10350", "0", false, true},
-        {"just past the left edge", "-10365", "0", false, false},
-        {"far off to the left and above", "-20000", "-20000", false, false},
-        {"on a second screen that is not there", "22500", "1245", false, false},
-        {"on a second screen", "22500", "1245", true, true},
-        {"beyond any pixel coordinate", "1E+30", "0", true, false},
+        {"inside the screen", "1830", "1245", one, true},
+        {"most of it off the left edge", "-6000", "1245", one, true},
+        {"100 pixels of title strip left", "-7965", "1245", one, true},
+        {"99 pixels of title strip left", "-7980", "1245", one, false},
+        {"far up and left, a corner showing", "-10300", "-6400", one, false},
+        {"title strip above the screen", "-1000", "-1000", one, false},
+        {"pictures at the top edge", "1830", "-30", one, true},
+        {"pictures cut by the top edge", "1830", "-45", one, false},
+        {"close picture at the right edge", "9045", "1245", one, true},
+        {"close picture cut by the right edge", "9060", "1245", one, false},
+        {"title strip low on the screen", "1830", "14550", one, true},
+        {"title strip behind the task bar", "1830", "14550", taskBarBelow, false},
+        {"on a second screen that is not there", "22500", "1245", one, false},
+        {"on a second screen", "22500", "1245", sideBySide, true},
+        {"across two screens", "10200", "1245", sideBySide, true},
+        {"across into a shorter screen's gap", "10200", "10500", shorterRight, false},
+        {"on a screen left of the main one", "-15000", "1245", oneToTheLeft, true},
+        {"beyond any pixel coordinate", "1E+30", "0", sideBySide, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         fakes::FakeSoundSystem s;
         fakes::FakeWindowPlatform d;
-        if (r.twoScreens) d.monitors.screens.push_back(secondScreen);
+        d.monitors.screens = r.screens;
         d.writeSettings("-2800\r\n0\r\n21\r\n" + r.left + "\r\n" + r.top + "\r\n");
         lumetra::Form1 f{s, d.platform()};
         f.load();
@@ -130,16 +149,6 @@ TEST_F(Startup, ASavedPositionIsUsedOnlyWhereSomeScreenShowsTheWindow) {
             EXPECT_EQ(f.top(), rt::toSingle(r.top));
         }
     }
-}
-
-TEST_F(Startup, TheScreensAreAskedAboutTheWholeWindowInPixels) {
-    open("-2800\r\n0\r\n21\r\n1830\r\n1245\r\n");
-    ASSERT_FALSE(desk.monitors.asked.empty());
-    const platform::PixelRect r = desk.monitors.asked.back();
-    EXPECT_EQ(r.left, 122);
-    EXPECT_EQ(r.top, 83);
-    EXPECT_EQ(r.right - r.left, 691);
-    EXPECT_EQ(r.bottom - r.top, 431);
 }
 
 TEST_F(Startup, TheUsersOwnCopyIsReadWhenNoneLiesBesideTheProgram) {

@@ -29,8 +29,8 @@ const std::string kKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstal
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
 Entries productEntries(unsigned seed = 1) {
-    return {{"Corvane Lumetra.exe", patternBytes(70000, seed)},
-            {"Uninstall.exe", patternBytes(30000, seed + 1)},
+    return {{"Corvane Lumetra.exe", programBytes(70000, seed)},
+            {"Uninstall.exe", programBytes(30000, seed + 1)},
             {"readme.txt", "Corvane Lumetra " + std::to_string(seed)}};
 }
 
@@ -351,11 +351,13 @@ TEST_F(SetupWizard, AFailureTakesBackWhatTheRunMadeAndTheCompletionWindowSaysWha
     Entries noUninstaller = productEntries();
     noUninstaller.pop_back();
     noUninstaller.erase(noUninstaller.begin() + 1);
+    Entries emptyUninstaller = productEntries();
+    emptyUninstaller[1].second.clear();
     const std::string whole = packageBytes(productEntries());
     const struct {
         const char* what;
         std::function<void(SetupWizard&)> arrange;
-        const char* reason;  // words the report holds
+        std::string reason;  // words the report holds
         int stopsAt;         // the tick of the failing step; 0 while extracting or later
     } cases[] = {
         {"missing package", [](SetupWizard& t) { t.package(""); std::filesystem::remove(t.root / "setup/Data.set"); },
@@ -366,6 +368,18 @@ TEST_F(SetupWizard, AFailureTakesBackWhatTheRunMadeAndTheCompletionWindowSaysWha
          "cannot be read", 10},
         {"no uninstaller", [&](SetupWizard& t) { t.package(packageBytes(noUninstaller)); }, "does not hold Uninstall.exe",
          10},
+        {"empty uninstaller", [&](SetupWizard& t) { t.package(packageBytes(emptyUninstaller)); },
+         "Uninstall.exe in the package " + joinPath(root / "setup", "Data.set") + " is not a Windows program: it is empty.",
+         10},
+        // A file of an earlier install that the user made read-only is named;
+        // it stays, and so does the folder it keeps.
+        {"installed file made read-only", [&](SetupWizard& t) {
+             t.package(whole);
+             std::filesystem::create_directories(t.folder());
+             writeBytes(t.folder() + "/Uninstall.exe", "the user's");
+             std::filesystem::permissions(t.folder() + "/Uninstall.exe", std::filesystem::perms::owner_read);
+         }, "Could not write " + joinPath(folder(), "Uninstall.exe") + ": cannot write the extracted file: it is read-only.",
+         0},
         {"folder cannot be made", [&](SetupWizard& t) {
              t.package(whole);
              writeBytes(t.root / "Programs of mine", "a file where the folder's parent would be");

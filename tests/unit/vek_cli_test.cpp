@@ -94,12 +94,22 @@ TEST_F(VekCli, ExtractAllWritesSafeEntriesOnlyAndReportsTheRest) {
     ASSERT_TRUE(package::appendEntry(archive, source, "../escape.txt"));  // made by another tool
     ASSERT_TRUE(package::appendEntry(archive, file("src2", "second"), "ONE.txt"));
     ASSERT_TRUE(package::appendEntry(archive, source, "two"));
+    ASSERT_TRUE(package::appendEntry(archive, source, "kept.txt"));
+    // A read-only file of an entry's name keeps its bytes, by either command.
+    writeBytes(target / "kept.txt", "the user's");
+    std::filesystem::permissions(target / "kept.txt", std::filesystem::perms::owner_read);
     const Outcome r = vek({"extract-all", archive, target.str()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("\"../escape.txt\" not extracted"), std::string::npos) << r.err;
-    EXPECT_EQ(listFolder(target.str()), "one.txt;two;");
+    const std::string readOnly = "kept.txt: cannot write the extracted file: it is read-only\n";
+    EXPECT_NE(r.err.find(target.str() + "\\" + readOnly), std::string::npos) << r.err;
+    EXPECT_EQ(listFolder(target.str()), "kept.txt;one.txt;two;");
     EXPECT_EQ(readBytes(target / "one.txt"), "payload");  // the first of a repeated name
     EXPECT_FALSE(exists(dir / "escape.txt"));
+    const Outcome one = vek({"extract", archive, "kept.txt", target / "kept.txt"});
+    EXPECT_EQ(one.status, 1);
+    EXPECT_EQ(one.err, "vek: " + (target / readOnly));
+    EXPECT_EQ(readBytes(target / "kept.txt"), "the user's");
 
     EXPECT_EQ(vek({"extract-all", archive, dir / "no-folder"}).status, 1);
 }

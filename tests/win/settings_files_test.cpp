@@ -90,19 +90,22 @@ TEST(SystemFiles, AFailedSaveLeavesTheOldFile) {
     EXPECT_FALSE(files.fileExists(folder.path)) << "a folder is not a file";
 }
 
+// Folders of a program in `program` whose user's application data is `appData`.
+struct Folders : platform::Folders {
+    std::string program, appData;
+    std::string programFolder() override { return program; }
+    std::string programFile() override { return platform::joinPath(program, "Corvane Lumetra.exe"); }
+    std::string windowsFolder() override { return {}; }
+    std::string userAppDataFolder() override { return appData; }
+    std::string programFilesFolder() override { return {}; }
+};
+
 TEST(SystemFiles, SettingsFallBackWhenTheProgramFolderCannotBeWritten) {
     TempFolder root;
     host::SystemFileSystem files;
     // A program folder named after a file that is in the way: nothing can be
     // written "inside" it, as in a folder the user may not write.
-    struct Folders : platform::Folders {
-        std::string program, appData;
-        std::string programFolder() override { return program; }
-        std::string programFile() override { return platform::joinPath(program, "Corvane Lumetra.exe"); }
-        std::string windowsFolder() override { return {}; }
-        std::string userAppDataFolder() override { return appData; }
-        std::string programFilesFolder() override { return {}; }
-    } folders;
+    Folders folders;
     folders.program = platform::joinPath(root.path, "program");
     folders.appData = root.path;
     ASSERT_TRUE(files.writeFile(folders.program, "not a folder"));
@@ -114,6 +117,32 @@ TEST(SystemFiles, SettingsFallBackWhenTheProgramFolderCannotBeWritten) {
     EXPECT_EQ(location.fileToLoad(), expected);
     EXPECT_EQ(files.readFile(expected), std::optional<std::string>("-100\r\n"));
     DeleteFileW(host::widenUtf8(expected).c_str());
+    RemoveDirectoryW(host::widenUtf8(root.path + "\\Corvane Lumetra").c_str());
+}
+
+// Wine would rename over a read-only file where Windows refuses: the save
+// must leave it, flag and all, and go to the user's copy as for a folder
+// that cannot be written.
+TEST(SystemFiles, AReadOnlySettingsFileSendsTheSaveToApplicationData) {
+    TempFolder root;
+    host::SystemFileSystem files;
+    Folders folders;
+    folders.program = root.path;
+    folders.appData = root.path;
+    const std::string beside = platform::joinPath(root.path, "settings.ini");
+    ASSERT_TRUE(files.writeFile(beside, "old\r\n"));
+    ASSERT_TRUE(SetFileAttributesW(host::widenUtf8(beside).c_str(), FILE_ATTRIBUTE_READONLY));
+    lumetra::SettingsLocation location(folders, files);
+    lumetra::DataClass data(files);
+
+    ASSERT_TRUE(location.save([&](const std::string& path) { return data.SalveazaData(path, Lines{{"-100"}}); }));
+    const std::string copy = root.path + "\\Corvane Lumetra\\settings.ini";
+    EXPECT_EQ(files.readFile(copy), std::optional<std::string>("-100\r\n"));
+    EXPECT_EQ(files.readFile(beside), std::optional<std::string>("old\r\n"));
+    EXPECT_TRUE(GetFileAttributesW(host::widenUtf8(beside).c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(files.fileExists(platform::temporaryPathFor(beside)));
+    SetFileAttributesW(host::widenUtf8(beside).c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(host::widenUtf8(copy).c_str());
     RemoveDirectoryW(host::widenUtf8(root.path + "\\Corvane Lumetra").c_str());
 }
 
