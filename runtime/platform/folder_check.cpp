@@ -91,18 +91,16 @@ FolderCheck checkInstallFolder(FileSystem& files, std::string_view typed, std::s
     case RootKind::Posix:
         break;
     }
-    // Names are checked as written (the system turns "C:\x\CON" into the device).
-    const std::optional<std::string> text = normalFormOfText(path);
-    if (!text) return refused("it names no drive.");
-    if (auto problem = nameProblem(*text)) return refused(*problem);
+    // Names are checked as written (the system turns "C:\x\CON" into the
+    // device); the root check above made the path full.
+    if (auto problem = nameProblem(normalFormOfText(path).value_or(std::string(path)))) return refused(*problem);
 
-    const std::optional<std::string> normal = normalForm(files, *text);
-    if (!normal) return refused("it names no drive.");
-    if (isRootOnly(*normal)) return refused("it is the root of a drive.");
+    const std::string normal = normalForm(files, path).value_or(std::string(path));
+    if (isRootOnly(normal)) return refused("it is the root of a drive.");
     if (const std::optional<std::string> windows = normalForm(files, windowsFolder);
-        windows && isSameOrInside(*normal, *windows))
+        windows && isSameOrInside(normal, *windows))
         return refused("it lies in the Windows folder.");
-    return {*normal, std::nullopt};
+    return {normal, std::nullopt};
 }
 
 } // namespace platform
