@@ -137,17 +137,6 @@ TEST(PathModule, PathsAreComparedAsWindowsComparesThem) {
         {"Uninstall.exe", "Uninstall.exe", false},  // relative: never a match
     };
     for (const auto& c : cases) EXPECT_EQ(platform::samePath(files(), c.a, c.b), c.same) << c.a << " / " << c.b;
-    EXPECT_EQ(platform::commandPath("  \"C:\\X\\Uninstall.exe\" /quiet "), "C:\\X\\Uninstall.exe");
-    EXPECT_EQ(platform::commandPath("C:\\Program Files\\X\\Uninstall.exe "), "C:\\Program Files\\X\\Uninstall.exe");
-}
-
-TEST(PathModule, JoiningAndSplitting) {
-    EXPECT_EQ(platform::joinPath("C:\\", "a.exe"), "C:\\a.exe");
-    EXPECT_EQ(platform::joinPath("C:\\X", "a.exe"), "C:\\X\\a.exe");
-    EXPECT_EQ(platform::joinPath("\\\\server\\share", "a.exe"), "\\\\server\\share\\a.exe");
-    EXPECT_EQ(platform::parentFolder("C:/X\\a.exe"), "C:/X");
-    EXPECT_EQ(platform::fileNameOf("C:\\X/a.exe"), "a.exe");
-    EXPECT_EQ(platform::fileNameOf("a.exe"), "a.exe");
 }
 
 } // namespace
