@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "platform/paths.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -34,8 +36,7 @@ bool File::copyFrom(File& source, std::int64_t from, std::int64_t to, std::int64
 }
 
 std::string temporaryPathFor(const std::string& path, int attempt) {
-    const std::size_t cut = path.find_last_of("\\/");
-    const std::size_t leafStart = cut == std::string::npos ? 0 : cut + 1;
+    const std::size_t leafStart = fileNameStart(path);
     const std::string_view leaf = std::string_view(path).substr(leafStart);
     return path.substr(0, leafStart) + std::string(utf8Prefix(leaf, kTemporaryStemBytes)) + "~" +
            std::to_string(attempt) + ".tmp";
@@ -81,41 +82,28 @@ WriteResult writeThenRename(FileSystem& files, const std::string& path, const st
     return result ? pending.commit() : result;
 }
 
-bool writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes) {
-    return static_cast<bool>(writeThenRename(files, path, [&](File& file) -> WriteResult {
+WriteResult writeWholeFile(FileSystem& files, const std::string& path, std::string_view bytes) {
+    return writeThenRename(files, path, [&](File& file) -> WriteResult {
         if (!file.writeAt(0, bytes.data(), bytes.size())) return {"cannot write it"};
         return {};
-    }));
+    });
 }
 
-namespace {
-
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
-
-// Where the first level that can be made starts: past a drive (C:), a share
-// (two separators, a server and a share name) or a leading separator.
-std::size_t firstLevel(const std::string& path) {
-    if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) {
-        std::size_t separators = 0, i = 2;
-        for (; i < path.size() && separators < 2; ++i)
-            if (isSeparator(path[i])) ++separators;
-        return i;
-    }
-    if (path.size() >= 2 && path[1] == ':') return 2;
-    return 0;
+bool writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes) {
+    return static_cast<bool>(writeWholeFile(files, path, bytes));
 }
-
-} // namespace
 
 MadeFolders makeFolderPath(FileSystem& files, const std::string& path) {
     MadeFolders made;
     std::string whole = path;
-    while (whole.size() > 1 && isSeparator(whole.back()) && whole[whole.size() - 2] != ':') whole.pop_back();
+    const std::size_t rootLength = rootOf(whole).length;
+    while (whole.size() > rootLength && isPathSeparator(whole.back())) whole.pop_back();
     if (whole.empty()) return made;
-    for (std::size_t i = firstLevel(whole); i <= whole.size(); ++i) {
-        if (i < whole.size() && !isSeparator(whole[i])) continue;
+    // Each level ends where a separator (or the path) does, past the root.
+    for (std::size_t i = rootLength; i <= whole.size(); ++i) {
+        if (i < whole.size() && !isPathSeparator(whole[i])) continue;
         const std::string level = whole.substr(0, i);
-        if (level.empty() || isSeparator(level.back()) || level.size() <= firstLevel(whole)) continue;
+        if (level.size() <= rootLength || isPathSeparator(level.back())) continue;
         if (files.folderExists(level)) continue;
         if (!files.makeFolder(level)) return made;
         made.created.push_back(level);

@@ -51,6 +51,14 @@ public:
     virtual bool copyFrom(File& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk);
 };
 
+// Which file a path names, as the system knows it: the volume and the
+// file's index on it. Two paths with equal identities name one file.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 enum class OpenMode {
     Read,       // an existing plain file, read only
     ReadWrite,  // an existing plain file, nothing emptied
@@ -98,6 +106,17 @@ public:
     virtual bool deleteFile(const std::string& path) = 0;
     // Removes the folder when it is empty; true when it is gone afterwards.
     virtual bool removeEmptyFolder(const std::string& path) = 0;
+
+    // The system's own full form of a path: on Windows the full-path
+    // function's answer with the 8.3 short names of the part that exists
+    // spelled out. Nothing where the system has none (the path module then
+    // works it out from the text).
+    virtual std::optional<std::string> systemFullPath(const std::string& /*path*/) { return std::nullopt; }
+    // The identity of an existing file or folder; nothing when it cannot be told.
+    virtual std::optional<FileIdentity> identity(const std::string& /*path*/) { return std::nullopt; }
+    // A running program holds its program file: it cannot be written (nor
+    // deleted) until the program ends.
+    virtual bool inUse(const std::string& /*path*/) { return false; }
 };
 
 // Makes the folder and every missing level above it ("\" and "/" both
@@ -119,6 +138,8 @@ FileSystem& files();
 // The new file is created exclusively under a free name (a name in use is
 // skipped, a bounded number of times); any other failure ends at once.
 WriteResult writeThenRename(FileSystem& files, const std::string& path, const std::function<WriteResult(File&)>& fill);
+// The whole file through writeThenRename; why not, when it failed.
+WriteResult writeWholeFile(FileSystem& files, const std::string& path, std::string_view bytes);
 bool writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes);
 
 // The same, spread over as many calls as the writer likes (a long write

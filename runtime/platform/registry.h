@@ -9,6 +9,16 @@ namespace platform {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
+// How deleting a key went: gone, never there, or refused with the system's
+// reason (for example without the right to write there).
+struct KeyDeletion {
+    enum class Outcome { Deleted, NotThere, Refused };
+    Outcome outcome = Outcome::Deleted;
+    std::string reason;
+    // The key is not there afterwards.
+    explicit operator bool() const noexcept { return outcome != Outcome::Refused; }
+};
+
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -22,9 +32,8 @@ public:
     // value is not a string.
     virtual std::optional<std::string> readString(RegistryRoot root, const std::string& key,
                                                   const std::string& name) = 0;
-    // Deletes a key that has no subkeys. Returns the system's result code:
-    // 0 when deleted, 2 (file not found) when there was no such key.
-    virtual long deleteKey(RegistryRoot root, const std::string& key) = 0;
+    // Deletes a key that has no subkeys.
+    virtual KeyDeletion deleteKey(RegistryRoot root, const std::string& key) = 0;
 };
 
 } // namespace platform

@@ -1,7 +1,8 @@
 #pragma once
-// Removing a program's own file, and the folder it lay in, after the program
-// has ended: a running program cannot delete itself.
+// Removing a program's own file, and the folders it lay in, after the
+// program has ended: a running program cannot delete itself.
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -9,9 +10,10 @@ class SelfRemoval {
 public:
     virtual ~SelfRemoval() = default;
     // Arranges that, once this process has ended, `programFile` is deleted and
-    // then `folder` is removed if it is empty, leaving nothing behind for the
-    // work. False when that could not be arranged (nothing is removed then).
-    virtual bool removeAfterExit(const std::string& programFile, const std::string& folder) = 0;
+    // then each of `folders` in turn (innermost first) is removed while it is
+    // empty, leaving nothing behind for the work. False when that could not
+    // be arranged (nothing is removed then).
+    virtual bool removeAfterExit(const std::string& programFile, const std::vector<std::string>& folders) = 0;
 };
 
 } // namespace platform

@@ -225,4 +225,10 @@ bool StandardFileSystem::removeEmptyFolder(const std::string& path) {
     return fs::remove(p, ec) && !ec;
 }
 
+std::optional<FileIdentity> StandardFileSystem::identity(const std::string& path) {
+    struct stat st {};
+    if (::stat(nativePath(path).c_str(), &st) != 0) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
 } // namespace platform

@@ -20,6 +20,8 @@ public:
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
     bool deleteFile(const std::string& path) override;
     bool removeEmptyFolder(const std::string& path) override;
+    // The device and inode of what the path names (links followed).
+    std::optional<FileIdentity> identity(const std::string& path) override;
 
     // Whether copies between two files may be left to the kernel (Linux);
     // tests turn it off to check the chunked copy every other system uses.

@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/errors.h"
+#include "platform/paths.h"
 #include "win32/dispatch_guard.h"
 #include "win32/form_window.h"
 #include "win32/gdi_resources.h"
@@ -62,10 +63,9 @@ void readScreenMetrics() {
 std::wstring programTitle() {
     wchar_t path[MAX_PATH] = {};
     const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring title(path, length);
-    title.erase(0, title.find_last_of(L"\\/") + 1);
-    if (const auto dot = title.find_last_of(L'.'); dot != std::wstring::npos && dot > 0) title.erase(dot);
-    return title;
+    std::string title = platform::fileNameOf(narrow(std::wstring(path, length)));
+    if (const auto dot = title.find_last_of('.'); dot != std::string::npos && dot > 0) title.erase(dot);
+    return widen(title);
 }
 
 // An error no handler dealt with: tell the user as this kind of program always

@@ -95,7 +95,7 @@ bool deleteWithRetries(const std::wstring& path) {
 
 } // namespace
 
-bool Win32SelfRemoval::removeAfterExit(const std::string& programFile, const std::string& folder) {
+bool Win32SelfRemoval::removeAfterExit(const std::string& programFile, const std::vector<std::string>& folders) {
     const std::wstring program = widenUtf8(programFile);
     const std::wstring temporary = temporaryFolder();
     if (temporary.empty()) return false;
@@ -110,8 +110,8 @@ bool Win32SelfRemoval::removeAfterExit(const std::string& programFile, const std
     }
     const UniqueHandle selfHandle(self);
     std::wstring commandLine = quoted(copy) + L" " + kRemoveArgument + L" " +
-                               std::to_wstring(reinterpret_cast<std::uintptr_t>(self)) + L" " + quoted(program) +
-                               L" " + quoted(widenUtf8(folder));
+                               std::to_wstring(reinterpret_cast<std::uintptr_t>(self)) + L" " + quoted(program);
+    for (const std::string& folder : folders) commandLine += L" " + quoted(widenUtf8(folder));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -132,13 +132,17 @@ bool runSelfRemovalIfAsked() {
     if (!args) return false;
     const std::vector<std::wstring> argv(args, args + count);
     ::LocalFree(args);
-    if (count != 5 || argv[1] != kRemoveArgument) return false;
+    if (count < 4 || argv[1] != kRemoveArgument) return false;
 
     const auto first = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(std::wcstoull(argv[2].c_str(), nullptr, 10)));
     if (!first) return true;
     const UniqueHandle firstProcess(first);
     if (::WaitForSingleObject(first, kWaitForEndMs) != WAIT_OBJECT_0) return true;
-    if (deleteWithRetries(argv[3])) ::RemoveDirectoryW(argv[4].c_str());  // fails, as it should, when not empty
+    if (!deleteWithRetries(argv[3])) return true;
+    // Innermost first; a folder that is not empty (as it should) stays, and
+    // so does every folder above it.
+    for (std::size_t i = 4; i < argv.size(); ++i)
+        if (!::RemoveDirectoryW(argv[i].c_str())) break;
     return true;
 }
 

@@ -3,9 +3,9 @@
 //
 // A running program cannot delete its own file, so it copies itself to the
 // temporary folder and starts the copy with a private argument naming its
-// file, the folder and (by an inherited handle) itself. The copy waits for
-// the first process to end, deletes the file, removes the folder when it is
-// empty, and ends. The copy's own file was opened with delete-on-close before
+// file, the folders and (by an inherited handle) itself. The copy waits for
+// the first process to end, deletes the file, removes the folders while they
+// are empty, and ends. The copy's own file was opened with delete-on-close before
 // it started, and the copy inherits that handle as the only one: the system
 // deletes the file when the copy ends, so nothing stays in the temporary
 // folder, with no reboot and no window.
@@ -15,7 +15,7 @@ namespace host {
 
 class Win32SelfRemoval : public platform::SelfRemoval {
 public:
-    bool removeAfterExit(const std::string& programFile, const std::string& folder) override;
+    bool removeAfterExit(const std::string& programFile, const std::vector<std::string>& folders) override;
 };
 
 // When the command line carries the private argument, does the copy's work

@@ -1,6 +1,7 @@
 #include "win32/system_files.h"
 
 #include "win32/handles.h"
+#include "win32/system_message.h"
 #include "win32/utf8_paths.h"
 
 #include "platform/paths.h"
@@ -15,17 +16,6 @@ namespace {
 bool isRegularFile(const std::wstring& path) {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::string systemMessage(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                     nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message(text, n);
-    ::LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
-        message.pop_back();
-    return message.empty() ? "system error " + std::to_string(error) : narrowToUtf8(message);
 }
 
 // Reads and writes at byte positions through the OVERLAPPED offset, which a

@@ -19,6 +19,11 @@ public:
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
     bool deleteFile(const std::string& path) override;
     bool removeEmptyFolder(const std::string& path) override;
+    // In system_paths.cpp: the full-path and long-name functions, file
+    // identity, and whether a running program holds a file.
+    std::optional<std::string> systemFullPath(const std::string& path) override;
+    std::optional<platform::FileIdentity> identity(const std::string& path) override;
+    bool inUse(const std::string& path) override;
 };
 
 } // namespace host

@@ -1,6 +1,7 @@
 #include "win32/system_registry.h"
 
 #include "win32/handles.h"
+#include "win32/system_message.h"
 #include "win32/utf8_paths.h"
 
 #include <vector>
@@ -51,8 +52,12 @@ std::optional<std::string> SystemRegistry::readString(platform::RegistryRoot roo
     return narrowToUtf8(text);
 }
 
-long SystemRegistry::deleteKey(platform::RegistryRoot root, const std::string& key) {
-    return ::RegDeleteKeyW(rootKey(root), widenUtf8(key).c_str());
+platform::KeyDeletion SystemRegistry::deleteKey(platform::RegistryRoot root, const std::string& key) {
+    using Outcome = platform::KeyDeletion::Outcome;
+    const LSTATUS status = ::RegDeleteKeyW(rootKey(root), widenUtf8(key).c_str());
+    if (status == ERROR_SUCCESS) return {Outcome::Deleted, {}};
+    if (status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND) return {Outcome::NotThere, {}};
+    return {Outcome::Refused, systemMessage(static_cast<DWORD>(status))};
 }
 
 } // namespace host

@@ -12,7 +12,7 @@ public:
                    const std::string& data) override;
     std::optional<std::string> readString(platform::RegistryRoot root, const std::string& key,
                                           const std::string& name) override;
-    long deleteKey(platform::RegistryRoot root, const std::string& key) override;
+    platform::KeyDeletion deleteKey(platform::RegistryRoot root, const std::string& key) override;
 };
 
 } // namespace host

@@ -78,7 +78,7 @@ void SaveAsWav::Save() {
     writer_ = std::move(writer);
     texts_ = &texts;
     startedAt_ = platform_.now();
-    Progress.prepare(texts, platform::leafName(answer->path));
+    Progress.prepare(texts, platform::fileNameOf(answer->path));
     WavWriter.setEnabled(true);
 }
 

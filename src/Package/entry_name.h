@@ -16,7 +16,7 @@ inline bool isSafeEntryName(const std::string& name) { return !entryNameProblem(
 // way, as the file system matches file names.
 std::string lowerAscii(std::string text);
 
-// `folder` & "\" & `name` (no second separator when the folder ends in one).
+// `folder` & "\" & `name`, joined as the path module joins.
 std::string entryPathIn(const std::string& folder, const std::string& name);
 // Whether `path` names a file directly inside `folder` (not deeper, not above).
 bool liesDirectlyIn(const std::string& path, const std::string& folder);

@@ -4,8 +4,10 @@
 
 namespace setup {
 
+std::string uninstallKey(const std::string& name) { return std::string(product::kUninstallKeyParent) + name; }
+
 bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::string& command) {
-    const std::string key = std::string(product::kUninstallKeyParent) + name;
+    const std::string key = uninstallKey(name);
     const bool named = SetRegistryString(registry, platform::RegistryRoot::LocalMachine, key, "DisplayName", name);
     const bool commanded =
         SetRegistryString(registry, platform::RegistryRoot::LocalMachine, key, "UninstallString", command);

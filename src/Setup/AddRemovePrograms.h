@@ -8,6 +8,9 @@
 
 namespace setup {
 
+// The key of the product's uninstall entry, under HKEY_LOCAL_MACHINE.
+std::string uninstallKey(const std::string& name);
+
 // Writes "DisplayName" = the name, then "UninstallString" = the command.
 // True when both values were written.
 bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::string& command);

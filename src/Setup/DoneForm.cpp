@@ -3,6 +3,7 @@
 #include "Product.h"
 #include "Setup/MakeShortcut.h"
 #include "Wizard/WizardLook.h"
+#include "platform/paths.h"
 
 namespace setup {
 
@@ -38,7 +39,7 @@ void DoneForm::showFailure(const std::string& reason) {
 void DoneForm::Command1_Click() {
     if (!failed_ && Check1.checked()) {
         // A shortcut that cannot be made is not reported; the program still ends.
-        AddShortcut(shortcuts_, installFolder_.text() + "\\" + ShortcutName.caption() + ".exe", "Desktop",
+        AddShortcut(shortcuts_, platform::joinPath(installFolder_.text(), ShortcutName.caption() + ".exe"), "Desktop",
                     ShortcutName.caption(), "", 0, 0);
     }
     forms::endProgram();

@@ -3,6 +3,7 @@
 #include "Product.h"
 #include "Wizard/WizardLook.h"
 #include "core/errors.h"
+#include "platform/paths.h"
 
 namespace setup {
 
@@ -20,13 +21,14 @@ Form1::Form1(SetupSystem system)
     };
 
     Load = [this] { Form_Load(); };
-    // Closing the window, or Cancel on any page, ends everything at once.
-    Unload = [] { forms::endProgram(); };
+    // Closing the window, or Cancel on any page, takes back what the install
+    // made so far (nothing before the progress page) and ends the program.
+    Unload = [this] { Cancel_Click(); };
     Command4.Click = [this] { Command4_Click(); };
     Command7.Click = [this] { Command7_Click(); };
-    Command5.Click = [] { forms::endProgram(); };
-    Command6.Click = [] { forms::endProgram(); };
-    Command8.Click = [] { forms::endProgram(); };
+    Command5.Click = [this] { Cancel_Click(); };
+    Command6.Click = [this] { Cancel_Click(); };
+    Command8.Click = [this] { Cancel_Click(); };
     InstallTimer.Tick = [this] { InstallTimer_Timer(); };
 }
 
@@ -71,7 +73,7 @@ void Form1::Form_Load() {
         // The system's Program Files folder, wherever the system keeps it.
         std::string programFiles = system_.folders.programFilesFolder();
         if (programFiles.empty()) programFiles = "C:\\Program Files";
-        Cale.setText(programFiles + "\\" + ProductName);
+        Cale.setText(platform::joinPath(programFiles, ProductName));
     });
     steps([&] {
         doneForm.load();
@@ -96,10 +98,21 @@ void Form1::Command4_Click() {
 }
 
 void Form1::Command7_Click() {
+    if (!acceptFolder()) return;
     Pas2.setVisible(false);
     Pas3.setVisible(true);
     Command8.setFocus();
     InstallTimer.setEnabled(true);
+}
+
+void Form1::Cancel_Click() {
+    stopTimers();
+    const std::vector<std::string> stayed = takeBack_.takeBack(system_.files, system_.registry);
+    if (!stayed.empty())
+        system_.boxes.ask("Setup could not remove everything this installation made. Still there: " +
+                              describeList(stayed) + ".",
+                          caption(), platform::Buttons::Ok, platform::BoxIcon::Warning);
+    forms::endProgram();
 }
 
 } // namespace setup

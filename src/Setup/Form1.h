@@ -2,14 +2,20 @@
 // The installer's window: a welcome page, the install-folder page and the
 // progress page, whose 1 ms timer runs the install schedule over ticks 1 to
 // 100 (make the folder, check the package, extract it through the hidden
-// archive window, add the uninstall entry), then the completion window.
+// archive window, write the install record, add the uninstall entry), then
+// the completion window. A failure or "Cancel" takes back what the run made.
+//   Form1.cpp         the window, its load and buttons
+//   Form1Folder.cpp   the checks on the install-folder page
+//   Form1Install.cpp  the timed install steps and taking them back
 #include "Unpacker/Dezarhivator.h"
 #include "Setup/DoneForm.h"
+#include "Setup/TakeBack.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/timer.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/message_boxes.h"
 #include "platform/registry.h"
 #include "platform/shortcuts.h"
 
@@ -25,6 +31,7 @@ struct SetupSystem {
     platform::FileSystem& files;
     platform::Registry& registry;
     platform::Shortcuts& shortcuts;
+    platform::MessageBoxes& boxes;
 };
 
 class Form1 : public forms::Form {
@@ -79,17 +86,27 @@ private:
     void Form_Load();
     void Command4_Click();
     void Command7_Click();
+    void Cancel_Click();
     void InstallTimer_Timer();
+    // Form1Folder.cpp: true when the install may go ahead into the folder
+    // box's text, which is then in normal form.
+    bool acceptFolder();
+    bool askAboutOtherFiles(const std::string& folder);
+    bool isProductInstallation(const std::string& folder);
+    bool programClosed(const std::string& folder);
     void runScheduleRow();
     // The install folder's levels, made at tick 5.
     void makeInstallFolder();
     // False when the package cannot be installed (the schedule then stops).
     bool checkPackage();
+    void noteFilesToCreate();
+    bool writeInstallRecord();
     void addUninstallEntry();
     void entryExtracted(const std::string& name, const std::string& problem);
+    // Stops everything, takes back what the run made and reports the reason
+    // (and anything that could not be taken back) on the completion window.
     void fail(const std::string& reason);
-    // Ends the schedule early: the completion window reports the failure.
-    void stopSchedule();
+    void stopTimers();
     void showCompletion();
     bool walkRunning() const;
 
@@ -97,6 +114,8 @@ private:
     std::string firstFailure_;
     std::vector<std::string> madeFolders_;  // by tick 5, outermost first
     std::set<std::string> programsWritten_;  // the main program and the uninstaller, once written
+    std::vector<std::string> filesWritten_;  // every entry written, full paths
+    TakeBack takeBack_;
 };
 
 } // namespace setup

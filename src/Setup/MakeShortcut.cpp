@@ -1,5 +1,7 @@
 #include "Setup/MakeShortcut.h"
 
+#include "platform/paths.h"
+
 namespace setup {
 
 bool AddShortcut(platform::Shortcuts& shortcuts, const std::string& target, const std::string& specialFolder,
@@ -13,7 +15,7 @@ bool AddShortcut(platform::Shortcuts& shortcuts, const std::string& target, cons
     link.windowStyle = windowStyle;
     link.iconPath = target;
     link.iconIndex = iconIndex;
-    return shortcuts.saveShortcut(folder + "\\" + shortcutName + ".lnk", link);
+    return shortcuts.saveShortcut(platform::joinPath(folder, shortcutName + ".lnk"), link);
 }
 
 } // namespace setup

@@ -6,6 +6,7 @@
 #include "win32/shell_links.h"
 #include "win32/system_files.h"
 #include "win32/system_folders.h"
+#include "win32/system_message_boxes.h"
 #include "win32/system_registry.h"
 
 int main() {
@@ -14,7 +15,8 @@ int main() {
     host::SystemFileSystem files;
     host::SystemRegistry registry;
     host::ShellLinks shortcuts;
-    setup::Form1 form({folders, files, registry, shortcuts});
+    host::SystemMessageBoxes boxes;
+    setup::Form1 form({folders, files, registry, shortcuts, boxes});
     app.attach(form);
     app.attach(form.doneForm);
     app.attach(form.dezarhivator);

@@ -8,11 +8,12 @@ std::string uninstallKey(const std::string& name) {
     return std::string(product::kUninstallKeyParent) + name;
 }
 
-long RemoveUninstallEntry(platform::Registry& registry, const std::string& name) {
+platform::KeyDeletion RemoveUninstallEntry(platform::Registry& registry, const std::string& name) {
     return DeleteRegistryKey(registry, platform::RegistryRoot::LocalMachine, uninstallKey(name));
 }
 
-long DeleteRegistryKey(platform::Registry& registry, platform::RegistryRoot root, const std::string& key) {
+platform::KeyDeletion DeleteRegistryKey(platform::Registry& registry, platform::RegistryRoot root,
+                                        const std::string& key) {
     return registry.deleteKey(root, key);
 }
 

@@ -36,16 +36,21 @@ void DoneForm::showIncomplete(const std::vector<std::string>& stayed) {
     Label1.setCaption("Uninstall incomplete");
     ThankYouLabel.setCaption(describeStayed(stayed) + " Close " + product::kName + " and run Uninstall again.");
     programFile_.clear();
-    folder_.clear();
+    folders_.clear();
 }
 
-void DoneForm::removeAfterEnd(std::string programFile, std::string folder) {
+void DoneForm::removeAfterEnd(std::string programFile, std::vector<std::string> folders) {
     programFile_ = std::move(programFile);
-    folder_ = std::move(folder);
+    folders_ = std::move(folders);
+}
+
+void DoneForm::noteFolderKept(const std::string& folder) {
+    ThankYouLabel.setCaption(ThankYouLabel.caption() + " The folder " + folder +
+                             " was kept because it holds other files.");
 }
 
 void DoneForm::Command1_Click() {
-    if (!programFile_.empty()) removal_.removeAfterExit(programFile_, folder_);
+    if (!programFile_.empty()) removal_.removeAfterExit(programFile_, folders_);
     forms::endProgram();
 }
 

@@ -25,9 +25,12 @@ public:
 
     // Says what stayed instead of claiming success.
     void showIncomplete(const std::vector<std::string>& stayed);
-    // After a complete run: the program file and the folder to remove once
-    // the program has ended.
-    void removeAfterEnd(std::string programFile, std::string folder);
+    // After a complete run: the program file and the folders (innermost
+    // first) to remove once the program has ended.
+    void removeAfterEnd(std::string programFile, std::vector<std::string> folders);
+    // After a complete run that left the install folder because someone's
+    // files are in it: says so below the thanks.
+    void noteFolderKept(const std::string& folder);
 
 private:
     void Command1_Click();
@@ -35,7 +38,7 @@ private:
 
     platform::SelfRemoval& removal_;
     std::string programFile_;
-    std::string folder_;
+    std::vector<std::string> folders_;
 };
 
 // "Could not remove: a, b." or, for many, their number and the first ones.

@@ -3,6 +3,7 @@
 #include "Product.h"
 #include "Uninstall/AddRemovePrograms.h"
 #include "Uninstall/InstallFolderGuard.h"
+#include "Wizard/RunningProgram.h"
 #include "Wizard/WizardLook.h"
 #include "core/errors.h"
 #include "platform/paths.h"
@@ -70,14 +71,15 @@ void Form1::Form_Load() {
         Pas3.setVisible(false);
     });
 
+    record_ = record::read(system_.files, Cale.text());
     FolderFacts facts;
     facts.folder = Cale.text();
     facts.programFile = system_.folders.programFile();
     facts.windowsFolder = system_.folders.windowsFolder();
     facts.uninstallCommand = system_.registry.readString(platform::RegistryRoot::LocalMachine,
                                                          uninstallKey(product::kName), "UninstallString");
-    facts.mainProgramPresent = system_.files.fileExists(platform::joinPath(facts.folder, product::kMainProgram));
-    isInstallation_ = isInstallFolder(facts);
+    facts.record = record_;
+    isInstallation_ = isInstallFolder(system_.files, facts);
     if (!isInstallation_) refuseFolder();
 }
 
@@ -94,10 +96,20 @@ void Form1::refuseFolder() {
 }
 
 void Form1::Command4_Click() {
-    if (!isInstallation_) return;
+    if (!isInstallation_ || !programClosed()) return;
     Pas1.setVisible(false);
     Pas3.setVisible(true);
     InstallTimer.setEnabled(true);
+}
+
+// A running Corvane Lumetra.exe could not be deleted: the user closes it
+// (Retry) or stops (Cancel), before anything is deleted.
+bool Form1::programClosed() {
+    if (!wizard::programClosed(system_.files, system_.boxes, platform::joinPath(Cale.text(), product::kMainProgram),
+                               ProductName + " is running. Close it, then press Retry. Cancel stops the uninstall.",
+                               caption()))
+        forms::endProgram();
+    return true;
 }
 
 void Form1::Cancel_Click() {

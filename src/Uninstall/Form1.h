@@ -1,10 +1,13 @@
 #pragma once
 // Uninstall's wizard window: a welcome page and a progress page whose steps
-// are keyed to the ticks of InstallTimer (1 to 100). It removes the files of
-// the folder it runs from, the desktop shortcut and the uninstall entry, but
-// only when that folder is this product's installation.
+// are keyed to the ticks of InstallTimer (1 to 100). It removes the files the
+// install record lists (or, with no record, the files the product ships), the
+// product's settings, the desktop shortcut and the uninstall entry, but only
+// when the folder it runs from is this product's installation. Nothing else
+// in the folder is touched, and an incomplete run keeps the entry.
 //   Form1.cpp          the window, its design state, load and buttons
 //   Form1Schedule.cpp  the timed removal steps
+#include "InstallRecord/InstallRecord.h"
 #include "Uninstall/DoneForm.h"
 
 #include "forms/controls.h"
@@ -12,11 +15,13 @@
 #include "forms/timer.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/message_boxes.h"
 #include "platform/registry.h"
 #include "platform/self_removal.h"
 #include "platform/shortcuts.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +33,7 @@ struct UninstallPlatform {
     platform::Registry& registry;
     platform::Shortcuts& shortcuts;
     platform::SelfRemoval& removal;
+    platform::MessageBoxes& boxes;
 };
 
 class Form1 : public forms::Form {
@@ -82,8 +88,15 @@ private:
     void InstallTimer_Timer();
 
     void refuseFolder();
-    void deleteFolderFiles();
+    bool programClosed();
+    // The files to delete: the recorded ones in the folder (or the names
+    // the product ships) and the settings beside the program.
+    std::vector<std::string> installedFiles();
+    void deleteInstalledFiles();
     void deleteAppDataSettings();
+    void deleteRecord();
+    bool holdsOtherFiles();
+    std::vector<std::string> foldersToRemoveAfterEnd();
     void removeShortcut();
     void removeEntry();
     void showDone();
@@ -91,6 +104,7 @@ private:
     UninstallPlatform system_;
     DoneForm& DoneForm_;
     bool isInstallation_ = false;
+    std::optional<record::InstallRecord> record_;  // read at load
     std::vector<std::string> stayed_;
 };
 

@@ -6,7 +6,10 @@
 #include "Uninstall/InstallFolderGuard.h"
 #include "Uninstall/MakeShortcut.h"
 #include "core/errors.h"
+#include "platform/path_compare.h"
 #include "platform/paths.h"
+
+#include <algorithm>
 
 namespace uninstall {
 
@@ -28,8 +31,9 @@ void Form1::InstallTimer_Timer() {
     case 1: row("Get list...", [] {}); break;
     case 5:
         row("Delete files...", [&] {
-            deleteFolderFiles();
+            deleteInstalledFiles();
             deleteAppDataSettings();
+            deleteRecord();
         });
         break;
     case 15: row("Remove shortcuts", [&] { removeShortcut(); }); break;
@@ -40,21 +44,38 @@ void Form1::InstallTimer_Timer() {
     }
 }
 
-// Every file directly in the install folder but this program, which cannot
-// delete itself while it runs; it goes after the end (DoneForm).
-void Form1::deleteFolderFiles() {
+// The recorded files lying in the install folder, or without a record the
+// programs the product ships; and the settings file beside the program.
+std::vector<std::string> Form1::installedFiles() {
     const std::string folder = Cale.text();
-    const auto names = system_.files.listFiles(folder);
-    if (!names) {
-        stayed_.push_back(folder);
-        return;
+    std::vector<std::string> paths;
+    if (record_) {
+        for (const std::string& file : record_->files)
+            if (platform::samePath(system_.files, platform::parentFolder(file), folder)) paths.push_back(file);
+    } else {
+        for (const char* name : {product::kMainProgram, product::kUninstaller})
+            paths.push_back(platform::joinPath(folder, name));
     }
-    const std::string self = comparablePath(system_.folders.programFile());
-    for (const std::string& name : *names) {
-        const std::string path = platform::joinPath(folder, name);
-        if (comparablePath(path) == self) continue;
-        if (!system_.files.deleteFile(path)) stayed_.push_back(name);
+    paths.push_back(platform::joinPath(folder, product::kSettingsFile));
+    return paths;
+}
+
+// This program cannot delete itself while it runs; it goes after the end
+// (DoneForm).
+void Form1::deleteInstalledFiles() {
+    const std::string self = system_.folders.programFile();
+    for (const std::string& path : installedFiles()) {
+        if (platform::samePath(system_.files, path, self)) continue;
+        if (!system_.files.deleteFile(path)) stayed_.push_back(platform::fileNameOf(path));
     }
+}
+
+// The record goes last, and only when everything it lists went: a second run
+// then still knows what to delete.
+void Form1::deleteRecord() {
+    if (!stayed_.empty()) return;
+    const std::string path = record::pathIn(Cale.text());
+    if (!system_.files.deleteFile(path)) stayed_.push_back(platform::fileNameOf(path));
 }
 
 // The main program keeps its settings in the user's application data when it
@@ -72,24 +93,55 @@ void Form1::deleteAppDataSettings() {
 }
 
 void Form1::removeShortcut() {
-    ShortcutToDelete.setCaption(LocateShortcut(system_.shortcuts, Cale.text() + "\\program.exe", "Desktop",
-                                               "program", "", 0, 0));
+    ShortcutToDelete.setCaption(LocateShortcut(system_.shortcuts, platform::joinPath(Cale.text(), "program.exe"),
+                                               "Desktop", "program", "", 0, 0));
     if (ShortcutToDelete.caption().empty()) return;
     const std::string link = platform::joinPath(ShortcutToDelete.caption(), ProductName + ".lnk");
     if (!system_.files.deleteFile(link)) stayed_.push_back(link);
 }
 
+// While something stayed, the entry stays too: Add and Remove Programs keeps
+// offering this uninstaller, and a second run completes.
 void Form1::removeEntry() {
-    const long result = RemoveUninstallEntry(system_.registry, ProductName);
-    if (result != 0 && result != 2) stayed_.push_back("the entry in Add and Remove Programs");
+    if (!stayed_.empty()) return;
+    const platform::KeyDeletion deleted = RemoveUninstallEntry(system_.registry, ProductName);
+    if (!deleted) stayed_.push_back("the entry in Add and Remove Programs (" + deleted.reason + ")");
+}
+
+// Anything in the folder but this program: the user's, so the folder stays.
+bool Form1::holdsOtherFiles() {
+    const auto names = system_.files.listFiles(Cale.text());
+    if (!names) return false;
+    const std::string self = system_.folders.programFile();
+    return std::any_of(names->begin(), names->end(), [&](const std::string& name) {
+        return !platform::samePath(system_.files, platform::joinPath(Cale.text(), name), self);
+    });
+}
+
+// The folders the installations made, innermost first; only the install
+// folder and those above it, never a drive's root. Without a record, the
+// install folder alone (as installations before the record had it).
+std::vector<std::string> Form1::foldersToRemoveAfterEnd() {
+    if (!record_) return {Cale.text()};
+    const std::string installFolder = platform::normalForm(system_.files, Cale.text()).value_or(Cale.text());
+    std::vector<std::string> folders;
+    for (const std::string& folder : record_->folders) {
+        const auto normal = platform::normalForm(system_.files, folder);
+        if (normal && !platform::isRootOnly(*normal) && platform::isSameOrInside(installFolder, *normal))
+            folders.push_back(*normal);
+    }
+    std::sort(folders.begin(), folders.end(),
+              [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    return folders;
 }
 
 // Shown at tick 100: what stayed, or after a complete run the removal of this
-// program and its folder once "Done" ends it.
+// program and its folders once "Done" ends it.
 void Form1::showDone() {
     InstallTimer.setEnabled(false);
     if (stayed_.empty()) {
-        DoneForm_.removeAfterEnd(system_.folders.programFile(), Cale.text());
+        DoneForm_.removeAfterEnd(system_.folders.programFile(), foldersToRemoveAfterEnd());
+        if (holdsOtherFiles()) DoneForm_.noteFolderKept(Cale.text());
     } else {
         DoneForm_.showIncomplete(stayed_);
     }

@@ -1,7 +1,10 @@
 #pragma once
-// Uninstall deletes every file of the folder it runs from, so it first makes
-// sure that folder is this product's installation: a copy started from the
-// downloads or the desktop must delete nothing.
+// Uninstall deletes what an installation recorded, so it first makes sure the
+// folder it runs from is this product's installation: a copy started from
+// the downloads or the desktop must delete nothing.
+#include "InstallRecord/InstallRecord.h"
+#include "platform/files.h"
+
 #include <optional>
 #include <string>
 
@@ -14,18 +17,14 @@ struct FolderFacts {
     // "UninstallString" of the product's uninstall entry; nothing when there
     // is no entry.
     std::optional<std::string> uninstallCommand;
-    bool mainProgramPresent = false;  // the folder holds "Corvane Lumetra.exe"
+    // The install record beside the program; nothing when there is none.
+    std::optional<record::InstallRecord> record;
 };
 
-// True when the folder is the product's install folder: the uninstall entry
-// names this very program (quotes, case and separators aside), or, with no
-// entry left (an earlier run stopped after removing it), the main program
-// lies in the folder. A drive's root and the Windows folder (or anything in
-// it) never are.
-bool isInstallFolder(const FolderFacts& facts);
-
-// Paths compared as Windows compares them: quotes and surrounding spaces
-// dropped, "/" as "\", no trailing separator, ASCII letters in any case.
-std::string comparablePath(std::string path);
+// True when the folder is the product's install folder: its install record
+// or the uninstall entry names this very program, as the same file (by
+// normal form or file identity, never by raw text). A drive's root and the
+// Windows folder (or anything in it) never are.
+bool isInstallFolder(platform::FileSystem& files, const FolderFacts& facts);
 
 } // namespace uninstall

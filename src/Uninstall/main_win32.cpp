@@ -7,6 +7,7 @@
 #include "win32/shell_links.h"
 #include "win32/system_files.h"
 #include "win32/system_folders.h"
+#include "win32/system_message_boxes.h"
 #include "win32/system_registry.h"
 
 int main() {
@@ -17,8 +18,9 @@ int main() {
     host::SystemRegistry registry;
     host::ShellLinks shortcuts;
     host::Win32SelfRemoval removal;
+    host::SystemMessageBoxes boxes;
     uninstall::DoneForm done(removal);
-    uninstall::Form1 form({folders, files, registry, shortcuts, removal}, done);
+    uninstall::Form1 form({folders, files, registry, shortcuts, removal, boxes}, done);
     app.attach(form);
     app.attach(done);
     form.load();

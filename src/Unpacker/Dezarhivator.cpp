@@ -3,6 +3,7 @@
 #include "Unpacker/ModDezarhivator.h"
 #include "core/errors.h"
 #include "Package/entry_name.h"
+#include "platform/paths.h"
 
 namespace setup {
 
@@ -50,7 +51,7 @@ void Dezarhivator::ExtrageFisierele() { Extractor.setEnabled(true); }
 void Dezarhivator::Form_Load() {
     ExtractIndex = 0;
     rt::ResumeNext steps;
-    steps([&] { Text2.setText(folders_.programFolder() + "\\data.set"); });
+    steps([&] { Text2.setText(platform::joinPath(folders_.programFolder(), "data.set")); });
     steps([&] { VekList(Text2.text(), List1); });
     steps([&] { VekList(Text2.text(), List2); });
 }
@@ -75,7 +76,7 @@ void Dezarhivator::Extractor_Timer() {
     steps([&] { List2.setListIndex(ExtractIndex); });
     steps([&] { name = List2.List(ExtractIndex); });
     steps([&] { Text1.setText(name); });
-    steps([&] { Text4.setText(folders_.programFolder() + "\\" + name); });
+    steps([&] { Text4.setText(platform::joinPath(folders_.programFolder(), name)); });
     std::string problem = "it was not extracted";
     steps([&] { problem = extractIntoInstallFolder(name); });
     steps([&] { EntryExtracted(name, problem); });

@@ -1,15 +1,14 @@
 #include "Unpacker/ModDezarhivator.h"
 
+#include "platform/paths.h"
+
 namespace setup {
 
 std::string FileNameOf(const std::string& path) {
-    const auto cut = path.find_last_of("\\/");
-    return cut == std::string::npos ? std::string() : path.substr(cut + 1);
+    const std::size_t start = platform::fileNameStart(path);
+    return start == 0 ? std::string() : path.substr(start);
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto cut = path.find_last_of("\\/");
-    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
+std::string FolderOf(const std::string& path) { return path.substr(0, platform::fileNameStart(path)); }
 
 } // namespace setup

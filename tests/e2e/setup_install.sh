@@ -6,8 +6,10 @@
 # of the package lies in the folder byte for byte, the uninstall entry holds
 # exactly its two values, the desktop link parses with the right target, the
 # system's list of installed programs shows the product and the installed
-# program starts. A second run over the first succeeds; a damaged package
-# ends in "Install failed" with no uninstall entry.
+# program starts, and the install record lists the files. A second run over
+# the first succeeds; a damaged package ends in "Install failed" with no
+# uninstall entry; Esc on the progress page while a long package is being
+# extracted leaves no file, no folder and no entry.
 # Usage: setup_install.sh WINE_RUN WINE_ROOT DIST VEK WINDOW_READER WORK
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,7 +29,7 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
 folder='C:\Corvane Test Parent\Lumetra Setup Folder'
 unix_folder="$drive_c/Corvane Test Parent/Lumetra Setup Folder"
 "$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
-rm -rf "$drive_c/Corvane Test Parent" "$drive_c/Corvane Damaged"
+rm -rf "$drive_c/Corvane Test Parent" "$drive_c/Corvane Damaged" "$drive_c/Corvane Cancelled"
 rm -f "$root"/prefix/drive_c/users/*/Desktop/"Corvane Lumetra.lnk"
 
 values() { "$wine_run" "$root" reg query "$key" 2>/dev/null | tr -d '\r' | grep 'REG_' || true; }
@@ -51,6 +53,14 @@ for f in "$work/expected"/*; do
 done
 [ -f "$unix_folder/Corvane Lumetra.exe" ] || fail "no main program"
 ok "all $count files of the package lie in the new folder byte for byte"
+
+record="$unix_folder/Install record.txt"
+[ "$(head -n 1 "$record" | tr -d '\r')" = "Corvane Lumetra install record 1" ] || fail "no install record"
+for f in "$work/expected"/*; do
+  grep -qF "file	$folder\\$(basename "$f")" "$record" || { cat "$record"; fail "the record misses $(basename "$f")"; }
+done
+grep -qF "folder	C:\\Corvane Test Parent" "$record" || { cat "$record"; fail "the record misses the folders made"; }
+ok "the install record lists every file written and the folders made"
 
 values >"$work/values.txt"
 cat "$work/values.txt"
@@ -100,6 +110,38 @@ wait "$pid" || true; pid=
 [ -z "$(values)" ] || fail "a damaged package left an uninstall entry"
 [ ! -e "$drive_c/Corvane Damaged" ] || fail "the folder made for the damaged package stayed"
 ok "a damaged package ends in Install failed, with no uninstall entry and no folder left"
+
+# --- Esc while a long package is extracted: everything taken back -------------
+# The walk writes at most one entry per schedule tick from tick 15 on (under
+# Wine the schedule moves about twice as fast): with the programs and three
+# fillers on disk the schedule is past tick 20 and, Esc following at once,
+# far from tick 80.
+mkdir -p "$work/long" "$work/fillers"
+cp "$dist/Setup.exe" "$work/long/"
+for f in "$work/expected"/*; do "$vek" add "$work/long/Data.set" "$f" >/dev/null || fail "vek add"; done
+for i in $(seq 100 199); do
+  echo "filler $i" >"$work/fillers/part$i.dat"
+  "$vek" add "$work/long/Data.set" "$work/fillers/part$i.dat" >/dev/null || fail "vek add"
+done
+start_program "$work/long/Setup.exe" "$work/long.log"
+wait_window "Corvane Setup" || { cat "$work/long.log"; fail "Setup shows no window"; }
+sleep 1
+keys_to Return
+sleep 1
+xdotool type --delay 40 'C:\Corvane Cancelled\Lumetra'
+xdotool key Return
+cancelled="$drive_c/Corvane Cancelled/Lumetra"
+for _ in $(seq 500); do [ -f "$cancelled/part102.dat" ] && break; sleep 0.01; done
+seen=$(ls "$cancelled" 2>/dev/null | grep -c '\.dat$\|\.exe$' || true)
+xdotool key Escape
+for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
+kill -0 "$pid" 2>/dev/null && fail "Esc on the progress page did not end Setup"
+wait "$pid" || true; pid=
+echo "== Esc pressed with $seen of 102 files written"
+[ "$seen" -ge 5 ] && [ "$seen" -le 25 ] || fail "Esc did not land between ticks 20 and 80 ($seen files)"
+[ ! -e "$drive_c/Corvane Cancelled" ] || { ls -laR "$drive_c/Corvane Cancelled"; fail "Cancel left files or folders"; }
+[ -z "$(values)" ] || fail "Cancel left an uninstall entry"
+ok "Esc during the extraction takes back every file and folder the run made; no entry"
 
 # --- Esc is Cancel ------------------------------------------------------------
 start_program "$dist/Setup.exe" "$work/cancel.log"

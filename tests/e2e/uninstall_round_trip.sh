@@ -1,14 +1,18 @@
 #!/bin/sh
 # The whole round trip as a person makes it: Setup.exe from dist installs
-# with the desktop shortcut; the user copies that link under another name;
-# Corvane Lumetra.exe starts once and is closed with its close picture (so
-# settings.ini exists); Uninstall.exe runs from the install folder with
-# Enter, Enter. Afterwards the uninstall entry is gone (reg query fails, the
-# system's list no longer shows the product), the product's link is gone and
-# the user's stays, and within a few seconds of "Done" the install folder is
-# gone too, with nothing left in the temporary folder. Then a copy of
-# Uninstall.exe started from a folder holding a user's file says why it will
-# not remove anything, and removes nothing.
+# into a folder typed with a trailing backslash, with the desktop shortcut;
+# the user copies that link under another name; with Corvane Lumetra.exe
+# running, Setup is run again over it and asks to close it: the program is
+# closed with its close picture (so settings.ini exists) and Retry completes
+# the install. Uninstall.exe runs from the install folder with Enter, Enter.
+# Afterwards the uninstall entry is gone (reg query fails, the system's list
+# no longer shows the product), the product's link is gone and the user's
+# stays, and within a few seconds of "Done" the install folder and the parent
+# the install made are gone too, with nothing left in the temporary folder.
+# Then a copy of Uninstall.exe started from a folder holding a user's file
+# says why it will not remove anything, and removes nothing; installed into
+# that folder (answering Yes to the question about its files) and
+# uninstalled, only the user's file and its folder remain.
 # Usage: uninstall_round_trip.sh WINE_RUN WINE_ROOT DIST UNINSTALL_EXE WINDOW_READER WORK
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -33,22 +37,38 @@ temp=$(ls -d "$drive_c"/users/*/Temp "$drive_c"/users/*/AppData/Local/Temp 2>/de
 rm -rf "$drive_c/Corvane Round Trip" "$drive_c/Corvane Guard"
 rm -f "$desktop/Corvane Lumetra.lnk" "$desktop/My Beats.lnk"
 
-# --- Install, place a second link, run the program once ---------------------
-install_with_keyboard "$dist" "Install complete!" "$folder"
+# --- Install (typed with a trailing backslash), place a second link ----------
+install_with_keyboard "$dist" "Install complete!" "$folder\\"
 keys_to Return
 wait "$pid" || true; pid=
 [ -f "$desktop/Corvane Lumetra.lnk" ] || fail "Setup made no desktop link"
 cp "$desktop/Corvane Lumetra.lnk" "$desktop/My Beats.lnk"
-ok "installed into $folder with the desktop link; a second link placed by hand"
+"$wine_run" "$root" reg query "$key" /v UninstallString 2>/dev/null | tr -d '\r' >"$work/command.txt"
+grep -qF "REG_SZ    \"$folder\\Uninstall.exe\"" "$work/command.txt" || { cat "$work/command.txt"; fail "UninstallString"; }
+ok "installed into $folder\\ as $folder, with the desktop link; a second link placed by hand"
 
+# --- Setup again while the program runs: closed, then Retry -----------------
 start_program "$unix_folder/Corvane Lumetra.exe" "$work/lumetra.log"
+lumetra=$pid
 wait_window "Corvane Lumetra 1.2.0" || { cat "$work/lumetra.log"; fail "the installed program does not start"; }
+lumetra_wid=$wid
 sleep 1
+install_with_keyboard "$dist" "Corvane Setup" "$folder"
+setup=$pid
+wait_box_text "Corvane Setup" 'text="Corvane Lumetra is running. Close it, then press Retry. Cancel stops the installation."'
+ok "Setup over the running program asks to close it"
+wid=$lumetra_wid
 click_at 666 12  # the close picture saves the settings and ends the program
+pid=$lumetra
 for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
-wait "$pid" 2>/dev/null || true; pid=
+wait "$pid" 2>/dev/null || true
+pid=$setup
 [ -f "$unix_folder/settings.ini" ] || fail "no settings.ini after closing the program"
-ok "Corvane Lumetra.exe ran once and saved settings.ini"
+answer_box "Corvane Setup" Return  # Retry, the default button
+wait_window "Install complete!" || { import -window root "$work/retry.png"; fail "Retry did not complete the install"; }
+keys_to Return
+wait "$pid" || true; pid=
+ok "closed with its close picture (settings.ini saved), Retry completes the install"
 
 # --- Uninstall from the install folder ---------------------------------------
 start_program "$unix_folder/Uninstall.exe" "$work/uninstall.log"
@@ -67,10 +87,10 @@ import -window "$wid" "$work/uninstall-done.png" 2>/dev/null || true
 keys_to Return
 began=$(date +%s)
 wait "$pid" || true; pid=
-for _ in $(seq 20); do [ -e "$unix_folder" ] || break; sleep 0.5; done
-[ ! -e "$unix_folder" ] || { ls -la "$unix_folder"; fail "the install folder is still there"; }
+for _ in $(seq 20); do [ -e "$drive_c/Corvane Round Trip" ] || break; sleep 0.5; done
+[ ! -e "$drive_c/Corvane Round Trip" ] || { ls -laR "$drive_c/Corvane Round Trip"; fail "the folders the install made are still there"; }
 echo "== the install folder was gone $(($(date +%s) - began)) s after Done"
-ok "Enter, Enter: every file, Uninstall.exe and the install folder are gone"
+ok "Enter, Enter: every file, Uninstall.exe, the install folder and its parent are gone"
 
 if "$wine_run" "$root" reg query "$key" >/dev/null 2>&1; then fail "the uninstall entry is still there"; fi
 "$wine_run" "$root" uninstaller --list 2>/dev/null | tr -d '\r' >"$work/installed.txt" || true
@@ -100,3 +120,27 @@ for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
 wait "$pid" || true; pid=
 [ "$(cat "$guard/letter.txt")" = "the user's own" ] && [ -f "$guard/Uninstall.exe" ] || fail "the copy removed something"
 ok "a copy in a folder with a user's file explains itself and removes nothing"
+
+# --- Installed into that folder (Yes to its files), then uninstalled ---------
+rm "$guard/Uninstall.exe"
+install_with_keyboard "$dist" "Corvane Setup" 'C:\Corvane Guard'
+wait_box_text "Corvane Setup" 'already exists and holds other files. Install Corvane Lumetra there anyway? Your own files will be kept.'
+answer_box "Corvane Setup" Return  # Yes, the default button
+wait_window "Install complete!" || fail "Yes did not install"
+keys_to Return
+wait "$pid" || true; pid=
+start_program "$guard/Uninstall.exe" "$work/uninstall-guard.log"
+wait_window "Corvane Uninstaller" || { cat "$work/uninstall-guard.log"; fail "Uninstall.exe shows no window"; }
+sleep 1
+keys_to Return
+wait_window "Install complete!" || fail "no completion window"
+read_window "Install complete!"
+has 'The folder C:\\Corvane Guard was kept because it holds other files.' "the completion window does not say why the folder stays"
+import -window "$wid" "$work/uninstall-kept.png" 2>/dev/null || true
+keys_to Return
+wait "$pid" || true; pid=
+for _ in $(seq 20); do [ -e "$guard/Uninstall.exe" ] || break; sleep 0.5; done
+[ "$(ls "$guard")" = "letter.txt" ] || { ls -la "$guard"; fail "more than the user's file stayed"; }
+[ "$(cat "$guard/letter.txt")" = "the user's own" ] || fail "the user's file changed"
+if "$wine_run" "$root" reg query "$key" >/dev/null 2>&1; then fail "the uninstall entry is still there"; fi
+ok "installed beside a user's file and uninstalled: only that file and its folder remain"

@@ -37,3 +37,22 @@ install_with_keyboard() {
   took=$(awk -v a="$began" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
   sleep 1
 }
+# Waits until the window titled $1 (a message box shares its program's
+# title, and lies above it) shows the text $2; fails after about 20 s.
+wait_box_text() {
+  for _ in $(seq 20); do
+    read_window "$1"
+    grep -qF -- "$2" "$work/tree.txt" && return 0
+    sleep 1
+  done
+  cat "$work/tree.txt"
+  fail "no window titled $1 says: $2"
+}
+# Presses KEY ($2) in the newest visible window titled $1, the message box,
+# after giving it the keyboard with a click on its blank top left corner.
+answer_box() {
+  box=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | sort -n | tail -n 1)
+  xdotool mousemove --window "$box" 8 8 click 1
+  sleep 0.5
+  xdotool key "$2"
+}

@@ -29,9 +29,10 @@ public:
         if (v == k->second.end()) return std::nullopt;
         return v->second;
     }
-    long deleteKey(platform::RegistryRoot root, const std::string& key) override {
-        if (!writable) return 5;  // access denied
-        return keys.erase({root, key}) ? 0 : 2;
+    platform::KeyDeletion deleteKey(platform::RegistryRoot root, const std::string& key) override {
+        using Outcome = platform::KeyDeletion::Outcome;
+        if (!writable) return {Outcome::Refused, "Access is denied"};
+        return {keys.erase({root, key}) ? Outcome::Deleted : Outcome::NotThere, {}};
     }
 };
 

@@ -29,6 +29,9 @@ public:
     std::set<std::string> readOnlyFiles;
     // Bytes handed out by reads, to show how much of a file a reader took.
     std::size_t bytesRead = 0;
+    // Program files a running program holds: for how many more questions
+    // each is still in use.
+    std::map<std::string, int> runningFor;
     // Each write or rename stamps its file with the next tick of this clock;
     // a file put straight into `files` counts as written at tick 0.
     std::map<std::string, std::int64_t> writtenAt;
@@ -109,6 +112,11 @@ public:
     }
 
     bool folderExists(const std::string& path) override { return folders.count(path) != 0; }
+
+    bool inUse(const std::string& path) override {
+        const auto running = runningFor.find(path);
+        return running != runningFor.end() && running->second-- > 0;
+    }
 
     bool removeEmptyFolder(const std::string& path) override {
         for (const auto& [file, bytes] : files) {

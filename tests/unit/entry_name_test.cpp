@@ -18,7 +18,8 @@ TEST(EntryName, OnlyPlainFileNamesAreSafe) {
         {"a..b", true},
         {"console.txt", true},
         {"COM10", true},
-        {"LPT0.txt", true},
+        {"COM\xE2\x81\xB4", true},  // superscript four names no device
+        {"CONSOLE", true},
         {"naïve.txt", true},
         {std::string(255, 'n'), true},
         {"", false},
@@ -46,6 +47,11 @@ TEST(EntryName, OnlyPlainFileNamesAreSafe) {
         {"com9.log", false},
         {"LPT1", false},
         {"lpt9.txt", false},
+        {"COM0", false},
+        {"LPT0.txt", false},
+        {"COM\xC2\xB9", false},      // superscript one
+        {"lpt\xC2\xB2.log", false},  // superscript two
+        {"Com\xC2\xB3", false},      // superscript three
         {"CON .txt", false},
         {"what?.txt", false},
         {"star*.txt", false},

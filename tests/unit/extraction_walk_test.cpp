@@ -39,7 +39,7 @@ protected:
 TEST_F(WalkTest, LoadListsThePackageBesideTheProgramIntoBothLists) {
     package({{"Corvane Lumetra.exe", "MZ main"}, {"Uninstall.exe", "MZ un"}});
     start();
-    EXPECT_EQ(window.Text2.text(), program.str() + "\\data.set");
+    EXPECT_EQ(window.Text2.text(), program.str() + "/data.set");
     ASSERT_EQ(window.List1.ListCount(), 2);
     ASSERT_EQ(window.List2.ListCount(), 2);
     EXPECT_EQ(window.List2.List(1), "Uninstall.exe");
@@ -66,7 +66,7 @@ TEST_F(WalkTest, OneEntryPerTickInArchiveOrderThenStops) {
     clock.advance(10);
     EXPECT_EQ(window.ExtractIndex, 1);
     EXPECT_EQ(window.Text1.text(), "a.txt");
-    EXPECT_EQ(window.Text4.text(), program.str() + "\\a.txt");
+    EXPECT_EQ(window.Text4.text(), program.str() + "/a.txt");
     EXPECT_EQ(window.List2.listIndex(), 0);
     EXPECT_EQ(listFolder(install.str()), "a.txt;");
     EXPECT_EQ(readBytes(install / "a.txt"), "AAA");

@@ -8,15 +8,19 @@
 #include "fake_shortcuts.h"
 #include "fixed_folders.h"
 #include "forms/manual_clock.h"
+#include "platform/paths.h"
 #include "platform/standard_files.h"
+#include "scripted_message_boxes.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
 
 using namespace archive_test;
+using platform::joinPath;
 using platform::RegistryRoot;
 
 namespace {
@@ -36,19 +40,44 @@ std::string packageBytes(const Entries& entries) {
     return bytes;
 }
 
+// Every file and folder under `top` (folders with a trailing "/"), sorted;
+// empty when nothing is there.
+std::string listTree(const std::string& top) {
+    namespace fs = std::filesystem;
+    if (!fs::exists(top)) return "";
+    if (!fs::is_directory(top)) return "<file>";
+    std::set<std::string> names;
+    for (const auto& e : fs::recursive_directory_iterator(top))
+        names.insert(fs::relative(e.path(), top).string() + (e.is_directory() ? "/" : ""));
+    std::string list;
+    for (const auto& name : names) list += name + ";";
+    return list;
+}
+
+// The file layer with a copy of the product running for the first
+// `busyChecks` questions about it.
+struct FilesWithRunningProgram : platform::StandardFileSystem {
+    int busyChecks = 0;
+    bool inUse(const std::string& path) override {
+        return platform::fileNameOf(path) == "Corvane Lumetra.exe" && busyChecks-- > 0;
+    }
+};
+
 // One installer, as Setup.exe starts it, beside a package in a scratch folder.
 struct Installer {
     ScratchFolder& root;
     fakes::FixedFolders folders;
-    platform::StandardFileSystem files;
+    FilesWithRunningProgram files;
     fakes::FakeRegistry& registry;
     fakes::FakeShortcuts& shortcuts;
+    fakes::ScriptedMessageBoxes& boxes;
     setup::Form1 form;
     forms::ManualClock clock;
 
-    Installer(ScratchFolder& scratch, fakes::FakeRegistry& reg, fakes::FakeShortcuts& links)
-        : root(scratch), folders(scratch / "setup"), registry(reg), shortcuts(links),
-          form({folders, files, registry, shortcuts}) {
+    Installer(ScratchFolder& scratch, fakes::FakeRegistry& reg, fakes::FakeShortcuts& links,
+              fakes::ScriptedMessageBoxes& questions)
+        : root(scratch), folders(scratch / "setup"), registry(reg), shortcuts(links), boxes(questions),
+          form({folders, files, registry, shortcuts, boxes}) {
         folders.setProgramFilesFolder(scratch / "Program Files");
         for (forms::Form* f : {static_cast<forms::Form*>(&form), static_cast<forms::Form*>(&form.doneForm),
                                static_cast<forms::Form*>(&form.dezarhivator)})
@@ -77,6 +106,7 @@ public:
     ScratchFolder root;
     fakes::FakeRegistry registry;
     fakes::FakeShortcuts shortcuts;
+    fakes::ScriptedMessageBoxes boxes;
     std::unique_ptr<Installer> installer;
 
     // Setup.exe reads "Data.set" at tick 10 and its archive window lists
@@ -88,7 +118,7 @@ public:
         std::filesystem::create_symlink("Data.set", root / "setup/data.set");
     }
     setup::Form1& start() {
-        installer = std::make_unique<Installer>(root, registry, shortcuts);
+        installer = std::make_unique<Installer>(root, registry, shortcuts, boxes);
         return installer->form;
     }
     std::string folder() const { return root / "Programs of mine/Corvane Lumetra"; }
@@ -109,7 +139,7 @@ TEST_F(SetupWizard, LoadSetsTheCaptionsAndThePagesGoForwardWithTheKeyboardReady)
                                           "Cancel now, otherwise click Next to continue.");
     EXPECT_EQ(form.Label2.caption(), "Corvanesoft Setup");
     // The system's Program Files folder followed by the product name.
-    EXPECT_EQ(form.Cale.text(), (root / "Program Files") + "\\Corvane Lumetra");
+    EXPECT_EQ(form.Cale.text(), joinPath(root / "Program Files", "Corvane Lumetra"));
     EXPECT_EQ(form.doneForm.ThankYouLabel.caption(), "Thank you for chosing Corvane Lumetra");
     EXPECT_EQ(form.doneForm.ShortcutName.caption(), "Corvane Lumetra");
     EXPECT_EQ(form.doneForm.Label2.caption(), "For support, please visit www.corvanesoft.example");
@@ -188,10 +218,70 @@ TEST_F(SetupWizard, EveryTickShowsItsStatusAndBarAndTheTypedFolderIsUsedThrougho
 
     for (const auto& [name, data] : productEntries()) EXPECT_EQ(readBytes(folder() + "/" + name), data) << name;
     const std::map<std::string, std::string> values{
-        {"DisplayName", "Corvane Lumetra"}, {"UninstallString", "\"" + folder() + "\\Uninstall.exe\""}};
+        {"DisplayName", "Corvane Lumetra"}, {"UninstallString", "\"" + joinPath(folder(), "Uninstall.exe") + "\""}};
     EXPECT_EQ(entryValues(), values);
     installer->runOut();
     EXPECT_EQ(form.StepCounter, 100);  // nothing ticks after the completion window
+}
+
+TEST_F(SetupWizard, TheFolderPageRefusesAsksOrRewritesTheFolderBeforeAnythingHappens) {
+    using platform::Answer;
+    const std::string mine = root / "Mine";
+    std::filesystem::create_directories(mine);
+    writeBytes(mine + "/letter.txt", "the user's");
+    std::filesystem::create_directories(root / "Earlier");
+    writeBytes(root / "Earlier/Install record.txt",
+               "Corvane Lumetra install record 1\r\nfile\t" + joinPath(root / "Earlier", "Uninstall.exe") + "\r\n");
+    writeBytes(root / "Earlier/Uninstall.exe", "an earlier version");
+    const struct {
+        const char* what;
+        std::string typed;
+        std::vector<Answer> answers;
+        int busyChecks;
+        const char* asked;     // words of the question, or "" for none
+        std::string accepted;  // the folder in normal form, or "" when the page stays
+    } cases[] = {
+        {"trailing separator and dots", folder() + "/./../Corvane Lumetra/", {}, 0, "", folder()},
+        {"relative", "Corvane Lumetra", {}, 0, "is a relative path", ""},
+        {"empty", "  ", {}, 0, "No install folder was given.", ""},
+        {"holds a user's file, No", mine, {Answer::No}, 0, "already exists and holds other files", ""},
+        {"holds a user's file, Yes", mine + "/", {Answer::Yes}, 0, "Install Corvane Lumetra there anyway?", mine},
+        {"an earlier installation", root / "Earlier", {}, 0, "", root / "Earlier"},
+        {"the program runs, Retry", folder(), {Answer::Retry}, 1, "Corvane Lumetra is running.", folder()},
+        {"the program runs, Cancel", folder(), {Answer::Cancel}, 1, "Cancel stops the installation.", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        package(packageBytes(productEntries()));
+        boxes = {};
+        boxes.answers.assign(c.answers.begin(), c.answers.end());
+        setup::Form1& form = start();
+        installer->files.busyChecks = c.busyChecks;
+        form.Command4.press();
+        form.Cale.setText(c.typed);
+        try {
+            form.Command7.press();
+        } catch (const forms::ProgramEnded&) {
+            EXPECT_EQ(c.answers.back(), Answer::Cancel);
+        }
+        if (*c.asked) {
+            ASSERT_EQ(boxes.asked.size(), 1u);
+            EXPECT_NE(boxes.asked[0].text.find(c.asked), std::string::npos) << boxes.asked[0].text;
+        } else {
+            EXPECT_TRUE(boxes.asked.empty());
+        }
+        EXPECT_EQ(form.Pas3.visible(), !c.accepted.empty());
+        EXPECT_EQ(form.InstallTimer.enabled(), !c.accepted.empty());
+        if (!c.accepted.empty()) {
+            EXPECT_EQ(form.Cale.text(), c.accepted);
+        }
+        if (c.accepted.empty() && c.answers.empty()) {
+            // Refused: the reason comes with an example, and the folder is ready to type over.
+            EXPECT_NE(boxes.asked[0].text.find("for example C:\\Program Files\\Corvane Lumetra."), std::string::npos);
+            EXPECT_EQ(form.activeControl(), &form.Cale);
+        }
+        EXPECT_FALSE(exists(root / "Programs of mine")) << "nothing is made before the progress page";
+    }
 }
 
 TEST_F(SetupWizard, DoneMakesTheDesktopShortcutOnlyWhenTicked) {
@@ -221,17 +311,17 @@ TEST_F(SetupWizard, DoneMakesTheDesktopShortcutOnlyWhenTicked) {
         ASSERT_EQ(shortcuts.saved.size(), 1u);
         const auto& [path, link] = *shortcuts.saved.begin();
         EXPECT_EQ(path, "C:\\Users\\user\\Desktop\\Corvane Lumetra.lnk");
-        EXPECT_EQ(link.target, folder() + "\\Corvane Lumetra.exe");
+        EXPECT_EQ(link.target, joinPath(folder(), "Corvane Lumetra.exe"));
         EXPECT_EQ(link.workingFolder, "");
         EXPECT_EQ(link.windowStyle, 0);
-        EXPECT_EQ(link.iconPath, folder() + "\\Corvane Lumetra.exe");
+        EXPECT_EQ(link.iconPath, joinPath(folder(), "Corvane Lumetra.exe"));
         EXPECT_EQ(link.iconIndex, 0);
     }
 }
 
-TEST_F(SetupWizard, CancelEndsAtOnceAndBeforeTick90LeavesNoUninstallEntry) {
+TEST_F(SetupWizard, CancelEndsAtOnceAndTakesBackEverythingTheRunMade) {
     // -2: on the welcome page; -1: on the folder page; else after that tick.
-    for (const int tick : {-2, -1, 0, 5, 15, 89, 90, 95}) {
+    for (const int tick : {-2, -1, 0, 5, 15, 50, 89, 90, 95}) {
         SCOPED_TRACE(testing::Message() << "tick " << tick);
         registry.keys.clear();
         package(packageBytes(productEntries()));
@@ -248,14 +338,16 @@ TEST_F(SetupWizard, CancelEndsAtOnceAndBeforeTick90LeavesNoUninstallEntry) {
             cancel = &form.Command8;
         }
         EXPECT_THROW(cancel->press(), forms::ProgramEnded);
-        EXPECT_EQ(entryValues().size(), tick < 90 ? 0u : 2u);
+        EXPECT_TRUE(entryValues().empty());
+        EXPECT_FALSE(exists(root / "Programs of mine")) << "the folders the run made, and their files";
+        EXPECT_TRUE(boxes.asked.empty()) << "everything was taken back";
     }
     // Closing the window ends the program as well.
     package(packageBytes(productEntries()));
     EXPECT_THROW(start().unload(), forms::ProgramEnded);
 }
 
-TEST_F(SetupWizard, AFailureStopsTheInstallAndTheCompletionWindowSaysWhat) {
+TEST_F(SetupWizard, AFailureTakesBackWhatTheRunMadeAndTheCompletionWindowSaysWhat) {
     Entries noUninstaller = productEntries();
     noUninstaller.pop_back();
     noUninstaller.erase(noUninstaller.begin() + 1);
@@ -266,31 +358,39 @@ TEST_F(SetupWizard, AFailureStopsTheInstallAndTheCompletionWindowSaysWhat) {
         const char* what;
         std::function<void(SetupWizard&)> arrange;
         std::string reason;  // words the report holds
-        bool folderTakenBack;
+        int stopsAt;         // the tick of the failing step; 0 while extracting or later
     } cases[] = {
         {"missing package", [](SetupWizard& t) { t.package(""); std::filesystem::remove(t.root / "setup/Data.set"); },
-         "cannot be opened", true},
+         "cannot be opened", 10},
         {"truncated package", [&](SetupWizard& t) { t.package(whole.substr(0, whole.size() - 7)); },
-         "runs past the end of the file", true},
+         "runs past the end of the file", 10},
         {"size field damaged", [&](SetupWizard& t) { t.package(whole.substr(0, 22) + "x" + whole.substr(23)); },
-         "cannot be read", true},
+         "cannot be read", 10},
         {"no uninstaller", [&](SetupWizard& t) { t.package(packageBytes(noUninstaller)); }, "does not hold Uninstall.exe",
-         true},
+         10},
         {"empty uninstaller", [&](SetupWizard& t) { t.package(packageBytes(emptyUninstaller)); },
-         "Uninstall.exe in the package " + (root / "setup") + "\\Data.set is not a Windows program: it is empty.", true},
-        // A file of an earlier install that the user made read-only is named.
+         "Uninstall.exe in the package " + joinPath(root / "setup", "Data.set") + " is not a Windows program: it is empty.",
+         10},
+        // A file of an earlier install that the user made read-only is named;
+        // it stays, and so does the folder it keeps.
         {"installed file made read-only", [&](SetupWizard& t) {
              t.package(whole);
              std::filesystem::create_directories(t.folder());
              writeBytes(t.folder() + "/Uninstall.exe", "the user's");
              std::filesystem::permissions(t.folder() + "/Uninstall.exe", std::filesystem::perms::owner_read);
-         }, "Could not write " + folder() + "\\Uninstall.exe: cannot write the extracted file: it is read-only.", false},
+         }, "Could not write " + joinPath(folder(), "Uninstall.exe") + ": cannot write the extracted file: it is read-only.",
+         0},
         {"folder cannot be made", [&](SetupWizard& t) {
              t.package(whole);
              writeBytes(t.root / "Programs of mine", "a file where the folder's parent would be");
-         }, "could not be made", false},
+         }, "could not be made", 5},
+        // Entry 2 of 3 cannot be written: a folder has its name.
+        {"second entry fails", [&](SetupWizard& t) {
+             t.package(whole);
+             std::filesystem::create_directories(t.folder() + "/Uninstall.exe");
+         }, "Could not write", 0},
         {"registry refuses", [&](SetupWizard& t) { t.package(whole); t.registry.writable = false; },
-         "could not be added to the installed programs", false},
+         "could not be added to the installed programs", 90},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -298,6 +398,7 @@ TEST_F(SetupWizard, AFailureStopsTheInstallAndTheCompletionWindowSaysWhat) {
         registry = {};
         shortcuts.saved.clear();
         c.arrange(*this);
+        const std::string before = listTree(root / "Programs of mine");
         setup::Form1& form = start();
         installer->startInto(folder());
         installer->runOut();
@@ -308,15 +409,52 @@ TEST_F(SetupWizard, AFailureStopsTheInstallAndTheCompletionWindowSaysWhat) {
         EXPECT_EQ(form.doneForm.Label1.caption(), "Install failed!");
         EXPECT_NE(form.doneForm.ThankYouLabel.caption().find(c.reason), std::string::npos)
             << form.doneForm.ThankYouLabel.caption();
+        EXPECT_EQ(form.doneForm.ThankYouLabel.caption().find("could not remove"), std::string::npos);
         EXPECT_FALSE(form.doneForm.Check1.visible());
         EXPECT_TRUE(entryValues().empty());
-        if (c.folderTakenBack) {
-            // Stopped at the check: nothing extracted, the folders it made taken back.
-            EXPECT_EQ(form.StepCounter, 10);
-            EXPECT_FALSE(exists(root / "Programs of mine"));
+        if (c.stopsAt) {
+            EXPECT_EQ(form.StepCounter, c.stopsAt);
+        } else {
+            EXPECT_LT(form.StepCounter, 89);
         }
+        // Exactly what was there before the run: the files and folders it made are gone.
+        EXPECT_EQ(listTree(root / "Programs of mine"), before);
         EXPECT_THROW(form.doneForm.Command1.press(), forms::ProgramEnded);
         EXPECT_TRUE(shortcuts.saved.empty());
+    }
+}
+
+// Over an earlier installation a failed or cancelled run keeps that
+// installation: its files (replaced ones keep their new bytes), its record
+// and its entry.
+TEST_F(SetupWizard, TakingBackOverAnEarlierInstallationKeepsIt) {
+    package(packageBytes(productEntries(1)));
+    start();
+    installer->startInto(folder());
+    installer->runOut();
+    const std::string record = readBytes(joinPath(folder(), "Install record.txt"));
+    const auto entry = entryValues();
+    ASSERT_EQ(entry.size(), 2u);
+
+    Entries more = productEntries(2);
+    more.emplace_back("extra.dat", "new in this version");
+    for (const bool cancel : {false, true}) {
+        SCOPED_TRACE(cancel ? "Cancel at tick 95" : "the registry refuses");
+        package(packageBytes(more));
+        registry.writable = cancel;
+        setup::Form1& form = start();
+        installer->startInto(folder());
+        if (cancel) {
+            installer->runTo(95);
+            EXPECT_THROW(form.Command8.press(), forms::ProgramEnded);
+        } else {
+            installer->runOut();
+            EXPECT_EQ(form.doneForm.caption(), "Install failed");
+        }
+        EXPECT_TRUE(boxes.asked.empty()) << "an installation of the product asks nothing";
+        EXPECT_EQ(listTree(folder()), "Corvane Lumetra.exe;Install record.txt;Uninstall.exe;readme.txt;");
+        EXPECT_EQ(readBytes(joinPath(folder(), "Install record.txt")), record);
+        EXPECT_EQ(entryValues(), entry);
     }
 }
 
@@ -351,7 +489,7 @@ TEST_F(SetupWizard, InstallingAgainReplacesTheFilesAndTheEntry) {
         installer->runOut();
         EXPECT_EQ(form.doneForm.caption(), "Install complete!") << form.firstFailure();
         for (const auto& [name, data] : productEntries(seed)) EXPECT_EQ(readBytes(folder() + "/" + name), data);
-        EXPECT_EQ(entryValues().at("UninstallString"), "\"" + folder() + "\\Uninstall.exe\"");
+        EXPECT_EQ(entryValues().at("UninstallString"), "\"" + joinPath(folder(), "Uninstall.exe") + "\"");
         EXPECT_THROW(form.doneForm.Command1.press(), forms::ProgramEnded);
         EXPECT_EQ(shortcuts.saved.size(), 1u);
     }

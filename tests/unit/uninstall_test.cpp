@@ -1,6 +1,7 @@
 // Uninstall's wizard on fakes and the manual clock: the load, the removal
-// schedule, the guard against a folder that is not an installation, files
-// that cannot be deleted, "Cancel" midway, and the completion window.
+// schedule from the install record, the guard against a folder that is not an
+// installation, a user's file in the folder, files that cannot be deleted,
+// a running program, "Cancel" midway, and the completion window.
 #include "Uninstall/DoneForm.h"
 #include "Uninstall/Form1.h"
 #include "Uninstall/InstallFolderGuard.h"
@@ -8,6 +9,7 @@
 #include "fake_shortcuts.h"
 #include "fixed_folders.h"
 #include "memory_files.h"
+#include "scripted_message_boxes.h"
 
 #include "Product.h"
 #include "forms/manual_clock.h"
@@ -25,37 +27,50 @@ namespace {
 using platform::joinPath;
 using platform::RegistryRoot;
 
+using Folders = std::vector<std::string>;
+
 struct RecordingRemoval : platform::SelfRemoval {
-    std::vector<std::pair<std::string, std::string>> calls;
-    bool removeAfterExit(const std::string& programFile, const std::string& folder) override {
-        calls.emplace_back(programFile, folder);
+    std::vector<std::pair<std::string, Folders>> calls;
+    bool removeAfterExit(const std::string& programFile, const Folders& folders) override {
+        calls.emplace_back(programFile, folders);
         return true;
     }
 };
 
+const std::string kParent = "/pf";
 const std::string kFolder = "/pf/Corvane Lumetra";
+const std::string kRecord = "/pf/Corvane Lumetra/Install record.txt";
 const std::string kDesktop = "/home/Desktop";
 const std::string kAppData = "/home/AppData";
 const std::string kKey = std::string(product::kUninstallKeyParent) + product::kName;
 
-// An installation as Setup leaves it, with settings saved in both places, the
-// product's desktop link and another link of the user's.
+// An installation as Setup leaves it (which made the folder and its parent),
+// with settings saved in both places, the product's desktop link and another
+// link of the user's.
 class Uninstaller : public ::testing::Test {
 protected:
     Uninstaller() {
-        files.folders = {"/pf", kFolder, kDesktop, kAppData, kAppData + "/Corvane Lumetra"};
-        for (const char* name : {"Corvane Lumetra.exe", "Uninstall.exe", "settings.ini"}) {
+        install();
+        forms::setEndHandler([this] { ++ended; });
+    }
+    ~Uninstaller() override { forms::setEndHandler(nullptr); }
+
+    void install() {
+        files = {};
+        files.folders = {"/", kParent, kFolder, kDesktop, kAppData, kAppData + "/Corvane Lumetra"};
+        for (const char* name : {"Corvane Lumetra.exe", "Uninstall.exe", "settings.ini", "readme.txt"}) {
             files.files[joinPath(kFolder, name)] = name;
         }
+        files.files[kRecord] = "Corvane Lumetra install record 1\r\nfolder\t/pf\r\nfolder\t/pf/Corvane Lumetra\r\n"
+                               "file\t/pf/Corvane Lumetra/Corvane Lumetra.exe\r\nfile\t/pf/Corvane Lumetra/Uninstall.exe\r\n"
+                               "file\t/pf/Corvane Lumetra/readme.txt\r\n";
         files.files[joinPath(kAppData + "/Corvane Lumetra", "settings.ini")] = "-100";
         files.files[joinPath(kDesktop, "Corvane Lumetra.lnk")] = "link";
         files.files[joinPath(kDesktop, "My Lumetra.lnk")] = "link";
         shortcuts.folders["Desktop"] = kDesktop;
         registry.keys[{RegistryRoot::LocalMachine, kKey}] = {
             {"DisplayName", product::kName}, {"UninstallString", "\"" + joinPath(kFolder, "Uninstall.exe") + "\""}};
-        forms::setEndHandler([this] { ++ended; });
     }
-    ~Uninstaller() override { forms::setEndHandler(nullptr); }
 
     void open() {
         form.load();
@@ -79,8 +94,9 @@ protected:
     fakes::FakeRegistry registry;
     fakes::FakeShortcuts shortcuts;
     RecordingRemoval removal;
+    fakes::ScriptedMessageBoxes boxes;
     uninstall::DoneForm done{removal};
-    uninstall::Form1 form{{folders, files, registry, shortcuts, removal}, done};
+    uninstall::Form1 form{{folders, files, registry, shortcuts, removal, boxes}, done};
     forms::ManualClock clock;
     int ended = 0;
 };
@@ -147,10 +163,10 @@ TEST_F(Uninstaller, TheScheduleRemovesEverythingAndClosingRemovesTheProgramAfter
     }
     EXPECT_FALSE(clock.step()) << "the timer stops at tick 100";
 
-    // Only this program stays in the folder; the settings in both places,
-    // their emptied folder and the product's link are gone, the user's link stays.
-    EXPECT_FALSE(has(joinPath(kFolder, "settings.ini")));
-    EXPECT_TRUE(has(joinPath(kFolder, "Uninstall.exe")));
+    // Only this program stays in the folder (the record is gone too); the
+    // settings in both places, their emptied folder and the product's link
+    // are gone, the user's link stays.
+    EXPECT_EQ(*files.listFiles(kFolder), std::vector<std::string>{"Uninstall.exe"});
     EXPECT_EQ(files.folders.count(kAppData + "/Corvane Lumetra"), 0u);
     EXPECT_TRUE(has(joinPath(kDesktop, "My Lumetra.lnk")));
     EXPECT_EQ(shortcuts.saved.size(), 0u);
@@ -159,6 +175,7 @@ TEST_F(Uninstaller, TheScheduleRemovesEverythingAndClosingRemovesTheProgramAfter
     EXPECT_FALSE(form.visible());
     EXPECT_TRUE(done.visible());
     EXPECT_EQ(done.caption(), "Install complete!");
+    EXPECT_EQ(done.ThankYouLabel.caption(), "The Corvane Lumetra was succesfuly uninstalled!");
     EXPECT_TRUE(removal.calls.empty()) << "nothing goes before the program ends";
     // The close box does what "Done" does.
     try {
@@ -167,12 +184,12 @@ TEST_F(Uninstaller, TheScheduleRemovesEverythingAndClosingRemovesTheProgramAfter
     }
     EXPECT_EQ(ended, 1);
     ASSERT_EQ(removal.calls.size(), 1u);
-    EXPECT_EQ(removal.calls[0], std::make_pair(joinPath(kFolder, "Uninstall.exe"), kFolder));
+    // The folders the installation made, innermost first.
+    EXPECT_EQ(removal.calls[0], std::make_pair(joinPath(kFolder, "Uninstall.exe"), Folders{kFolder, kParent}));
 }
 
-TEST_F(Uninstaller, FilesThatCannotBeDeletedAreNamedAndKeepTheProgramAndFolder) {
+TEST_F(Uninstaller, AnIncompleteRunKeepsTheEntryAndRecordAndASecondRunCompletes) {
     files.undeletable = {joinPath(kFolder, "Corvane Lumetra.exe")};
-    files.files[joinPath(kFolder, "readme.txt")] = "";
     open();
     form.Command4.press();
     ticks(100);
@@ -181,7 +198,8 @@ TEST_F(Uninstaller, FilesThatCannotBeDeletedAreNamedAndKeepTheProgramAndFolder) 
     EXPECT_FALSE(has(joinPath(kFolder, "readme.txt")));
     EXPECT_FALSE(has(joinPath(kFolder, "settings.ini")));
     EXPECT_FALSE(has(joinPath(kDesktop, "Corvane Lumetra.lnk")));
-    EXPECT_FALSE(hasEntry());
+    EXPECT_TRUE(has(kRecord)) << "a second run still knows what to delete";
+    EXPECT_TRUE(hasEntry()) << "Add and Remove Programs still offers the uninstaller";
     EXPECT_EQ(done.caption(), "Uninstall incomplete");
     EXPECT_EQ(done.Label1.caption(), "Uninstall incomplete");
     EXPECT_EQ(done.ThankYouLabel.caption(),
@@ -190,12 +208,74 @@ TEST_F(Uninstaller, FilesThatCannotBeDeletedAreNamedAndKeepTheProgramAndFolder) 
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(removal.calls.empty()) << "Uninstall.exe stays to be run again";
 
-    // The entry is gone now, but the main program still lies there: a second
-    // run is allowed.
+    // The program is closed now: the second run completes.
+    files.undeletable.clear();
     uninstall::DoneForm again{removal};
-    uninstall::Form1 second{{folders, files, registry, shortcuts, removal}, again};
+    uninstall::Form1 second{{folders, files, registry, shortcuts, removal, boxes}, again};
     second.load();
-    EXPECT_TRUE(second.isInstallation());
+    ASSERT_TRUE(second.isInstallation());
+    second.Command4.press();
+    clock.attach(second);
+    ticks(100);
+    EXPECT_EQ(again.caption(), "Install complete!");
+    EXPECT_FALSE(hasEntry());
+    EXPECT_EQ(*files.listFiles(kFolder), std::vector<std::string>{"Uninstall.exe"});
+}
+
+// Nothing but what the installation wrote goes: a user's file stays, and so
+// does the folder, which the completion window explains. Without a record
+// only the names the product ships go.
+TEST_F(Uninstaller, AUsersFileAndItsFolderStay) {
+    for (const bool withRecord : {true, false}) {
+        SCOPED_TRACE(withRecord ? "with the record" : "without a record");
+        install();
+        files.files[joinPath(kFolder, "letter.txt")] = "the user's";
+        if (!withRecord) files.files.erase(kRecord);
+        removal.calls.clear();
+        uninstall::DoneForm doneHere{removal};
+        uninstall::Form1 run{{folders, files, registry, shortcuts, removal, boxes}, doneHere};
+        run.load();
+        run.Command4.press();
+        forms::ManualClock runClock;
+        runClock.attach(run);
+        for (int i = 0; i < 100; ++i) runClock.step();
+
+        const std::vector<std::string> stay = withRecord ? std::vector<std::string>{"Uninstall.exe", "letter.txt"}
+                                                         : std::vector<std::string>{"Uninstall.exe", "letter.txt", "readme.txt"};
+        EXPECT_EQ(*files.listFiles(kFolder), stay);
+        EXPECT_EQ(doneHere.caption(), "Install complete!");
+        EXPECT_EQ(doneHere.ThankYouLabel.caption(), "The Corvane Lumetra was succesfuly uninstalled! The folder " +
+                                                        kFolder + " was kept because it holds other files.");
+        EXPECT_FALSE(hasEntry());
+        pressOrEnd(doneHere.Command1);
+        ASSERT_EQ(removal.calls.size(), 1u);
+        const Folders expected = withRecord ? Folders{kFolder, kParent} : Folders{kFolder};
+        EXPECT_EQ(removal.calls[0].second, expected);
+    }
+}
+
+TEST_F(Uninstaller, ARunningProgramIsAskedAboutBeforeAnythingIsDeleted) {
+    using platform::Answer;
+    const std::string program = joinPath(kFolder, "Corvane Lumetra.exe");
+    files.runningFor[program] = 1;
+    boxes.answers = {Answer::Cancel};
+    open();
+    const auto before = files.files;
+    pressOrEnd(form.Command4);
+    EXPECT_EQ(ended, 1);
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].text, "Corvane Lumetra is running. Close it, then press Retry. Cancel stops the uninstall.");
+    EXPECT_EQ(boxes.asked[0].buttons, platform::Buttons::RetryCancel);
+    EXPECT_FALSE(clock.step());
+    EXPECT_EQ(files.files, before);
+
+    // Closed while the question was up: Retry goes on.
+    files.runningFor[program] = 1;
+    boxes.answers = {Answer::Retry};
+    form.Command4.press();
+    EXPECT_TRUE(form.Pas3.visible());
+    ticks(100);
+    EXPECT_FALSE(has(program));
 }
 
 TEST_F(Uninstaller, ManyThingsThatStayedAreCountedWithTheFirstNamed) {
@@ -260,35 +340,43 @@ TEST_F(Uninstaller, AFolderThatIsNotAnInstallationDeletesNothingAndSaysWhy) {
     EXPECT_TRUE(hasEntry());
 }
 
-TEST(InstallFolderGuard, AcceptsOnlyThisProductsInstallation) {
+TEST(InstallFolderGuard, AcceptsOnlyAFolderWhoseRecordOrEntryNamesThisVeryProgram) {
     const std::string folder = "C:\\Program Files\\Corvane Lumetra";
     const std::string self = folder + "\\Uninstall.exe";
+    const record::InstallRecord mine{{folder + "\\Corvane Lumetra.exe", self}, {folder}};
+    const record::InstallRecord elsewhere{{"D:\\Other\\Uninstall.exe"}, {}};
     struct Case {
         const char* what;
         std::string folder, programFile;
         std::optional<std::string> entry;
-        bool mainProgram;
+        std::optional<record::InstallRecord> record;
         bool expected;
     };
     const Case cases[] = {
-        {"entry names this program", folder, self, "\"" + self + "\"", false, true},
+        {"entry names this program", folder, self, "\"" + self + "\"", std::nullopt, true},
         {"entry unquoted, other case and slashes", folder, self, "c:/PROGRAM FILES/corvane lumetra/uninstall.exe ",
-         false, true},
-        {"entry names another path", "D:\\Downloads", "D:\\Downloads\\Uninstall.exe", "\"" + self + "\"", true, false},
-        {"no entry, main program present", folder, self, std::nullopt, true, true},
-        {"no entry, unrelated folder", "C:\\Users\\me\\Desktop", "C:\\Users\\me\\Desktop\\Uninstall.exe",
-         std::nullopt, false, false},
-        {"drive root named by the entry", "C:\\", "C:\\Uninstall.exe", "C:\\Uninstall.exe", true, false},
-        {"network share root", "\\\\server\\share", "\\\\server\\share\\Uninstall.exe", std::nullopt, true, false},
-        {"the Windows folder", "C:\\Windows", "C:\\Windows\\Uninstall.exe", std::nullopt, true, false},
+         std::nullopt, true},
+        {"entry typed with a trailing separator", folder, self, "\"" + folder + "\\\\Uninstall.exe\"", std::nullopt, true},
+        {"entry with dots", folder, self, "\"C:\\Program Files\\x\\..\\.\\Corvane Lumetra\\Uninstall.exe\"",
+         std::nullopt, true},
+        {"entry names a relative path", folder, self, "Corvane Lumetra\\Uninstall.exe", std::nullopt, false},
+        {"entry names another path", "D:\\Downloads", "D:\\Downloads\\Uninstall.exe", "\"" + self + "\"", mine, false},
+        {"no entry, the record names it", folder, self, std::nullopt, mine, true},
+        {"no entry, the record names another", folder, self, std::nullopt, elsewhere, false},
+        {"no entry, no record: both programs copied", "C:\\Users\\me\\Desktop", "C:\\Users\\me\\Desktop\\Uninstall.exe",
+         std::nullopt, std::nullopt, false},
+        {"drive root named by the entry", "C:\\", "C:\\Uninstall.exe", "C:\\Uninstall.exe", std::nullopt, false},
+        {"network share root", "\\\\server\\share", "\\\\server\\share\\Uninstall.exe",
+         "\\\\server\\share\\Uninstall.exe", std::nullopt, false},
         {"inside the Windows folder", "C:\\WINDOWS\\System32", "C:\\WINDOWS\\System32\\Uninstall.exe",
-         "C:\\WINDOWS\\System32\\Uninstall.exe", true, false},
+         "C:\\WINDOWS\\System32\\Uninstall.exe", std::nullopt, false},
         {"a folder named like the Windows folder", "C:\\Windows Apps", "C:\\Windows Apps\\Uninstall.exe",
-         std::nullopt, true, true},
+         "C:\\Windows Apps\\Uninstall.exe", std::nullopt, true},
     };
+    fakes::MemoryFiles files;
     for (const Case& c : cases) {
-        uninstall::FolderFacts facts{c.folder, c.programFile, "C:\\Windows", c.entry, c.mainProgram};
-        EXPECT_EQ(uninstall::isInstallFolder(facts), c.expected) << c.what;
+        uninstall::FolderFacts facts{c.folder, c.programFile, "C:\\Windows", c.entry, c.record};
+        EXPECT_EQ(uninstall::isInstallFolder(files, facts), c.expected) << c.what;
     }
 }
 

@@ -1,6 +1,7 @@
 // The packaging tool's commands: what they print, write and exit with.
 #include "archive_test_support.h"
 #include "Package/archive_writer.h"
+#include "platform/paths.h"
 #include "vek/vek_cli.h"
 
 #include <gtest/gtest.h>
@@ -102,7 +103,7 @@ TEST_F(VekCli, ExtractAllWritesSafeEntriesOnlyAndReportsTheRest) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("\"../escape.txt\" not extracted"), std::string::npos) << r.err;
     const std::string readOnly = "kept.txt: cannot write the extracted file: it is read-only\n";
-    EXPECT_NE(r.err.find(target.str() + "\\" + readOnly), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(platform::joinPath(target.str(), readOnly)), std::string::npos) << r.err;
     EXPECT_EQ(listFolder(target.str()), "kept.txt;one.txt;two;");
     EXPECT_EQ(readBytes(target / "one.txt"), "payload");  // the first of a repeated name
     EXPECT_FALSE(exists(dir / "escape.txt"));

@@ -67,8 +67,15 @@ TEST(SystemRegistry, WritesOverwritesReadsBackAndDeletesStringValues) {
                      nullptr);
     RegCloseKey(opened);
     EXPECT_EQ(values, 2u);
-    EXPECT_EQ(registry.deleteKey(RegistryRoot::LocalMachine, key.path), 0);
-    EXPECT_EQ(registry.deleteKey(RegistryRoot::LocalMachine, key.path), ERROR_FILE_NOT_FOUND);
+    using Outcome = platform::KeyDeletion::Outcome;
+    // A key with a subkey cannot go in one call: refused, with the system's words.
+    ASSERT_TRUE(registry.setString(RegistryRoot::LocalMachine, key.path + "\\Sub", "x", "y"));
+    const platform::KeyDeletion refused = registry.deleteKey(RegistryRoot::LocalMachine, key.path);
+    EXPECT_EQ(refused.outcome, Outcome::Refused);
+    EXPECT_FALSE(refused.reason.empty());
+    EXPECT_EQ(registry.deleteKey(RegistryRoot::LocalMachine, key.path + "\\Sub").outcome, Outcome::Deleted);
+    EXPECT_EQ(registry.deleteKey(RegistryRoot::LocalMachine, key.path).outcome, Outcome::Deleted);
+    EXPECT_EQ(registry.deleteKey(RegistryRoot::LocalMachine, key.path).outcome, Outcome::NotThere);
     EXPECT_EQ(registry.readString(RegistryRoot::LocalMachine, key.path, "DisplayName"), std::nullopt);
 }
 

@@ -10,6 +10,7 @@
 #include "win32/system_files.h"
 #include "win32/system_registry.h"
 #include "win32/utf8_paths.h"
+#include "platform/paths.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -40,9 +41,10 @@ TEST(UninstallSystem, TheEntrySetupWroteIsDeletedAndAMissingOneIsNoFailure) {
     ASSERT_TRUE(setup::AddUninstallEntry(registry, name, "\"C:\\Corvane Test\\Uninstall.exe\""));
     ASSERT_TRUE(keyExists(key));
 
-    EXPECT_EQ(uninstall::RemoveUninstallEntry(registry, name), ERROR_SUCCESS);
+    using Outcome = platform::KeyDeletion::Outcome;
+    EXPECT_EQ(uninstall::RemoveUninstallEntry(registry, name).outcome, Outcome::Deleted);
     EXPECT_FALSE(keyExists(key));
-    EXPECT_EQ(uninstall::RemoveUninstallEntry(registry, name), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(uninstall::RemoveUninstallEntry(registry, name).outcome, Outcome::NotThere);
     // Its parent, which other programs' entries share, stays.
     EXPECT_TRUE(keyExists("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
 }
@@ -56,7 +58,7 @@ TEST(UninstallSystem, TheDesktopFolderLocatedIsWhereTheShortcutMakerSaves) {
     const std::string folder = uninstall::LocateShortcut(links, "C:\\Corvane Test\\program.exe", "Desktop",
                                                          "program", "", 0, 0);
     ASSERT_FALSE(folder.empty());
-    const std::string link = folder + "\\" + name + ".lnk";
+    const std::string link = platform::joinPath(folder, name + ".lnk");
     EXPECT_TRUE(files.fileExists(link));
     EXPECT_FALSE(files.fileExists(folder + "\\program.lnk")) << "locating writes nothing";
     EXPECT_TRUE(files.deleteFile(link));

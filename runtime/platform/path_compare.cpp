@@ -1,0 +1,50 @@
+#include "platform/path_compare.h"
+
+#include "platform/paths.h"
+
+namespace platform {
+
+namespace {
+
+std::string_view trimmedSpaces(std::string_view text) noexcept {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::optional<std::string> normalForm(FileSystem& files, std::string_view path) {
+    // The text decides what is full: the system would take a relative path
+    // from whatever folder the process happens to be in.
+    std::optional<std::string> normal = normalFormOfText(path);
+    if (!normal) return std::nullopt;
+    // The path as given: the system drops trailing dots once, as the text does.
+    if (std::optional<std::string> system = files.systemFullPath(std::string(path))) {
+        // The system keeps a separator the text ends with; the normal form does not.
+        const std::size_t rootLength = rootOf(*system).length;
+        while (system->size() > rootLength && isPathSeparator(system->back())) system->pop_back();
+        return system;
+    }
+    return normal;
+}
+
+bool samePath(FileSystem& files, std::string_view a, std::string_view b) {
+    const std::optional<std::string> first = normalForm(files, a);
+    const std::optional<std::string> second = normalForm(files, b);
+    if (!first || !second) return false;
+    if (sameTextIgnoringCase(*first, *second)) return true;
+    const std::optional<FileIdentity> one = files.identity(*first);
+    return one && one == files.identity(*second);
+}
+
+std::string commandPath(std::string_view command) {
+    command = trimmedSpaces(command);
+    if (!command.empty() && command.front() == '"') {
+        command.remove_prefix(1);
+        command = command.substr(0, command.find('"'));
+    }
+    return std::string(trimmedSpaces(command));
+}
+
+} // namespace platform

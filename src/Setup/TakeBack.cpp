@@ -1,0 +1,71 @@
+#include "Setup/TakeBack.h"
+
+#include <utility>
+
+namespace setup {
+
+namespace {
+constexpr const char* kEntryWords = "the entry in Add and Remove Programs";
+constexpr std::size_t kItemsNamed = 3;
+} // namespace
+
+std::string describeList(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size() && i < kItemsNamed; ++i) text += (i ? ", " : "") + items[i];
+    if (items.size() > kItemsNamed) text += " and " + std::to_string(items.size() - kItemsNamed) + " more";
+    return text;
+}
+
+void TakeBack::madeFolders(std::vector<std::string> outermostFirst) { folders_ = std::move(outermostFirst); }
+
+void TakeBack::willCreate(std::string path) { created_.push_back(std::move(path)); }
+
+void TakeBack::willWriteRecord(std::string path, std::optional<std::string> before) {
+    recordPath_ = std::move(path);
+    recordBefore_ = std::move(before);
+}
+
+void TakeBack::willWriteEntry(std::string key, EntryBefore before) {
+    entryKey_ = std::move(key);
+    entryBefore_ = std::move(before);
+}
+
+void TakeBack::keep() { *this = TakeBack(); }
+
+// An earlier installation's entry gets its values back, a new one goes; an
+// entry the registry never let this run change needs nothing.
+bool TakeBack::entryTakenBack(platform::Registry& registry) const {
+    using platform::RegistryRoot;
+    const auto now = [&](const char* name) { return registry.readString(RegistryRoot::LocalMachine, *entryKey_, name); };
+    const EntryBefore current{now("DisplayName"), now("UninstallString")};
+    if (current.displayName == entryBefore_.displayName && current.uninstallString == entryBefore_.uninstallString)
+        return true;
+    if (!entryBefore_.uninstallString) return static_cast<bool>(registry.deleteKey(RegistryRoot::LocalMachine, *entryKey_));
+    bool restored = registry.setString(RegistryRoot::LocalMachine, *entryKey_, "UninstallString", *entryBefore_.uninstallString);
+    if (entryBefore_.displayName)
+        restored = registry.setString(RegistryRoot::LocalMachine, *entryKey_, "DisplayName", *entryBefore_.displayName) &&
+                   restored;
+    return restored;
+}
+
+std::vector<std::string> TakeBack::takeBack(platform::FileSystem& files, platform::Registry& registry) {
+    std::vector<std::string> stayed;
+    if (entryKey_ && !entryTakenBack(registry)) stayed.push_back(kEntryWords);
+    if (recordPath_) {
+        const bool restored = recordBefore_ ? platform::writeFileAtomically(files, *recordPath_, *recordBefore_)
+                                            : files.deleteFile(*recordPath_);
+        if (!restored) stayed.push_back(*recordPath_);
+    }
+    for (const std::string& file : created_)
+        if (!files.deleteFile(file)) stayed.push_back(file);
+    // Innermost first; a folder that stays keeps every folder above it.
+    for (auto folder = folders_.rbegin(); folder != folders_.rend(); ++folder) {
+        if (files.removeEmptyFolder(*folder)) continue;
+        stayed.push_back(*folder);
+        break;
+    }
+    keep();
+    return stayed;
+}
+
+} // namespace setup
