@@ -1,52 +1,28 @@
-// Lists and extracts arbitrary bytes as an archive inside a scratch folder
-// that also holds a sentinel file beside the extraction folder. Whatever the
-// bytes, nothing may be written outside the extraction folder, the sentinel
-// must never change, and every extracted file must hold a whole entry.
+// Lists and extracts arbitrary bytes as an archive on the in-memory file
+// layer, in a folder that also holds a sentinel file beside the extraction
+// folder. Whatever the bytes, nothing may be written outside the extraction
+// folder, the archive and the sentinel must never change, no folder may be
+// made, and a failed extraction must leave its destination as it was.
 #include "Package/archive_ops.h"
+#include "memory_files.h"
+#include "platform/paths.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
 
+const std::string kRoot = "C:\\fuzz";
+const std::string kArchive = platform::joinPath(kRoot, "in.set");
+const std::string kSentinel = platform::joinPath(kRoot, "sentinel");
+const std::string kOut = platform::joinPath(kRoot, "out");
 const std::string kSentinelText = "sentinel: must never change";
-
-struct Workspace {
-    fs::path root, archive, sentinel, out;
-};
-
-std::string readAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeAll(const fs::path& p, const std::uint8_t* data, std::size_t size) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
-Workspace& workspace() {
-    static Workspace ws = [] {
-        std::string pattern = (fs::temp_directory_path() / "vek-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        Workspace w{pattern, fs::path(pattern) / "in.set", fs::path(pattern) / "sentinel", fs::path(pattern) / "out"};
-        fs::create_directory(w.out);
-        std::ofstream(w.sentinel, std::ios::binary) << kSentinelText;
-        std::atexit([] { std::error_code ec; fs::remove_all(workspace().root, ec); });
-        return w;
-    }();
-    return ws;
-}
 
 // LUMETRA_FUZZ_LEAK_MB=N: keep N MB after every run, as a leak would, to show
 // that the fuzzing limits catch one.
@@ -67,41 +43,41 @@ void leakIfAsked() {
     std::abort();
 }
 
-void checkNothingEscaped(const Workspace& ws) {
-    if (readAll(ws.sentinel) != kSentinelText) finding("the sentinel file changed");
-    for (const auto& e : fs::directory_iterator(ws.root)) {
-        if (e.path() != ws.archive && e.path() != ws.sentinel && e.path() != ws.out)
-            finding("a file appeared outside the extraction folder: " + e.path().string());
+void checkNothingEscaped(const fakes::MemoryFiles& files, const std::string& archive) {
+    if (files.files.at(kArchive) != archive) finding("the archive changed");
+    if (files.files.at(kSentinel) != kSentinelText) finding("the sentinel file changed");
+    for (const auto& [path, bytes] : files.files) {
+        if (path != kArchive && path != kSentinel && platform::parentFolder(path) != kOut)
+            finding("a file appeared outside the extraction folder: " + path);
     }
-    for (const auto& e : fs::directory_iterator(ws.out)) {
-        if (!e.is_regular_file()) finding("something other than a file in the extraction folder: " + e.path().string());
-    }
+    if (files.folders != std::set<std::string>{kRoot, kOut}) finding("a folder was made");
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Workspace& ws = workspace();
-    writeAll(ws.archive, data, size);
+    const std::string archive(reinterpret_cast<const char*>(data), size);
+    fakes::MemoryFiles files;
+    files.folders = {kRoot, kOut};
+    files.files[kArchive] = archive;
+    files.files[kSentinel] = kSentinelText;
 
     std::vector<std::string> names;
-    const bool listed = static_cast<bool>(package::listEntries(ws.archive.string(), [&](const std::string& n) { names.push_back(n); }));
+    const bool listed =
+        static_cast<bool>(package::listEntries(files, kArchive, [&](const std::string& n) { names.push_back(n); }));
     if (listed && size > 0 && names.empty()) finding("a non-empty archive listed fine with no entries");
 
     // Extract a few names one by one onto a file that already exists.
-    const fs::path target = ws.out / "by-name";
+    const std::string target = platform::joinPath(kOut, "by-name");
     for (std::size_t i = 0; i < names.size() && i < 4; ++i) {
-        std::ofstream(target, std::ios::binary | std::ios::trunc) << "before";
-        if (!package::extractEntry(ws.archive.string(), names[i], target.string()) && readAll(target) != "before")
+        files.files[target] = "before";
+        if (!package::extractEntry(files, kArchive, names[i], target) && files.files[target] != "before")
             finding("a failed extraction changed its destination");
     }
-    fs::remove(target);
+    files.files.erase(target);
 
-    package::extractAll(ws.archive.string(), ws.out.string(), [](const package::ExtractReport&) {});
-    checkNothingEscaped(ws);
-
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(ws.out, ec)) fs::remove_all(e.path(), ec);
+    package::extractAll(files, kArchive, kOut, [](const package::ExtractReport&) {});
+    checkNothingEscaped(files, archive);
     leakIfAsked();
     return 0;
 }

@@ -20,9 +20,6 @@ targets=("$@")
 cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/fuzz -j2 >/dev/null
 
-# The targets write scratch files; a memory-backed folder keeps disk waits out.
-if [[ -d /dev/shm && -w /dev/shm ]]; then export TMPDIR=/dev/shm; fi
-
 # AddressSanitizer keeps freed memory out of use for a while to catch late
 # uses; by default up to 256 MB of it, which the archive's 1,000,000-byte copy
 # buffers fill within minutes and which counts towards the limit below. 32 MB

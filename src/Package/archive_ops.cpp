@@ -14,8 +14,9 @@ namespace {
 // The entry is copied whole into a new file beside the destination, which
 // then takes the destination's name: a failed or interrupted copy never
 // leaves a partial file under that name, nor touches a file already there.
-ArchiveResult writeEntry(ArchiveReader& reader, const ArchiveEntry& entry, const std::string& destination) {
-    const platform::WriteResult written = platform::writeThenRename(platform::files(), destination, [&](platform::File& out) {
+ArchiveResult writeEntry(platform::FileSystem& files, ArchiveReader& reader, const ArchiveEntry& entry,
+                         const std::string& destination) {
+    const platform::WriteResult written = platform::writeThenRename(files, destination, [&](platform::File& out) {
         return reader.copyData(entry, out) ? platform::WriteResult{} : platform::WriteResult{"cannot copy the entry's data"};
     });
     if (!written) return {ArchiveError::CannotWriteDestination, written.failure};
@@ -24,8 +25,9 @@ ArchiveResult writeEntry(ArchiveReader& reader, const ArchiveEntry& entry, const
 
 } // namespace
 
-ArchiveResult listEntries(const std::string& archivePath, const std::function<void(const std::string&)>& onName) {
-    ArchiveReader reader;
+ArchiveResult listEntries(platform::FileSystem& files, const std::string& archivePath,
+                          const std::function<void(const std::string&)>& onName) {
+    ArchiveReader reader(files);
     if (auto opened = reader.open(archivePath); !opened) return opened;
     for (;;) {
         ArchiveEntry entry;
@@ -38,15 +40,16 @@ ArchiveResult listEntries(const std::string& archivePath, const std::function<vo
     }
 }
 
-ArchiveResult extractEntry(const std::string& archivePath, const std::string& name, const std::string& destination) {
-    ArchiveReader reader;
+ArchiveResult extractEntry(platform::FileSystem& files, const std::string& archivePath, const std::string& name,
+                           const std::string& destination) {
+    ArchiveReader reader(files);
     if (auto opened = reader.open(archivePath); !opened) return opened;
     const std::string wanted = lowerAscii(name);
     for (;;) {
         ArchiveEntry entry;
         switch (reader.next(entry)) {
         case ArchiveReader::Step::Entry:
-            if (lowerAscii(entry.name) == wanted) return writeEntry(reader, entry, destination);
+            if (lowerAscii(entry.name) == wanted) return writeEntry(files, reader, entry, destination);
             break;
         case ArchiveReader::Step::End: return {ArchiveError::NotFound};
         case ArchiveReader::Step::DamagedAfterName:
@@ -55,9 +58,9 @@ ArchiveResult extractEntry(const std::string& archivePath, const std::string& na
     }
 }
 
-ArchiveResult extractAll(const std::string& archivePath, const std::string& folder,
+ArchiveResult extractAll(platform::FileSystem& files, const std::string& archivePath, const std::string& folder,
                          const std::function<void(const ExtractReport&)>& onEntry) {
-    ArchiveReader reader;
+    ArchiveReader reader(files);
     if (auto opened = reader.open(archivePath); !opened) return opened;
     std::unordered_set<std::string> seen;
     for (;;) {
@@ -76,7 +79,7 @@ ArchiveResult extractAll(const std::string& archivePath, const std::string& fold
             report.path = entryPathIn(folder, entry.name);
             if (!liesDirectlyIn(report.path, folder)) report.refusal = "the path leaves the destination folder";
             else {
-                ArchiveResult written = writeEntry(reader, entry, report.path);
+                ArchiveResult written = writeEntry(files, reader, entry, report.path);
                 report.error = written.error;
                 report.reason = std::move(written.reason);
             }

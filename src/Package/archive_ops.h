@@ -5,6 +5,7 @@
 // the destination at the end, so a failure leaves an existing file exactly as
 // it was (and a new one is removed again).
 #include "Package/archive_result.h"
+#include "platform/files.h"
 
 #include <functional>
 #include <string>
@@ -13,11 +14,13 @@ namespace package {
 
 // Reports every entry name in archive order. Names read before damage are
 // still reported. An empty archive file has no entries and lists fine.
-ArchiveResult listEntries(const std::string& archivePath, const std::function<void(const std::string&)>& onName);
+ArchiveResult listEntries(platform::FileSystem& files, const std::string& archivePath,
+                          const std::function<void(const std::string&)>& onName);
 
 // Writes the data of the first entry whose name matches `name` (ASCII letters
 // compared without case) to `destination`.
-ArchiveResult extractEntry(const std::string& archivePath, const std::string& name, const std::string& destination);
+ArchiveResult extractEntry(platform::FileSystem& files, const std::string& archivePath, const std::string& name,
+                           const std::string& destination);
 
 // Extracts every entry into `folder` in one pass over the archive; a name
 // that repeats keeps the first entry's data, as extracting it by name would.
@@ -32,7 +35,7 @@ struct ExtractReport {
     bool duplicate = false;  // an earlier entry had this name; skipped
     std::string path;        // where it was written
 };
-ArchiveResult extractAll(const std::string& archivePath, const std::string& folder,
+ArchiveResult extractAll(platform::FileSystem& files, const std::string& archivePath, const std::string& folder,
                          const std::function<void(const ExtractReport&)>& onEntry);
 
 } // namespace package

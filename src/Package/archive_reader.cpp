@@ -15,7 +15,7 @@ ArchiveResult ArchiveReader::open(const std::string& path) {
     pos_ = 0;
     cacheLength_ = 0;
     error_ = ArchiveError::None;
-    platform::OpenedFile opened = platform::files().openFile(path, platform::OpenMode::Read);
+    platform::OpenedFile opened = files_.openFile(path, platform::OpenMode::Read);
     file_ = std::move(opened.file);
     if (!file_) return {ArchiveError::CannotOpenArchive, opened.reason};
     length_ = file_->size();

@@ -21,6 +21,8 @@ struct ArchiveEntry {
 
 class ArchiveReader {
 public:
+    explicit ArchiveReader(platform::FileSystem& files) : files_(files) {}
+
     enum class Step {
         Entry,             // `entry` is complete and its data lies in the file
         End,               // the previous entry's data ended the file
@@ -42,6 +44,7 @@ public:
 private:
     bool readField(std::string& field);
 
+    platform::FileSystem& files_;
     std::unique_ptr<platform::File> file_;
     std::int64_t length_ = 0;
     std::int64_t pos_ = 0;  // 0-based offset of the next header field

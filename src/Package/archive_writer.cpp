@@ -9,10 +9,10 @@ namespace {
 
 // The archive to append to: the existing one, or a new one that `created`
 // says must go again when the append fails.
-platform::OpenedFile openArchive(const std::string& path, bool& created) {
-    platform::OpenedFile opened = platform::files().openFile(path, platform::OpenMode::ReadWrite);
+platform::OpenedFile openArchive(platform::FileSystem& files, const std::string& path, bool& created) {
+    platform::OpenedFile opened = files.openFile(path, platform::OpenMode::ReadWrite);
     created = !opened && opened.failure == platform::OpenedFile::Failure::Missing;
-    if (created) opened = platform::files().openFile(path, platform::OpenMode::CreateNew);
+    if (created) opened = files.openFile(path, platform::OpenMode::CreateNew);
     return opened;
 }
 
@@ -33,26 +33,27 @@ ArchiveResult append(platform::File& archive, std::int64_t start, platform::File
 
 } // namespace
 
-ArchiveResult appendEntry(const std::string& archivePath, const std::string& sourcePath, const std::string& name) {
+ArchiveResult appendEntry(platform::FileSystem& files, const std::string& archivePath, const std::string& sourcePath,
+                          const std::string& name) {
     if (name.find('\0') != std::string::npos || name.size() > kMaxNameBytes) return {ArchiveError::BadName};
-    platform::OpenedFile source = platform::files().openFile(sourcePath, platform::OpenMode::Read);
+    platform::OpenedFile source = files.openFile(sourcePath, platform::OpenMode::Read);
     if (!source) return {ArchiveError::CannotOpenSource, source.reason};
     const std::int64_t size = source.file->size();
     if (size < 0) return {ArchiveError::CannotReadSource};
 
     bool created = false;
-    platform::OpenedFile archive = openArchive(archivePath, created);
+    platform::OpenedFile archive = openArchive(files, archivePath, created);
     if (!archive) return {ArchiveError::CannotOpenArchive, archive.reason};
     const std::int64_t start = archive.file->size();
     ArchiveResult result = start < 0 ? ArchiveResult{ArchiveError::CannotOpenArchive}
                                      : append(*archive.file, start, *source.file, size, name);
     if (!archive.file->close() && result) {
         // The last bytes may not have reached the disk: take the entry back.
-        if (auto again = platform::files().openFile(archivePath, platform::OpenMode::ReadWrite)) again.file->truncate(start);
+        if (auto again = files.openFile(archivePath, platform::OpenMode::ReadWrite)) again.file->truncate(start);
         result = {ArchiveError::CannotWriteArchive};
     }
     // A refused add leaves no archive that was not there before.
-    if (!result && created) platform::files().deleteFile(archivePath);
+    if (!result && created) files.deleteFile(archivePath);
     return result;
 }
 

@@ -5,11 +5,13 @@
 // failed append takes back what it wrote, so the archive is never left with
 // a half entry, and an archive it made is removed again.
 #include "Package/archive_result.h"
+#include "platform/files.h"
 
 #include <string>
 
 namespace package {
 
-ArchiveResult appendEntry(const std::string& archivePath, const std::string& sourcePath, const std::string& name);
+ArchiveResult appendEntry(platform::FileSystem& files, const std::string& archivePath, const std::string& sourcePath,
+                          const std::string& name);
 
 } // namespace package

@@ -12,7 +12,7 @@ using wizard::placeText;
 Form1::Form1(SetupSystem system)
     : Form("Form1"),
       doneForm(system.shortcuts, Cale),
-      dezarhivator(system.folders),
+      dezarhivator(system.folders, system.files),
       system_(system) {
     layOut();
     dezarhivator.setInstallFolderBox(&Cale);

@@ -91,7 +91,7 @@ void Form1::makeInstallFolder() {
 
 bool Form1::checkPackage() {
     const auto problem =
-        packageProblem(dezarhivator.Text2.text(), {ProductName + ".exe", std::string(product::kUninstaller)});
+        packageProblem(system_.files, dezarhivator.Text2.text(), {ProductName + ".exe", std::string(product::kUninstaller)});
     if (problem) fail(*problem);
     return !problem;
 }

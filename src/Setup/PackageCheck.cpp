@@ -8,7 +8,8 @@
 
 namespace setup {
 
-std::optional<std::string> packageProblem(const std::string& packagePath, const std::vector<std::string>& programs) {
+std::optional<std::string> packageProblem(platform::FileSystem& files, const std::string& packagePath,
+                                          const std::vector<std::string>& programs) {
     // Each program's first entry, once seen: what is wrong with it, if anything.
     struct Program {
         bool seen = false;
@@ -17,7 +18,7 @@ std::optional<std::string> packageProblem(const std::string& packagePath, const 
     std::map<std::string, Program> found;
     for (const std::string& name : programs) found[package::lowerAscii(name)];
 
-    package::ArchiveReader reader;
+    package::ArchiveReader reader(files);
     if (!reader.open(packagePath)) return "The package " + packagePath + " cannot be opened.";
     for (;;) {
         package::ArchiveEntry entry;

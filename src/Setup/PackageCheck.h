@@ -2,6 +2,8 @@
 // Whether the package can be installed: it lists to its end (every size
 // field readable and every entry's data within the file) and holds each of
 // the programs the installation needs, each a Windows program.
+#include "platform/files.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@ namespace setup {
 // nothing when it can be installed. Names are compared without regard to
 // ASCII case, as the file system and the extraction compare them; of two
 // entries with one name, the first is the one extracted and so checked.
-std::optional<std::string> packageProblem(const std::string& packagePath, const std::vector<std::string>& programs);
+std::optional<std::string> packageProblem(platform::FileSystem& files, const std::string& packagePath,
+                                          const std::vector<std::string>& programs);
 
 } // namespace setup

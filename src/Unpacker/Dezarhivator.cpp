@@ -7,7 +7,8 @@
 
 namespace setup {
 
-Dezarhivator::Dezarhivator(platform::Folders& folders) : Form("Dezarhivator"), folders_(folders) {
+Dezarhivator::Dezarhivator(platform::Folders& folders, platform::FileSystem& files)
+    : Form("Dezarhivator"), folders_(folders), files_(files) {
     setCaption("Dezarhivator");
     setBorder(Border::Sizable);
     setClientSize(6360, 4560);
@@ -39,11 +40,11 @@ Dezarhivator::Dezarhivator(platform::Folders& folders) : Form("Dezarhivator"), f
 }
 
 bool Dezarhivator::VekAdd(const std::string& VekFile, const std::string& FileName, const std::string& AddName) {
-    return static_cast<bool>(package::appendEntry(VekFile, FileName, AddName));
+    return static_cast<bool>(package::appendEntry(files_, VekFile, FileName, AddName));
 }
 
 bool Dezarhivator::VekExtract(const std::string& VekFile, const std::string& FileName, const std::string& Destination) {
-    return static_cast<bool>(package::extractEntry(VekFile, FileName, Destination));
+    return static_cast<bool>(package::extractEntry(files_, VekFile, FileName, Destination));
 }
 
 void Dezarhivator::ExtrageFisierele() { Extractor.setEnabled(true); }
@@ -91,7 +92,7 @@ std::string Dezarhivator::extractIntoInstallFolder(const std::string& name) {
     if (folder.empty()) return "the install folder is empty";  // would mean the root of the current drive
     const std::string destination = package::entryPathIn(folder, name);
     if (!package::liesDirectlyIn(destination, folder)) return "it would lie outside the install folder";
-    const package::ArchiveResult written = package::extractEntry(Text2.text(), name, destination);
+    const package::ArchiveResult written = package::extractEntry(files_, Text2.text(), name, destination);
     return written ? std::string() : package::describe(written);
 }
 

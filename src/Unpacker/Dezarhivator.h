@@ -11,6 +11,7 @@
 #include "forms/form.h"
 #include "forms/lists.h"
 #include "forms/timer.h"
+#include "platform/files.h"
 #include "platform/folders.h"
 
 #include <string>
@@ -19,7 +20,7 @@ namespace setup {
 
 class Dezarhivator : public forms::Form {
 public:
-    explicit Dezarhivator(platform::Folders& folders);
+    Dezarhivator(platform::Folders& folders, platform::FileSystem& files);
 
     // The archive operations: true on success, false on any failure.
     bool VekAdd(const std::string& VekFile, const std::string& FileName, const std::string& AddName);
@@ -63,13 +64,15 @@ private:
     std::string extractIntoInstallFolder(const std::string& name);
 
     platform::Folders& folders_;
+    platform::FileSystem& files_;
     forms::TextBox* cale_ = nullptr;
 };
 
 template <class ListLike>
 bool Dezarhivator::VekList(const std::string& VekFile, ListLike& ListItem) {
     try {
-        return static_cast<bool>(package::listEntries(VekFile, [&](const std::string& name) { ListItem.AddItem(name); }));
+        return static_cast<bool>(
+            package::listEntries(files_, VekFile, [&](const std::string& name) { ListItem.AddItem(name); }));
     } catch (const rt::Error&) {
         return false;
     }

@@ -2,6 +2,7 @@
 // programs: each is refused, naming the entry, and real-looking ones pass.
 #include "Setup/PackageCheck.h"
 #include "archive_test_support.h"
+#include "memory_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -51,14 +52,15 @@ TEST(PackageCheck, ProgramsMustBeWindowsProgramsAndTheReportNamesTheEntry) {
         {"an empty first of two", {{"Corvane Lumetra.exe", main}, {"Uninstall.exe", ""}, {"Uninstall.exe", main}},
          "Uninstall.exe * it is empty."},
     };
-    ScratchFolder dir;
+    fakes::MemoryFiles files;
+    MemoryFolder dir{files};
     const std::string package = dir / "Data.set";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::string bytes;
         for (const auto& [name, data] : c.entries) bytes += entryBytes(name, data);
-        writeBytes(package, bytes);
-        const auto problem = setup::packageProblem(package, kPrograms);
+        dir.write("Data.set", bytes);
+        const auto problem = setup::packageProblem(files, package, kPrograms);
         ASSERT_EQ(problem.has_value(), c.says.has_value()) << problem.value_or("passed");
         if (!c.says) continue;
         // "*" stands for the package's path, or whatever words lie between.

@@ -1,6 +1,7 @@
 // The packaging tool's commands: what they print, write and exit with.
 #include "archive_test_support.h"
 #include "Package/archive_writer.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "vek/vek_cli.h"
 
@@ -20,7 +21,7 @@ struct Outcome {
 
 Outcome vek(std::vector<std::string> args) {
     std::ostringstream out, err;
-    const int status = vek::runCommand(args, out, err);
+    const int status = vek::runCommand(platform::files(), args, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -91,11 +92,11 @@ TEST_F(VekCli, FailuresNameTheFileAndWhatIsWrong) {
 TEST_F(VekCli, ExtractAllWritesSafeEntriesOnlyAndReportsTheRest) {
     ScratchFolder target;
     const std::string source = file("src", "payload");
-    ASSERT_TRUE(package::appendEntry(archive, source, "one.txt"));
-    ASSERT_TRUE(package::appendEntry(archive, source, "../escape.txt"));  // made by another tool
-    ASSERT_TRUE(package::appendEntry(archive, file("src2", "second"), "ONE.txt"));
-    ASSERT_TRUE(package::appendEntry(archive, source, "two"));
-    ASSERT_TRUE(package::appendEntry(archive, source, "kept.txt"));
+    ASSERT_TRUE(package::appendEntry(platform::files(), archive, source, "one.txt"));
+    ASSERT_TRUE(package::appendEntry(platform::files(), archive, source, "../escape.txt"));  // made by another tool
+    ASSERT_TRUE(package::appendEntry(platform::files(), archive, file("src2", "second"), "ONE.txt"));
+    ASSERT_TRUE(package::appendEntry(platform::files(), archive, source, "two"));
+    ASSERT_TRUE(package::appendEntry(platform::files(), archive, source, "kept.txt"));
     // A read-only file of an entry's name keeps its bytes, by either command.
     writeBytes(target / "kept.txt", "the user's");
     std::filesystem::permissions(target / "kept.txt", std::filesystem::perms::owner_read);

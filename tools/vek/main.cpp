@@ -1,5 +1,6 @@
 // vek: the packaging tool. With arguments it works on the command line; the
 // Windows build started without any shows the archive window instead.
+#include "platform/files.h"
 #include "vek/vek_cli.h"
 
 #include <filesystem>
@@ -17,7 +18,7 @@ int run(std::vector<std::string> args) {
     if (args.empty()) return vek::showPackagingWindow();
 #endif
     std::ios::sync_with_stdio(false);
-    return vek::runCommand(args, std::cout, std::cerr);
+    return vek::runCommand(platform::files(), args, std::cout, std::cerr);
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "Unpacker/Dezarhivator.h"
 #include "win32/host.h"
+#include "win32/system_files.h"
 #include "win32/system_folders.h"
 
 namespace vek {
@@ -13,7 +14,8 @@ namespace vek {
 int showPackagingWindow() {
     host::Application app;
     host::SystemFolders folders;
-    setup::Dezarhivator window(folders);
+    host::SystemFileSystem files;
+    setup::Dezarhivator window(folders, files);
     window.setClientSize(6360, 5040);
     forms::Label Label3(window, "Label3");
     Label3.setCaption("Extract to:");

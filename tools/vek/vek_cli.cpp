@@ -1,10 +1,10 @@
 #include "vek/vek_cli.h"
 
-#include "Unpacker/ModDezarhivator.h"
 #include "Package/archive_ops.h"
 #include "Package/archive_writer.h"
 #include "Package/entry_name.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 
 namespace vek {
 
@@ -25,45 +25,42 @@ int badUsage(std::ostream& err, const std::string& what) {
 
 // The file's own name: the text after the last separator, or the whole path
 // when it has none.
-std::string defaultEntryName(const std::string& file) {
-    const std::string leaf = setup::FileNameOf(file);
-    return leaf.empty() && setup::FolderOf(file).empty() ? file : leaf;
-}
+std::string defaultEntryName(const std::string& file) { return file.substr(platform::fileNameStart(file)); }
 
-int add(const std::vector<std::string>& a, std::ostream& err) {
+int add(platform::FileSystem& files, const std::vector<std::string>& a, std::ostream& err) {
     const std::string& archive = a[1];
     const std::string& file = a[2];
     const std::string name = a.size() > 3 ? a[3] : defaultEntryName(file);
     if (auto problem = package::entryNameProblem(name))
         return fail(err, file, "refusing entry name \"" + name + "\": " + *problem + "; it could not be extracted");
-    const auto result = package::appendEntry(archive, file, name);
+    const auto result = package::appendEntry(files, archive, file, name);
     if (result) return 0;
     const bool aboutSource = result.error == package::ArchiveError::CannotOpenSource || result.error == package::ArchiveError::CannotReadSource;
     return fail(err, aboutSource ? file : archive, package::describe(result));
 }
 
-int list(const std::string& archive, std::ostream& out, std::ostream& err) {
-    const auto result = package::listEntries(archive, [&](const std::string& name) { out << name << '\n'; });
+int list(platform::FileSystem& files, const std::string& archive, std::ostream& out, std::ostream& err) {
+    const auto result = package::listEntries(files, archive, [&](const std::string& name) { out << name << '\n'; });
     out.flush();
     return result ? 0 : fail(err, archive, package::describe(result));
 }
 
-int extract(const std::vector<std::string>& a, std::ostream& err) {
+int extract(platform::FileSystem& files, const std::vector<std::string>& a, std::ostream& err) {
     const std::string& archive = a[1];
     const std::string& name = a[2];
     const std::string& destination = a[3];
     if (auto problem = package::entryNameProblem(name)) return fail(err, archive, "entry \"" + name + "\": " + *problem);
-    const auto result = package::extractEntry(archive, name, destination);
+    const auto result = package::extractEntry(files, archive, name, destination);
     if (result) return 0;
     if (result.error == package::ArchiveError::CannotWriteDestination) return fail(err, destination, package::describe(result));
     if (result.error == package::ArchiveError::NotFound) return fail(err, archive, "no entry named \"" + name + "\"");
     return fail(err, archive, package::describe(result));
 }
 
-int extractAll(const std::string& archive, const std::string& folder, std::ostream& err) {
-    if (!platform::files().folderExists(folder)) return fail(err, folder, "not a folder");
+int extractAll(platform::FileSystem& files, const std::string& archive, const std::string& folder, std::ostream& err) {
+    if (!files.folderExists(folder)) return fail(err, folder, "not a folder");
     int status = 0;
-    const auto result = package::extractAll(archive, folder, [&](const package::ExtractReport& r) {
+    const auto result = package::extractAll(files, archive, folder, [&](const package::ExtractReport& r) {
         if (!r.refusal.empty()) status = fail(err, archive, "entry \"" + r.name + "\" not extracted: " + r.refusal);
         else if (r.error != package::ArchiveError::None) status = fail(err, r.path, package::describe(package::ArchiveResult{r.error, r.reason}));
     });
@@ -86,17 +83,17 @@ std::string usage() {
            "Exit status: 0 success, 1 failure, 2 bad usage.\n";
 }
 
-int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCommand(platform::FileSystem& files, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) return badUsage(err, "no command given");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
         out << usage();
         return 0;
     }
-    if (command == "add" && (args.size() == 3 || args.size() == 4)) return add(args, err);
-    if (command == "list" && args.size() == 2) return list(args[1], out, err);
-    if (command == "extract" && args.size() == 4) return extract(args, err);
-    if (command == "extract-all" && args.size() == 3) return extractAll(args[1], args[2], err);
+    if (command == "add" && (args.size() == 3 || args.size() == 4)) return add(files, args, err);
+    if (command == "list" && args.size() == 2) return list(files, args[1], out, err);
+    if (command == "extract" && args.size() == 4) return extract(files, args, err);
+    if (command == "extract-all" && args.size() == 3) return extractAll(files, args[1], args[2], err);
     if (command == "add" || command == "list" || command == "extract" || command == "extract-all")
         return badUsage(err, "wrong number of arguments for '" + command + "'");
     return badUsage(err, "unknown command '" + command + "'");
