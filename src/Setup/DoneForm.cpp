@@ -2,24 +2,17 @@
 
 #include "Product.h"
 #include "Setup/MakeShortcut.h"
-#include "Wizard/WizardLook.h"
 #include "platform/paths.h"
 
 namespace setup {
 
 DoneForm::DoneForm(platform::Shortcuts& shortcuts, const forms::TextBox& installFolder)
-    : Form("DoneForm"), shortcuts_(shortcuts), installFolder_(installFolder) {
-    setCaption("Install complete!");
-    wizard::placeDoneWindow(*this, Label3, Label1, Image2, Command1);
-    Label1.setCaption("Install complete!");
-
-    ThankYouLabel.move(240, 870, wizard::kDoneWidth - 480, 600);
-    Label2.setCaption(std::string("For support, please visit ") + product::WebSite::kAddress);
-    Label2.move(240, 1500, wizard::kDoneWidth - 480, 255);
+    : DoneWindow("Install complete!", 600, 1500, std::string("For support, please visit ") + product::WebSite::kAddress),
+      shortcuts_(shortcuts), installFolder_(installFolder) {
     Check1.setCaption("Make shortcut on Desktop");
     Check1.move(240, 1860, 3600, 285);
     Check1.setValue(1);
-    ShortcutName.setVisible(false);
+    placeDoneButton(Command1);
 
     Command1.Click = [this] { Command1_Click(); };
     // Closing the window is "Done": the installer's own window is hidden by

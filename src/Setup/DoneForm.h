@@ -2,15 +2,15 @@
 // The completion window: thanks, the maker's site, and the offer of a
 // desktop shortcut. After a failed installation it says what failed instead
 // and offers no shortcut.
+#include "Wizard/DoneWindow.h"
 #include "forms/controls.h"
-#include "forms/form.h"
 #include "platform/shortcuts.h"
 
 #include <string>
 
 namespace setup {
 
-class DoneForm : public forms::Form {
+class DoneForm : public wizard::DoneWindow {
 public:
     // `installFolder` is the installer's Cale: the shortcut points into it.
     DoneForm(platform::Shortcuts& shortcuts, const forms::TextBox& installFolder);
@@ -19,13 +19,7 @@ public:
     void showFailure(const std::string& reason);
     bool failed() const noexcept { return failed_; }
 
-    forms::Label Label3{*this, "Label3"};
-    forms::Label Label1{*this, "Label1"};
-    forms::Image Image2{*this, "Image2"};
-    forms::Label ThankYouLabel{*this, "ThankYouLabel"};
-    forms::Label Label2{*this, "Label2"};
     forms::CheckBox Check1{*this, "Check1"};
-    forms::Label ShortcutName{*this, "ShortcutName"};
     forms::CommandButton Command1{*this, "Command1"};
 
 private:

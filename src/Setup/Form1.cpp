@@ -7,14 +7,12 @@
 
 namespace setup {
 
-using wizard::placeText;
-
 Form1::Form1(SetupSystem system)
-    : Form("Form1"),
+    : WizardForm("Corvane Setup", {255, 1080, 1800, "Click Next to begin installation.", "Next >"}),
       doneForm(system.shortcuts, Cale),
       dezarhivator(system.folders, system.files),
       system_(system) {
-    layOut();
+    layOutFolderPage();
     dezarhivator.setInstallFolderBox(&Cale);
     dezarhivator.EntryExtracted = [this](const std::string& name, const std::string& problem) {
         entryExtracted(name, problem);
@@ -32,31 +30,15 @@ Form1::Form1(SetupSystem system)
     InstallTimer.Tick = [this] { InstallTimer_Timer(); };
 }
 
-void Form1::layOut() {
-    setCaption("Corvane Setup");
-    wizard::placeWizardWindow(*this, Frame1, Titlu, Image1, Image2, HeaderLine, Label2);
-    InstallTimer.setEnabled(false);
-
-    for (forms::Frame* page : {&Pas1, &Pas2, &Pas3}) wizard::placePage(*page);
-
-    wizard::placeWelcome(WelcomeLabel, 240, 285);
-    placeText(SetupLabel, 720, 255);
-    placeText(SetupLabel2, 1080, 495);
-    Label3.setCaption("Click Next to begin installation.");
-    placeText(Label3, 1800, 255);
-    wizard::placeSeparator(Line1);
-    Command4.setCaption("Next >");
-    wizard::placeButtons(&Command4, Command5);
-
+void Form1::layOutFolderPage() {
+    wizard::placePage(Pas2);
     Label5.setCaption("The program will be installed in:");
-    placeText(Label5, 480, 255);
+    wizard::placeText(Label5, 480, 255);
     Cale.move(wizard::kTextLeft, 840, wizard::kTextWidth, 315);
     Cale.setBackColor(forms::kWindowBackground);
     wizard::placeSeparator(Line2);
     Command7.setCaption("Next >");
     wizard::placeButtons(&Command7, Command6);
-
-    wizard::placeProgressPage(Frame2, Status, Bar, Label1, Line3, Command8);
 }
 
 void Form1::Form_Load() {

@@ -1,5 +1,5 @@
-// The install schedule: one step per InstallTimer tick, the texts and the bar
-// of the progress page. The first failure stops everything, takes back what
+// The install schedule: one row per tick that does something, with its text
+// on the progress page. The first failure stops everything, takes back what
 // the run made and is reported on the completion window, which never calls a
 // failed installation complete.
 #include "Setup/Form1.h"
@@ -9,72 +9,38 @@
 #include "Setup/AddRemovePrograms.h"
 #include "Setup/PackageCheck.h"
 #include "Package/entry_name.h"
-#include "core/errors.h"
 #include "platform/paths.h"
 
 namespace setup {
 
 namespace {
+constexpr std::int16_t kUninstallEntryTick = 90;
+} // namespace
 
-struct Row {
-    short tick;
-    const char* status;
-};
-// The status texts stay up until the next row replaces them.
-constexpr Row kSchedule[] = {
+const wizard::ScheduleRow<Form1> Form1::kSchedule[] = {
     {1, "Begin installation..."},
-    {5, "Making folders..."},
-    {10, "Check package..."},
-    {15, "Extract files from Data.dat file..."},
+    {5, "Making folders...", &Form1::makeInstallFolder},
+    {10, "Check package...", &Form1::checkPackage},
+    {15, "Extract files from Data.dat file...", &Form1::startExtraction},
     {40, "Copy files..."},
     {80, "Register variabiles if needed..."},
-    {90, "Add to Add and Remove Programs..."},
-    {100, "Done!..."},
+    {kUninstallEntryTick, "Add to Add and Remove Programs...", &Form1::registerInstallation},
+    {wizard::kLastTick, "Done!..."},
 };
-constexpr short kUninstallEntryTick = 90;
-constexpr int kBarGrowth = 60;  // twips a tick
-
-} // namespace
 
 void Form1::InstallTimer_Timer() {
     // The uninstall entry names files that must be there: while the walk
     // still has entries to write, the schedule waits before its tick 90. A
     // package of a few hundred entries outlasts the ticks otherwise.
     if (StepCounter == kUninstallEntryTick - 1 && walkRunning()) return;
-    rt::ResumeNext steps;
-    steps([&] { StepCounter = static_cast<short>(StepCounter + 1); });
-    steps([&] {
-        if (StepCounter != 100) return;
-        // Complete: from here on nothing is taken back.
-        takeBack_.keep();
-        stopTimers();
-        showCompletion();
-    });
-    steps([&] { Bar.move(Bar.left(), Bar.top(), Bar.width() + kBarGrowth, Bar.height()); });
-    steps([&] { runScheduleRow(); });
+    runTick(kSchedule, &Form1::completeInstall);
 }
 
-void Form1::runScheduleRow() {
-    for (const Row& row : kSchedule) {
-        if (row.tick != StepCounter) continue;
-        Status.setCaption(row.status);
-        switch (row.tick) {
-        case 5: makeInstallFolder(); break;
-        case 10:
-            dezarhivator.Text2.setText(platform::joinPath(system_.folders.programFolder(), product::kPackage));
-            dezarhivator.Text4.setText(Cale.text());
-            checkPackage();
-            break;
-        case 15:
-            noteFilesToCreate();
-            dezarhivator.ExtrageFisierele();
-            break;
-        case kUninstallEntryTick:
-            if (writeInstallRecord()) addUninstallEntry();
-            break;
-        default: break;
-        }
-    }
+void Form1::completeInstall() {
+    // From here on nothing is taken back.
+    takeBack_.keep();
+    stopTimers();
+    showCompletion();
 }
 
 void Form1::makeInstallFolder() {
@@ -89,11 +55,17 @@ void Form1::makeInstallFolder() {
         fail("The folder " + Cale.text() + " could not be made: the drive may not exist, or you may not write there.");
 }
 
-bool Form1::checkPackage() {
+void Form1::checkPackage() {
+    dezarhivator.Text2.setText(platform::joinPath(system_.folders.programFolder(), product::kPackage));
+    dezarhivator.Text4.setText(Cale.text());
     const auto problem =
         packageProblem(system_.files, dezarhivator.Text2.text(), {ProductName + ".exe", std::string(product::kUninstaller)});
     if (problem) fail(*problem);
-    return !problem;
+}
+
+void Form1::startExtraction() {
+    noteFilesToCreate();
+    dezarhivator.ExtrageFisierele();
 }
 
 // Which of the package's files are new here: only those are taken back. A
@@ -115,6 +87,10 @@ void Form1::entryExtracted(const std::string& name, const std::string& problem) 
     const std::string written = package::lowerAscii(name);
     if (written == package::lowerAscii(ProductName + ".exe") || written == package::lowerAscii(product::kUninstaller))
         programsWritten_.insert(written);
+}
+
+void Form1::registerInstallation() {
+    if (writeInstallRecord()) addUninstallEntry();
 }
 
 // The record lists what this installation wrote and made, added to what an

@@ -1,7 +1,6 @@
 #include "Uninstall/DoneForm.h"
 
 #include "Product.h"
-#include "Wizard/WizardLook.h"
 
 #include <cstddef>
 
@@ -18,14 +17,11 @@ std::string describeStayed(const std::vector<std::string>& stayed) {
     return "Could not remove " + std::to_string(stayed.size()) + " items, among them: " + names + ".";
 }
 
-DoneForm::DoneForm(platform::SelfRemoval& removal) : forms::Form("DoneForm"), removal_(removal) {
-    setCaption("Install complete!");
-    wizard::placeDoneWindow(*this, Label3, Label1, Image2, Command1);
-    Label1.setCaption("Uninstall complete!");
-    ThankYouLabel.move(240, 870, wizard::kDoneWidth - 480, 855);
-    Label2.setCaption(std::string("You can find more on our website: ") + product::WebSite::kAddress);
-    Label2.move(240, 1800, wizard::kDoneWidth - 480, 255);
-    ShortcutName.setVisible(false);
+DoneForm::DoneForm(platform::SelfRemoval& removal)
+    : DoneWindow("Uninstall complete!", 855, 1800,
+                 std::string("You can find more on our website: ") + product::WebSite::kAddress),
+      removal_(removal) {
+    placeDoneButton(Command1);
 
     Command1.Click = [this] { Command1_Click(); };
     Unload = [this] { Form_Unload(); };

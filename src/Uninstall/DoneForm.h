@@ -2,8 +2,8 @@
 // The completion window. "Done" (or its close box, which does the same) ends
 // the program; after a complete run it first arranges that Uninstall.exe and
 // the emptied install folder go once the program has ended.
+#include "Wizard/DoneWindow.h"
 #include "forms/controls.h"
-#include "forms/form.h"
 #include "platform/self_removal.h"
 
 #include <string>
@@ -11,16 +11,10 @@
 
 namespace uninstall {
 
-class DoneForm : public forms::Form {
+class DoneForm : public wizard::DoneWindow {
 public:
     explicit DoneForm(platform::SelfRemoval& removal);
 
-    forms::Label Label3{*this, "Label3"};  // white header strip
-    forms::Label Label1{*this, "Label1"};
-    forms::Image Image2{*this, "Image2"};
-    forms::Label ThankYouLabel{*this, "ThankYouLabel"};
-    forms::Label Label2{*this, "Label2"};
-    forms::Label ShortcutName{*this, "ShortcutName"};
     forms::CommandButton Command1{*this, "Command1"};
 
     // Says what stayed instead of claiming success.

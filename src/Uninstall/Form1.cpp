@@ -4,15 +4,15 @@
 #include "Uninstall/AddRemovePrograms.h"
 #include "Uninstall/InstallFolderGuard.h"
 #include "Wizard/RunningProgram.h"
-#include "Wizard/WizardLook.h"
 #include "core/errors.h"
 #include "platform/paths.h"
 
 namespace uninstall {
 
 Form1::Form1(const UninstallPlatform& system, DoneForm& doneForm)
-    : forms::Form("Form1"), system_(system), DoneForm_(doneForm) {
-    layOut();
+    // Room for two lines in SetupLabel: the refusal names the folder there.
+    : WizardForm("Corvane Uninstaller", {495, 1260, 1860, "Click Uninstall to begin.", "Uninstall"}),
+      system_(system), DoneForm_(doneForm) {
     Cale.setVisible(false);
     ShortcutToDelete.setVisible(false);
 
@@ -22,29 +22,6 @@ Form1::Form1(const UninstallPlatform& system, DoneForm& doneForm)
     Command5.Click = [this] { Cancel_Click(); };
     Command8.Click = [this] { Cancel_Click(); };
     InstallTimer.Tick = [this] { InstallTimer_Timer(); };
-}
-
-// The same wizard look as Setup's.
-void Form1::layOut() {
-    using wizard::placeText;
-    setCaption("Corvane Uninstaller");
-    wizard::placeWizardWindow(*this, Frame1, Titlu, Image1, Image2, HeaderLine, Label2);
-    InstallTimer.setEnabled(false);
-    wizard::placePage(Pas1);
-    wizard::placePage(Pas3);
-
-    wizard::placeWelcome(WelcomeLabel, 240, 285);
-    placeText(SetupLabel, 720, 255);
-    // Room for two lines: the refusal names the folder here.
-    SetupLabel.move(SetupLabel.left(), SetupLabel.top(), SetupLabel.width(), 495);
-    placeText(SetupLabel2, 1260, 495);
-    Label3.setCaption("Click Uninstall to begin.");
-    placeText(Label3, 1860, 255);
-    wizard::placeSeparator(Line1);
-    Command4.setCaption("Uninstall");
-    wizard::placeButtons(&Command4, Command5);
-
-    wizard::placeProgressPage(Frame2, Status, Bar, Label1, Line3, Command8);
 }
 
 void Form1::Form_Load() {

@@ -1,6 +1,6 @@
 #pragma once
-// Uninstall's wizard window: a welcome page and a progress page whose steps
-// are keyed to the ticks of InstallTimer (1 to 100). It removes the files the
+// Uninstall's wizard window: the wizard's welcome page and progress page,
+// whose removal schedule runs over the ticks of InstallTimer (1 to 100). It removes the files the
 // install record lists (or, with no record, the files the product ships), the
 // product's settings, the desktop shortcut and the uninstall entry, but only
 // when the folder it runs from is this product's installation. Nothing else
@@ -9,10 +9,9 @@
 //   Form1Schedule.cpp  the timed removal steps
 #include "InstallRecord/InstallRecord.h"
 #include "Uninstall/DoneForm.h"
+#include "Wizard/WizardForm.h"
 
 #include "forms/controls.h"
-#include "forms/form.h"
-#include "forms/timer.h"
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/message_boxes.h"
@@ -36,43 +35,13 @@ struct UninstallPlatform {
     platform::MessageBoxes& boxes;
 };
 
-class Form1 : public forms::Form {
+class Form1 : public wizard::WizardForm {
 public:
     Form1(const UninstallPlatform& system, DoneForm& doneForm);
 
-    std::string ProductName;
-    std::int16_t StepCounter = 0;
-
-    // Header strip, on every page.
-    forms::Frame Frame1{*this, "Frame1"};
-    forms::Image Image1{*this, "Image1", &Frame1};
-    forms::Image Image2{*this, "Image2", &Frame1};
-    forms::Label Titlu{*this, "Titlu", &Frame1};
-    forms::Line HeaderLine{*this, "HeaderLine"};
-    forms::Label Label2{*this, "Label2"};
-    forms::Timer InstallTimer{*this, "InstallTimer", 1};
     // Hidden state: the install folder and the desktop folder.
     forms::TextBox Cale{*this, "Cale"};
     forms::Label ShortcutToDelete{*this, "ShortcutToDelete"};
-
-    // Welcome page.
-    forms::Frame Pas1{*this, "Pas1"};
-    forms::Label WelcomeLabel{*this, "WelcomeLabel", &Pas1};
-    forms::Label SetupLabel{*this, "SetupLabel", &Pas1};
-    forms::Label SetupLabel2{*this, "SetupLabel2", &Pas1};
-    forms::Label Label3{*this, "Label3", &Pas1};
-    forms::Line Line1{*this, "Line1", &Pas1};
-    forms::CommandButton Command4{*this, "Command4", &Pas1};
-    forms::CommandButton Command5{*this, "Command5", &Pas1};
-
-    // Progress page.
-    forms::Frame Pas3{*this, "Pas3"};
-    forms::Frame Frame2{*this, "Frame2", &Pas3};
-    forms::Label Status{*this, "Status", &Frame2};
-    forms::Image Bar{*this, "Bar", &Frame2};
-    forms::Label Label1{*this, "Label1", &Pas3};
-    forms::Line Line3{*this, "Line3", &Pas3};
-    forms::CommandButton Command8{*this, "Command8", &Pas3};
 
     // Whether the load found the folder to be this product's installation.
     bool isInstallation() const noexcept { return isInstallation_; }
@@ -80,7 +49,8 @@ public:
     const std::vector<std::string>& stayed() const noexcept { return stayed_; }
 
 private:
-    void layOut();
+    static const wizard::ScheduleRow<Form1> kSchedule[];
+
     void Form_Load();
     void Form_Unload();
     void Command4_Click();
@@ -92,6 +62,8 @@ private:
     // The files to delete: the recorded ones in the folder (or the names
     // the product ships) and the settings beside the program.
     std::vector<std::string> installedFiles();
+    // Tick 5: the installed files, the settings and the record.
+    void deleteFiles();
     void deleteInstalledFiles();
     void deleteAppDataSettings();
     void deleteRecord();

@@ -1,11 +1,11 @@
-// The removal schedule: one InstallTimer tick at a time, 1 to 100.
+// The removal schedule: one row per tick that does something, with its text
+// on the progress page.
 #include "Uninstall/Form1.h"
 
 #include "Product.h"
 #include "Uninstall/AddRemovePrograms.h"
 #include "Uninstall/InstallFolderGuard.h"
 #include "Uninstall/MakeShortcut.h"
-#include "core/errors.h"
 #include "platform/path_compare.h"
 #include "platform/paths.h"
 
@@ -13,35 +13,21 @@
 
 namespace uninstall {
 
-namespace {
-constexpr int kBarStep = 60;  // twips per tick
-} // namespace
+const wizard::ScheduleRow<Form1> Form1::kSchedule[] = {
+    {1, "Get list..."},
+    {5, "Delete files...", &Form1::deleteFiles},
+    {15, "Remove shortcuts", &Form1::removeShortcut},
+    {80, "Unregister variabiles..."},
+    {90, "Remove from Add and Remove Programs...", &Form1::removeEntry},
+    {wizard::kLastTick, "Done!..."},
+};
 
-void Form1::InstallTimer_Timer() {
-    rt::ResumeNext steps;
-    steps([&] { StepCounter = static_cast<std::int16_t>(StepCounter + 1); });
-    if (StepCounter == 100) steps([&] { showDone(); });
-    steps([&] { Bar.move(Bar.left(), Bar.top(), Bar.width() + kBarStep, Bar.height()); });
+void Form1::InstallTimer_Timer() { runTick(kSchedule, &Form1::showDone); }
 
-    const auto row = [&](const char* text, auto action) {
-        steps([&] { Status.setCaption(text); });
-        steps(action);
-    };
-    switch (StepCounter) {
-    case 1: row("Get list...", [] {}); break;
-    case 5:
-        row("Delete files...", [&] {
-            deleteInstalledFiles();
-            deleteAppDataSettings();
-            deleteRecord();
-        });
-        break;
-    case 15: row("Remove shortcuts", [&] { removeShortcut(); }); break;
-    case 80: row("Unregister variabiles...", [] {}); break;
-    case 90: row("Remove from Add and Remove Programs...", [&] { removeEntry(); }); break;
-    case 100: row("Done!...", [] {}); break;
-    default: break;
-    }
+void Form1::deleteFiles() {
+    deleteInstalledFiles();
+    deleteAppDataSettings();
+    deleteRecord();
 }
 
 // The recorded files lying in the install folder, or without a record the
@@ -93,8 +79,7 @@ void Form1::deleteAppDataSettings() {
 }
 
 void Form1::removeShortcut() {
-    ShortcutToDelete.setCaption(LocateShortcut(system_.shortcuts, platform::joinPath(Cale.text(), "program.exe"),
-                                               "Desktop", "program", "", 0, 0));
+    ShortcutToDelete.setCaption(LocateShortcut(system_.shortcuts, "Desktop"));
     if (ShortcutToDelete.caption().empty()) return;
     const std::string link = platform::joinPath(ShortcutToDelete.caption(), ProductName + ".lnk");
     if (!system_.files.deleteFile(link)) stayed_.push_back(link);

@@ -2,9 +2,7 @@
 
 namespace uninstall {
 
-std::string LocateShortcut(platform::Shortcuts& shortcuts, const std::string& /*targetPath*/,
-                           const std::string& specialFolder, const std::string& /*shortcutName*/,
-                           const std::string& /*workingFolder*/, int /*windowStyle*/, int /*iconIndex*/) {
+std::string LocateShortcut(platform::Shortcuts& shortcuts, const std::string& specialFolder) {
     return shortcuts.specialFolder(specialFolder);
 }
 

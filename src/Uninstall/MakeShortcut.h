@@ -7,11 +7,9 @@
 
 namespace uninstall {
 
-// Takes the same arguments as the installer's AddShortcut and uses only the
-// special folder's name: returns that folder's path (empty when the system has
-// none). Nothing is written.
-std::string LocateShortcut(platform::Shortcuts& shortcuts, const std::string& targetPath,
-                           const std::string& specialFolder, const std::string& shortcutName,
-                           const std::string& workingFolder, int windowStyle, int iconIndex);
+// The path of the special folder ("Desktop") that the installer's
+// AddShortcut saves the link into; empty when the system has none. Nothing
+// is written.
+std::string LocateShortcut(platform::Shortcuts& shortcuts, const std::string& specialFolder);
 
 } // namespace uninstall

@@ -60,20 +60,6 @@ struct Shade {
     double cover;
 };
 
-// The bold, slightly larger text of a header.
-void makeHeading(forms::Label& label) {
-    forms::Font bold = label.font();
-    bold.bold = true;
-    bold.size = 9.75;
-    label.setFont(bold);
-}
-
-void placePicture(forms::Image& image, const forms::Rect& at, forms::Picture picture) {
-    image.move(at.left, at.top, at.width, at.height);
-    image.setStretch(true);
-    image.setPicture(std::move(picture));
-}
-
 } // namespace
 
 forms::Picture Logo() {
@@ -104,6 +90,19 @@ forms::Picture BarPicture() {
     const forms::Color c = kBarColor;  // 0xBBGGRR to the bitmap's 0xRRGGBB
     bitmap->pixels = {(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF)};
     return bitmap;
+}
+
+void makeHeading(forms::Label& label) {
+    forms::Font bold = label.font();
+    bold.bold = true;
+    bold.size = 9.75;
+    label.setFont(bold);
+}
+
+void placePicture(forms::Image& image, const forms::Rect& at, forms::Picture picture) {
+    image.move(at.left, at.top, at.width, at.height);
+    image.setStretch(true);
+    image.setPicture(std::move(picture));
 }
 
 void placeHeader(forms::Frame& strip, forms::Label& title, forms::Image& logo, forms::Image& emblem) {
@@ -153,58 +152,6 @@ void placeWelcome(forms::Label& label, int top, int height) {
     forms::Font bold = label.font();
     bold.bold = true;
     label.setFont(bold);
-}
-
-void placeWizardWindow(forms::Form& window, forms::Frame& strip, forms::Label& title, forms::Image& logo,
-                       forms::Image& emblem, forms::Line& headerLine, forms::Label& maker) {
-    window.setBorder(forms::Form::Border::FixedSingle);
-    window.setMaxButton(false);
-    window.setStartPosition(forms::Form::StartPosition::CenterScreen);
-    window.setClientSize(kWindowWidth, kWindowHeight);
-    window.setIconId(1);
-    placeHeader(strip, title, logo, emblem);
-    headerLine.setEnds(0, kHeader.height, kWindowWidth, kHeader.height);
-    headerLine.setBorderColor(0x808080);
-    maker.setCaption("Corvanesoft Setup");
-    placeMakerLabel(maker);
-}
-
-void placeProgressPage(forms::Frame& box, forms::Label& status, forms::Image& bar, forms::Label& wait,
-                       forms::Line& separator, forms::CommandButton& cancel) {
-    box.move(kTextLeft, 480, kTextWidth, 1140);
-    box.setTransparent(true);
-    status.setCaption("Begin installation, please wait...");
-    status.move(120, 120, kTextWidth - 240, 255);
-    status.setTransparent(true);
-    // Grows by 60 twips a tick, to 6060 at tick 100.
-    bar.move(120, 600, 60, 255);
-    bar.setStretch(true);
-    bar.setPicture(BarPicture());
-    wait.setCaption("Please wait...");
-    placeText(wait, 1860, 255);
-    placeSeparator(separator);
-    placeButtons(nullptr, cancel);
-}
-
-void placeDoneWindow(forms::Form& window, forms::Label& strip, forms::Label& result, forms::Image& emblem,
-                     forms::CommandButton& done) {
-    window.setBorder(forms::Form::Border::FixedDialog);
-    window.setMinButton(false);
-    window.setMaxButton(false);
-    window.setStartPosition(forms::Form::StartPosition::CenterScreen);
-    window.setClientSize(kDoneWidth, kDoneHeight);
-    window.setIconId(1);
-    strip.move(kDoneHeader.left, kDoneHeader.top, kDoneHeader.width, kDoneHeader.height);
-    strip.setBackColor(kHeaderColor);
-    result.move(240, 240, 4800, 285);
-    result.setBackColor(kHeaderColor);
-    makeHeading(result);
-    placePicture(emblem, kDoneEmblem, Emblem());
-    done.setCaption("Done");
-    done.move(kDoneButton.left, kDoneButton.top, kDoneButton.width, kDoneButton.height);
-    // Enter and Esc both mean "Done", as closing the window does.
-    done.setDefault(true);
-    done.setCancel(true);
 }
 
 } // namespace wizard

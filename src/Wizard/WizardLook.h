@@ -48,6 +48,10 @@ forms::Picture Emblem();  // orange-red disc with a white ring
 // The progress bar's picture: one colour, stretched to the bar's width.
 forms::Picture BarPicture();
 
+// The bold, slightly larger text of a header.
+void makeHeading(forms::Label& label);
+// A picture stretched to `at`.
+void placePicture(forms::Image& image, const forms::Rect& at, forms::Picture picture);
 // Places the header strip and what it holds.
 void placeHeader(forms::Frame& strip, forms::Label& title, forms::Image& logo, forms::Image& emblem);
 // Places a page: the window's maker label shows through it.
@@ -58,22 +62,9 @@ void placeButtons(forms::CommandButton* next, forms::CommandButton& cancel);
 // An etched line across the page above its buttons.
 void placeSeparator(forms::Line& line);
 void placeMakerLabel(forms::Label& label);
-// The wizard window: its size and frame, the header strip with what it
-// holds and the line beneath it, and the maker's name at the bottom left.
-void placeWizardWindow(forms::Form& window, forms::Frame& strip, forms::Label& title, forms::Image& logo,
-                       forms::Image& emblem, forms::Line& headerLine, forms::Label& maker);
-// The progress page's content: the box with the status text and the bar
-// (60 twips wide at first), "Please wait...", the separator and Cancel.
-void placeProgressPage(forms::Frame& box, forms::Label& status, forms::Image& bar, forms::Label& wait,
-                       forms::Line& separator, forms::CommandButton& cancel);
 // A line of page text at `top` (page-relative), as wide as the page allows.
 void placeText(forms::Label& label, int top, int height);
 // The welcome page's first line: page text in bold.
 void placeWelcome(forms::Label& label, int top, int height);
-// The completion window: its size and frame, the white strip with the bold
-// result line and the emblem, and "Done" (Enter and Esc press it) at the
-// bottom right.
-void placeDoneWindow(forms::Form& window, forms::Label& strip, forms::Label& result, forms::Image& emblem,
-                     forms::CommandButton& done);
 
 } // namespace wizard
