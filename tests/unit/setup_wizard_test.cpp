@@ -2,7 +2,7 @@
 // folder, a fake registry and a fake shortcut maker: the load, the pages,
 // the schedule tick by tick, Cancel, the package check, a large package,
 // Done and installing twice.
-#include "Setup/Form1.h"
+#include "Setup/SetupForm1.h"
 #include "archive_test_support.h"
 #include "fake_registry.h"
 #include "fake_shortcuts.h"

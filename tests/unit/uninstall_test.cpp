@@ -2,8 +2,8 @@
 // schedule from the install record, the guard against a folder that is not an
 // installation, a user's file in the folder, files that cannot be deleted,
 // a running program, "Cancel" midway, and the completion window.
-#include "Uninstall/DoneForm.h"
-#include "Uninstall/Form1.h"
+#include "Uninstall/UninstallDoneForm.h"
+#include "Uninstall/UninstallForm1.h"
 #include "Uninstall/InstallFolderGuard.h"
 #include "fake_registry.h"
 #include "fake_shortcuts.h"

@@ -2,10 +2,10 @@
 // uninstall entry under HKEY_LOCAL_MACHINE (and a second removal is no
 // failure), and the desktop link in the folder LocateShortcut names.
 #include "Product.h"
-#include "Setup/AddRemovePrograms.h"
-#include "Setup/MakeShortcut.h"
-#include "Uninstall/AddRemovePrograms.h"
-#include "Uninstall/MakeShortcut.h"
+#include "Setup/SetupAddRemovePrograms.h"
+#include "Setup/SetupMakeShortcut.h"
+#include "Uninstall/UninstallAddRemovePrograms.h"
+#include "Uninstall/UninstallMakeShortcut.h"
 #include "win32/shell_links.h"
 #include "win32/system_files.h"
 #include "win32/system_registry.h"

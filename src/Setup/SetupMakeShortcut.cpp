@@ -1,4 +1,4 @@
-#include "Setup/MakeShortcut.h"
+#include "Setup/SetupMakeShortcut.h"
 
 #include "platform/paths.h"
 

@@ -1,7 +1,7 @@
 // Uninstall.exe: the uninstall wizard over the real folders, files, registry
 // and shell. Started by itself with the private argument, it is the copy that
 // removes the ended uninstaller and its folder, and shows nothing.
-#include "Uninstall/Form1.h"
+#include "Uninstall/UninstallForm1.h"
 #include "win32/host.h"
 #include "win32/self_removal_win32.h"
 #include "win32/shell_links.h"

@@ -1,7 +1,7 @@
-#include "Setup/DoneForm.h"
+#include "Setup/SetupDoneForm.h"
 
 #include "Product.h"
-#include "Setup/MakeShortcut.h"
+#include "Setup/SetupMakeShortcut.h"
 #include "platform/paths.h"
 
 namespace setup {

@@ -1,7 +1,7 @@
-#include "Uninstall/Form1.h"
+#include "Uninstall/UninstallForm1.h"
 
 #include "Product.h"
-#include "Uninstall/AddRemovePrograms.h"
+#include "Uninstall/UninstallAddRemovePrograms.h"
 #include "Uninstall/InstallFolderGuard.h"
 #include "Wizard/RunningProgram.h"
 #include "core/errors.h"

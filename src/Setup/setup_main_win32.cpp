@@ -1,7 +1,7 @@
 // Setup.exe: the install wizard over the real folders, files, registry and
 // shell links. The completion window and the archive window are made hidden;
 // the archive window's timer runs the extraction walk.
-#include "Setup/Form1.h"
+#include "Setup/SetupForm1.h"
 #include "win32/host.h"
 #include "win32/shell_links.h"
 #include "win32/system_files.h"

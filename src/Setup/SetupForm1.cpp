@@ -1,4 +1,4 @@
-#include "Setup/Form1.h"
+#include "Setup/SetupForm1.h"
 
 #include "Product.h"
 #include "Wizard/WizardLook.h"

@@ -2,11 +2,11 @@
 // on the progress page. The first failure stops everything, takes back what
 // the run made and is reported on the completion window, which never calls a
 // failed installation complete.
-#include "Setup/Form1.h"
+#include "Setup/SetupForm1.h"
 
 #include "InstallRecord/InstallRecord.h"
 #include "Product.h"
-#include "Setup/AddRemovePrograms.h"
+#include "Setup/SetupAddRemovePrograms.h"
 #include "Setup/PackageCheck.h"
 #include "Package/entry_name.h"
 #include "platform/paths.h"

@@ -8,7 +8,7 @@
 //   Form1.cpp          the window, its design state, load and buttons
 //   Form1Schedule.cpp  the timed removal steps
 #include "InstallRecord/InstallRecord.h"
-#include "Uninstall/DoneForm.h"
+#include "Uninstall/UninstallDoneForm.h"
 #include "Wizard/WizardForm.h"
 
 #include "forms/controls.h"

@@ -1,4 +1,4 @@
-#include "Uninstall/MakeShortcut.h"
+#include "Uninstall/UninstallMakeShortcut.h"
 
 namespace uninstall {
 

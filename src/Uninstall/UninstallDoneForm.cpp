@@ -1,4 +1,4 @@
-#include "Uninstall/DoneForm.h"
+#include "Uninstall/UninstallDoneForm.h"
 
 #include "Product.h"
 

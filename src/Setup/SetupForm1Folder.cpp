@@ -3,11 +3,11 @@
 // a folder that holds someone's files is confirmed unless it is an
 // installation of the product; a running copy of the product is asked about
 // before anything is made.
-#include "Setup/Form1.h"
+#include "Setup/SetupForm1.h"
 
 #include "InstallRecord/InstallRecord.h"
 #include "Product.h"
-#include "Setup/AddRemovePrograms.h"
+#include "Setup/SetupAddRemovePrograms.h"
 #include "Wizard/RunningProgram.h"
 #include "platform/folder_check.h"
 #include "platform/path_compare.h"

@@ -1,11 +1,11 @@
 // The removal schedule: one row per tick that does something, with its text
 // on the progress page.
-#include "Uninstall/Form1.h"
+#include "Uninstall/UninstallForm1.h"
 
 #include "Product.h"
-#include "Uninstall/AddRemovePrograms.h"
+#include "Uninstall/UninstallAddRemovePrograms.h"
 #include "Uninstall/InstallFolderGuard.h"
-#include "Uninstall/MakeShortcut.h"
+#include "Uninstall/UninstallMakeShortcut.h"
 #include "platform/path_compare.h"
 #include "platform/paths.h"
 

@@ -1,4 +1,4 @@
-#include "Setup/AddRemovePrograms.h"
+#include "Setup/SetupAddRemovePrograms.h"
 
 #include "Product.h"
 

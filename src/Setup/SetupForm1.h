@@ -9,7 +9,7 @@
 //   Form1Folder.cpp   the checks on the install-folder page
 //   Form1Install.cpp  the timed install steps and taking them back
 #include "Unpacker/Dezarhivator.h"
-#include "Setup/DoneForm.h"
+#include "Setup/SetupDoneForm.h"
 #include "Setup/TakeBack.h"
 #include "Wizard/WizardForm.h"
 #include "forms/controls.h"

@@ -1,4 +1,4 @@
-#include "Uninstall/AddRemovePrograms.h"
+#include "Uninstall/UninstallAddRemovePrograms.h"
 
 #include "Product.h"
 
