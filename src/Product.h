@@ -6,6 +6,8 @@ namespace product {
 
 inline constexpr const char* kName = "Corvane Lumetra";
 inline constexpr const char* kVersion = "1.2.0";
+// The maker, as the uninstall entry and the version resource name it.
+inline constexpr const char* kPublisher = "Corvanesoft";
 // The main program's file name in the install folder: the name & ".exe".
 inline constexpr const char* kMainProgram = "Corvane Lumetra.exe";
 inline constexpr const char* kUninstaller = "Uninstall.exe";

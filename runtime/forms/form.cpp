@@ -10,6 +10,7 @@ namespace forms {
 
 namespace {
 std::function<void()> g_endHandler;
+int g_exitStatus = 0;
 }
 
 ScreenMetrics& screen() {
@@ -148,6 +149,9 @@ void Form::hostStateChanged(State state) { state_ = state; }
 
 void setEndHandler(std::function<void()> handler) { g_endHandler = std::move(handler); }
 std::function<void()> endHandler() { return g_endHandler; }
+
+void setExitStatus(int status) { g_exitStatus = status; }
+int exitStatus() { return g_exitStatus; }
 
 void endProgram() {
     if (g_endHandler) g_endHandler();

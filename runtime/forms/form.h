@@ -174,5 +174,9 @@ void setEndHandler(std::function<void()> handler);
 // first (an unfinished file to take back) and then ends the same way.
 std::function<void()> endHandler();
 [[noreturn]] void endProgram();
+// The status the process ends with, by endProgram or when no form is left:
+// 0 unless the program sets another (an installer's "failed" or "cancelled").
+void setExitStatus(int status);
+int exitStatus();
 
 } // namespace forms

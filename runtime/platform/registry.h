@@ -1,7 +1,8 @@
 #pragma once
-// The registry, as the installer and the uninstaller use it: string values
-// under a key, and deleting a key that holds only values. Key paths use "\"
+// The registry, as the installer and the uninstaller use it: string and
+// 32-bit number values under a key, and deleting a key that holds only values. Key paths use "\"
 // and are UTF-8; the Windows side speaks to the registry in UTF-16.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -28,10 +29,18 @@ public:
     // value cannot be written (for example without the right to write there).
     virtual bool setString(RegistryRoot root, const std::string& key, const std::string& name,
                            const std::string& data) = 0;
+    // The same for a 32-bit number value (REG_DWORD).
+    virtual bool setDword(RegistryRoot root, const std::string& key, const std::string& name, std::uint32_t data) = 0;
     // A string value, or nothing when the key or the value is missing or the
     // value is not a string.
     virtual std::optional<std::string> readString(RegistryRoot root, const std::string& key,
                                                   const std::string& name) = 0;
+    // A number value, or nothing when the key or the value is missing or the
+    // value is not a REG_DWORD.
+    virtual std::optional<std::uint32_t> readDword(RegistryRoot root, const std::string& key,
+                                                   const std::string& name) = 0;
+    // Deletes one value; true when it is not there afterwards.
+    virtual bool deleteValue(RegistryRoot root, const std::string& key, const std::string& name) = 0;
     // Deletes a key that has no subkeys.
     virtual KeyDeletion deleteKey(RegistryRoot root, const std::string& key) = 0;
 };

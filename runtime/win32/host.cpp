@@ -108,7 +108,7 @@ Application::Application() {
     readDecimalSeparator();
     readScreenMetrics();
     // The end of the program is immediate: no further event runs.
-    forms::setEndHandler([] { ::ExitProcess(0); });
+    forms::setEndHandler([] { ::ExitProcess(static_cast<UINT>(forms::exitStatus())); });
 }
 
 Application::~Application() {
@@ -145,7 +145,7 @@ int Application::run() {
             impl_->dispatch(msg);
             rethrowPendingException();
         }
-        return 0;
+        return forms::exitStatus();
     } catch (...) {
         endWithError(std::current_exception());
     }

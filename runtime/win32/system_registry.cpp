@@ -14,7 +14,44 @@ HKEY rootKey(platform::RegistryRoot root) {
     return root == platform::RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
+// The key opened for `access`, or an empty owner; `create` makes it and any
+// missing keys above it.
+UniqueKey openKey(platform::RegistryRoot root, const std::string& key, REGSAM access, bool create) {
+    HKEY opened = nullptr;
+    const std::wstring path = widenUtf8(key);
+    const LSTATUS status = create ? ::RegCreateKeyExW(rootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                                      access, nullptr, &opened, nullptr)
+                                  : ::RegOpenKeyExW(rootKey(root), path.c_str(), 0, access, &opened);
+    return UniqueKey(status == ERROR_SUCCESS ? opened : nullptr);
+}
+
 } // namespace
+
+bool SystemRegistry::setDword(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                              std::uint32_t data) {
+    const UniqueKey owned = openKey(root, key, KEY_SET_VALUE, true);
+    const DWORD value = data;
+    return owned && ::RegSetValueExW(owned.get(), widenUtf8(name).c_str(), 0, REG_DWORD,
+                                     reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
+}
+
+std::optional<std::uint32_t> SystemRegistry::readDword(platform::RegistryRoot root, const std::string& key,
+                                                       const std::string& name) {
+    const UniqueKey owned = openKey(root, key, KEY_QUERY_VALUE, false);
+    DWORD type = 0, value = 0, bytes = sizeof value;
+    if (!owned || ::RegQueryValueExW(owned.get(), widenUtf8(name).c_str(), nullptr, &type,
+                                     reinterpret_cast<BYTE*>(&value), &bytes) != ERROR_SUCCESS ||
+        type != REG_DWORD || bytes != sizeof value)
+        return std::nullopt;
+    return value;
+}
+
+bool SystemRegistry::deleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) {
+    const UniqueKey owned = openKey(root, key, KEY_SET_VALUE, false);
+    if (!owned) return !openKey(root, key, KEY_QUERY_VALUE, false);  // no key, no value
+    const LSTATUS status = ::RegDeleteValueW(owned.get(), widenUtf8(name).c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
 
 bool SystemRegistry::setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
                                const std::string& data) {

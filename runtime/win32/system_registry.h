@@ -10,8 +10,13 @@ class SystemRegistry : public platform::Registry {
 public:
     bool setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
                    const std::string& data) override;
+    bool setDword(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                  std::uint32_t data) override;
     std::optional<std::string> readString(platform::RegistryRoot root, const std::string& key,
                                           const std::string& name) override;
+    std::optional<std::uint32_t> readDword(platform::RegistryRoot root, const std::string& key,
+                                           const std::string& name) override;
+    bool deleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) override;
     platform::KeyDeletion deleteKey(platform::RegistryRoot root, const std::string& key) override;
 };
 

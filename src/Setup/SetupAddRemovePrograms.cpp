@@ -1,22 +1,75 @@
 #include "Setup/SetupAddRemovePrograms.h"
 
 #include "Product.h"
+#include "platform/paths.h"
 
 namespace setup {
 
+namespace {
+
+using platform::RegistryRoot;
+
+// Windows shows the size in the list of programs; it counts in KB, so a
+// file of a few bytes still counts as one.
+std::uint32_t kilobytes(std::uint64_t bytes) {
+    const std::uint64_t kb = (bytes + 1023) / 1024;
+    return kb > UINT32_MAX ? UINT32_MAX : static_cast<std::uint32_t>(kb);
+}
+
+} // namespace
+
 std::string uninstallKey(const std::string& name) { return std::string(product::kUninstallKeyParent) + name; }
 
-bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::string& command) {
+std::vector<EntryValue> uninstallEntryValues(const InstalledProduct& installed) {
+    const std::string uninstaller = quotedCommand(platform::joinPath(installed.folder, product::kUninstaller));
+    const std::string program = platform::joinPath(installed.folder, installed.name + ".exe");
+    return {
+        {"DisplayName", installed.name},
+        {"UninstallString", uninstaller},
+        {"QuietUninstallString", uninstaller + " /VERYSILENT"},
+        {"DisplayIcon", quotedCommand(program) + ",0"},
+        {"DisplayVersion", std::string(product::kVersion)},
+        {"Publisher", std::string(product::kPublisher)},
+        {"InstallLocation", installed.folder},
+        {"URLInfoAbout", std::string(product::WebSite::kEnglishPage)},
+        {"EstimatedSize", kilobytes(installed.bytesWritten)},
+        // There is nothing to change or repair: Setup again does either.
+        {"NoModify", std::uint32_t{1}},
+        {"NoRepair", std::uint32_t{1}},
+    };
+}
+
+bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::vector<EntryValue>& values) {
     const std::string key = uninstallKey(name);
-    const bool named = SetRegistryString(registry, platform::RegistryRoot::LocalMachine, key, "DisplayName", name);
-    const bool commanded =
-        SetRegistryString(registry, platform::RegistryRoot::LocalMachine, key, "UninstallString", command);
-    return named && commanded;
+    bool all = true;
+    for (const EntryValue& value : values) all = writeValue(registry, key, value) && all;
+    return all;
 }
 
 bool SetRegistryString(platform::Registry& registry, platform::RegistryRoot root, const std::string& key,
                        const std::string& valueName, const std::string& data) {
     return registry.setString(root, key, valueName, data);
+}
+
+bool writeValue(platform::Registry& registry, const std::string& key, const EntryValue& value) {
+    if (const auto* text = std::get_if<std::string>(&value.data))
+        return SetRegistryString(registry, RegistryRoot::LocalMachine, key, value.name, *text);
+    return registry.setDword(RegistryRoot::LocalMachine, key, value.name, std::get<std::uint32_t>(value.data));
+}
+
+std::vector<PriorValue> currentValues(platform::Registry& registry, const std::string& key,
+                                      const std::vector<EntryValue>& like) {
+    std::vector<PriorValue> values;
+    for (const EntryValue& value : like) {
+        PriorValue prior{value.name, std::nullopt};
+        if (std::holds_alternative<std::string>(value.data)) {
+            if (auto text = registry.readString(RegistryRoot::LocalMachine, key, value.name)) prior.data = *text;
+        } else if (auto number = registry.readDword(RegistryRoot::LocalMachine, key, value.name)) {
+            prior.data = *number;
+        }
+        values.push_back(std::move(prior));
+    }
+    return values;
 }
 
 std::string quotedCommand(const std::string& path) { return "\"" + path + "\""; }

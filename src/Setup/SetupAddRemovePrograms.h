@@ -1,23 +1,57 @@
 #pragma once
 // The uninstall entry that lists the product among the installed programs:
-// the key "...\Uninstall\" & the name under HKEY_LOCAL_MACHINE with exactly
-// two string values.
+// the key "...\Uninstall\" & the name under HKEY_LOCAL_MACHINE, with the
+// values Windows and deployment tools read.
 #include "platform/registry.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <variant>
+#include <vector>
 
 namespace setup {
+
+// A registry value's data: a string (REG_SZ) or a number (REG_DWORD).
+using RegistryData = std::variant<std::string, std::uint32_t>;
+
+struct EntryValue {
+    std::string name;
+    RegistryData data;
+};
+
+// One value as it stood before the entry was written; no data when absent.
+struct PriorValue {
+    std::string name;
+    std::optional<RegistryData> data;
+};
+
+// What the entry says about one installation.
+struct InstalledProduct {
+    std::string name;    // the product's name: the key and "DisplayName"
+    std::string folder;  // the install folder, in normal form
+    std::uint64_t bytesWritten = 0;  // the files this installation wrote
+};
 
 // The key of the product's uninstall entry, under HKEY_LOCAL_MACHINE.
 std::string uninstallKey(const std::string& name);
 
-// Writes "DisplayName" = the name, then "UninstallString" = the command.
-// True when both values were written.
-bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::string& command);
+// Every value of the entry, "DisplayName" and "UninstallString" first.
+std::vector<EntryValue> uninstallEntryValues(const InstalledProduct& product);
+
+// Writes the values into the product's entry, creating the key. True when
+// every value was written.
+bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::vector<EntryValue>& values);
 
 // Sets one string value, creating the key and any missing keys above it.
 bool SetRegistryString(platform::Registry& registry, platform::RegistryRoot root, const std::string& key,
                        const std::string& valueName, const std::string& data);
+
+// One value under HKEY_LOCAL_MACHINE, of the kind its data is.
+bool writeValue(platform::Registry& registry, const std::string& key, const EntryValue& value);
+// The values of those names as they stand now, each read as the kind given.
+std::vector<PriorValue> currentValues(platform::Registry& registry, const std::string& key,
+                                      const std::vector<EntryValue>& like);
 
 // The uninstall command for an uninstaller path: the path in double quotes,
 // so that Windows never tries "C:\Program.exe" for a path with spaces.

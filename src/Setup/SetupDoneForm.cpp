@@ -6,9 +6,9 @@
 
 namespace setup {
 
-DoneForm::DoneForm(platform::Shortcuts& shortcuts, const forms::TextBox& installFolder)
+DoneForm::DoneForm(platform::Shortcuts& shortcuts, const forms::TextBox& installFolder, wizard::ReportsRun& run)
     : DoneWindow("Install complete!", 600, 1500, std::string("For support, please visit ") + product::WebSite::kAddress),
-      shortcuts_(shortcuts), installFolder_(installFolder) {
+      shortcuts_(shortcuts), installFolder_(installFolder), run_(run) {
     Check1.setCaption("Make shortcut on Desktop");
     Check1.move(240, 1860, 3600, 285);
     Check1.setValue(1);
@@ -30,12 +30,24 @@ void DoneForm::showFailure(const std::string& reason) {
 }
 
 void DoneForm::Command1_Click() {
-    if (!failed_ && Check1.checked()) {
-        // A shortcut that cannot be made is not reported; the program still ends.
-        AddShortcut(shortcuts_, platform::joinPath(installFolder_.text(), ShortcutName.caption() + ".exe"), "Desktop",
-                    ShortcutName.caption(), "", 0, 0);
-    }
+    if (!failed_) makeShortcut();
     forms::endProgram();
+}
+
+// A shortcut that cannot be made is not reported in a box: the product is
+// installed. The log says so.
+void DoneForm::makeShortcut() {
+    wizard::RunReport& report = run_.report();
+    if (!Check1.checked()) {
+        report.step("Shortcut: none was asked for.");
+        return;
+    }
+    const std::string target = platform::joinPath(installFolder_.text(), ShortcutName.caption() + ".exe");
+    const std::string link = platform::joinPath(shortcuts_.specialFolder("Desktop"), ShortcutName.caption() + ".lnk");
+    if (AddShortcut(shortcuts_, target, "Desktop", ShortcutName.caption(), "", 0, 0))
+        report.step("Shortcut: " + link + " to " + target);
+    else
+        report.step("Shortcut: could not be made on the desktop (" + link + ").");
 }
 
 } // namespace setup

@@ -3,6 +3,7 @@
 // desktop shortcut. After a failed installation it says what failed instead
 // and offers no shortcut.
 #include "Wizard/DoneWindow.h"
+#include "Wizard/RunReport.h"
 #include "forms/controls.h"
 #include "platform/shortcuts.h"
 
@@ -13,7 +14,8 @@ namespace setup {
 class DoneForm : public wizard::DoneWindow {
 public:
     // `installFolder` is the installer's Cale: the shortcut points into it.
-    DoneForm(platform::Shortcuts& shortcuts, const forms::TextBox& installFolder);
+    // `run` is the installer, whose report says what became of the shortcut.
+    DoneForm(platform::Shortcuts& shortcuts, const forms::TextBox& installFolder, wizard::ReportsRun& run);
 
     // Turns the window into the report of a failed installation.
     void showFailure(const std::string& reason);
@@ -24,9 +26,11 @@ public:
 
 private:
     void Command1_Click();
+    void makeShortcut();
 
     platform::Shortcuts& shortcuts_;
     const forms::TextBox& installFolder_;
+    wizard::ReportsRun& run_;
     bool failed_ = false;
 };
 

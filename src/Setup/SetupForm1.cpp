@@ -9,7 +9,7 @@ namespace setup {
 
 Form1::Form1(SetupSystem system)
     : WizardForm("Corvane Setup", {255, 1080, 1800, "Click Next to begin installation.", "Next >"}),
-      doneForm(system.shortcuts, Cale),
+      doneForm(system.shortcuts, Cale, *this),
       dezarhivator(system.folders, system.files),
       system_(system) {
     layOutFolderPage();
@@ -88,6 +88,7 @@ void Form1::Command7_Click() {
 }
 
 void Form1::Cancel_Click() {
+    report().cancelled("Setup was cancelled.");
     stopTimers();
     const std::vector<std::string> stayed = takeBack_.takeBack(system_.files, system_.registry);
     if (!stayed.empty())

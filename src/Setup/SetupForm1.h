@@ -8,9 +8,11 @@
 //   Form1.cpp         the window, its load and buttons
 //   Form1Folder.cpp   the checks on the install-folder page
 //   Form1Install.cpp  the timed install steps and taking them back
+//   Form1Start.cpp    a run as the command line asks for it
 #include "Unpacker/Dezarhivator.h"
 #include "Setup/SetupDoneForm.h"
 #include "Setup/TakeBack.h"
+#include "Wizard/Switches.h"
 #include "Wizard/WizardForm.h"
 #include "forms/controls.h"
 #include "platform/files.h"
@@ -19,6 +21,7 @@
 #include "platform/registry.h"
 #include "platform/shortcuts.h"
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,6 +44,12 @@ public:
     // The hidden windows the installer loads.
     DoneForm doneForm;
     Dezarhivator dezarhivator;
+
+    // After the load: takes the folder and the shortcut from the switches
+    // and shows the wizard, or only the progress page (/SILENT), or nothing
+    // (/VERYSILENT). A silent run goes through the pages as a user pressing
+    // "Next >" would, and "Done" is pressed for it at the end.
+    void start(const wizard::Switches& switches);
 
     // The first thing that went wrong, in plain words; empty while all is well.
     const std::string& firstFailure() const noexcept { return firstFailure_; }
@@ -88,8 +97,10 @@ private:
     void stopTimers();
     void showCompletion();
     bool walkRunning() const;
+    std::uint64_t bytesWritten();
 
     SetupSystem system_;
+    wizard::Quiet quiet_ = wizard::Quiet::Shown;
     std::string firstFailure_;
     std::vector<std::string> madeFolders_;  // by tick 5, outermost first
     std::set<std::string> programsWritten_;  // the main program and the uninstaller, once written

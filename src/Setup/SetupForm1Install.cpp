@@ -11,6 +11,8 @@
 #include "Package/entry_name.h"
 #include "platform/paths.h"
 
+#include <algorithm>
+
 namespace setup {
 
 namespace {
@@ -39,6 +41,7 @@ void Form1::InstallTimer_Timer() {
 void Form1::completeInstall() {
     // From here on nothing is taken back.
     takeBack_.keep();
+    report().succeeded(ProductName + " " + product::kVersion + " was installed in " + Cale.text() + ".");
     stopTimers();
     showCompletion();
 }
@@ -51,8 +54,11 @@ void Form1::makeInstallFolder() {
     const platform::MadeFolders made = platform::makeFolderPath(system_.files, Cale.text());
     madeFolders_ = made.created;
     takeBack_.madeFolders(made.created);
-    if (!made.ok)
+    if (!made.ok) {
         fail("The folder " + Cale.text() + " could not be made: the drive may not exist, or you may not write there.");
+        return;
+    }
+    report().step("Folder: " + Cale.text() + (made.created.empty() ? " (it was there)" : " (made)"));
 }
 
 void Form1::checkPackage() {
@@ -60,7 +66,12 @@ void Form1::checkPackage() {
     dezarhivator.Text4.setText(Cale.text());
     const auto problem =
         packageProblem(system_.files, dezarhivator.Text2.text(), {ProductName + ".exe", std::string(product::kUninstaller)});
-    if (problem) fail(*problem);
+    if (problem) {
+        fail(*problem);
+        return;
+    }
+    report().step("Package: " + dezarhivator.Text2.text() + " is whole: " + std::to_string(dezarhivator.List2.ListCount()) +
+                  " entries, both programs are Windows programs.");
 }
 
 void Form1::startExtraction() {
@@ -84,6 +95,7 @@ void Form1::entryExtracted(const std::string& name, const std::string& problem) 
         return;
     }
     filesWritten_.push_back(path);
+    report().step("Wrote: " + path);
     const std::string written = package::lowerAscii(name);
     if (written == package::lowerAscii(ProductName + ".exe") || written == package::lowerAscii(product::kUninstaller))
         programsWritten_.insert(written);
@@ -103,8 +115,12 @@ bool Form1::writeInstallRecord() {
     takeBack_.willWriteRecord(path, before);
     const platform::WriteResult written =
         platform::writeWholeFile(system_.files, path, record::format(earlier ? record::merged(*earlier, now) : now));
-    if (!written) fail("Could not write " + path + ": " + written.failure + ".");
-    return static_cast<bool>(written);
+    if (!written) {
+        fail("Could not write " + path + ": " + written.failure + ".");
+        return false;
+    }
+    report().step("Record: " + path);
+    return true;
 }
 
 void Form1::addUninstallEntry() {
@@ -113,15 +129,24 @@ void Form1::addUninstallEntry() {
         fail(ProductName + " was not added to the installed programs: its programs were not extracted.");
         return;
     }
-    const std::string key = uninstallKey(ProductName);
-    const auto before = [&](const char* value) {
-        return system_.registry.readString(platform::RegistryRoot::LocalMachine, key, value);
-    };
-    takeBack_.willWriteEntry(key, {before("DisplayName"), before("UninstallString")});
-    const std::string uninstaller = platform::joinPath(Cale.text(), product::kUninstaller);
-    if (!AddUninstallEntry(system_.registry, ProductName, quotedCommand(uninstaller)))
+    const std::vector<EntryValue> values = uninstallEntryValues({ProductName, Cale.text(), bytesWritten()});
+    takeBack_.willWriteEntry(system_.registry, uninstallKey(ProductName), values);
+    if (!AddUninstallEntry(system_.registry, ProductName, values)) {
         fail(ProductName + " could not be added to the installed programs: the registry refused the entry "
                            "(installing needs an administrator).");
+        return;
+    }
+    report().step("Entry: " + ProductName + " is listed in Add and Remove Programs (" +
+                  std::string(product::kUninstallKeyParent) + ProductName + ", HKEY_LOCAL_MACHINE).");
+}
+
+// The size of the files this installation wrote, for the list of programs.
+std::uint64_t Form1::bytesWritten() {
+    std::uint64_t total = 0;
+    for (const std::string& path : filesWritten_)
+        if (const platform::OpenedFile opened = system_.files.openFile(path, platform::OpenMode::Read))
+            total += static_cast<std::uint64_t>(std::max<std::int64_t>(opened.file->size(), 0));
+    return total;
 }
 
 void Form1::fail(const std::string& reason) {
@@ -130,6 +155,7 @@ void Form1::fail(const std::string& reason) {
     stopTimers();
     const std::vector<std::string> stayed = takeBack_.takeBack(system_.files, system_.registry);
     if (!stayed.empty()) firstFailure_ += " Setup could not remove: " + describeList(stayed) + ".";
+    report().failed(firstFailure_);
     showCompletion();
 }
 
@@ -142,6 +168,8 @@ void Form1::stopTimers() {
 void Form1::showCompletion() {
     if (!firstFailure_.empty()) doneForm.showFailure(firstFailure_);
     doneForm.load();
+    // Nobody is there to press "Done" in a silent run.
+    if (quiet_ != wizard::Quiet::Shown) doneForm.Command1.press();
     doneForm.show();
     hide();
 }

@@ -25,25 +25,31 @@ void TakeBack::willWriteRecord(std::string path, std::optional<std::string> befo
     recordBefore_ = std::move(before);
 }
 
-void TakeBack::willWriteEntry(std::string key, EntryBefore before) {
+void TakeBack::willWriteEntry(platform::Registry& registry, std::string key, std::vector<EntryValue> values) {
+    entryBefore_ = currentValues(registry, key, values);
     entryKey_ = std::move(key);
-    entryBefore_ = std::move(before);
+    entryValues_ = std::move(values);
 }
 
 void TakeBack::keep() { *this = TakeBack(); }
 
-// An earlier installation's entry gets its values back, a new one goes; an
-// entry the registry never let this run change needs nothing.
+// An earlier installation's entry gets its values back (a value it did not
+// have goes), a new one goes; an entry the registry never let this run
+// change needs nothing.
 bool TakeBack::entryTakenBack(platform::Registry& registry) const {
     using platform::RegistryRoot;
-    const auto now = [&](const char* name) { return registry.readString(RegistryRoot::LocalMachine, *entryKey_, name); };
-    const EntryBefore current{now("DisplayName"), now("UninstallString")};
-    if (current.displayName == entryBefore_.displayName && current.uninstallString == entryBefore_.uninstallString)
-        return true;
-    if (!entryBefore_.uninstallString) return static_cast<bool>(registry.deleteKey(RegistryRoot::LocalMachine, *entryKey_));
-    bool restored = registry.setString(RegistryRoot::LocalMachine, *entryKey_, "UninstallString", *entryBefore_.uninstallString);
-    if (entryBefore_.displayName)
-        restored = registry.setString(RegistryRoot::LocalMachine, *entryKey_, "DisplayName", *entryBefore_.displayName) &&
+    const std::vector<PriorValue> now = currentValues(registry, *entryKey_, entryValues_);
+    bool unchanged = true, hadAny = false;
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        unchanged = unchanged && now[i].data == entryBefore_[i].data;
+        hadAny = hadAny || entryBefore_[i].data.has_value();
+    }
+    if (unchanged) return true;
+    if (!hadAny) return static_cast<bool>(registry.deleteKey(RegistryRoot::LocalMachine, *entryKey_));
+    bool restored = true;
+    for (const PriorValue& prior : entryBefore_)
+        restored = (prior.data ? writeValue(registry, *entryKey_, {prior.name, *prior.data})
+                               : registry.deleteValue(RegistryRoot::LocalMachine, *entryKey_, prior.name)) &&
                    restored;
     return restored;
 }

@@ -1,7 +1,11 @@
 // Setup.exe: the install wizard over the real folders, files, registry and
 // shell links. The completion window and the archive window are made hidden;
-// the archive window's timer runs the extraction walk.
+// the archive window's timer runs the extraction walk. The command line may
+// ask for a silent run, a folder, no shortcut and a log (Wizard/Switches.h).
 #include "Setup/SetupForm1.h"
+#include "Wizard/QuietBoxes.h"
+#include "Wizard/RunStart.h"
+#include "win32/command_line.h"
 #include "win32/host.h"
 #include "win32/shell_links.h"
 #include "win32/system_files.h"
@@ -15,12 +19,25 @@ int main() {
     host::SystemFileSystem files;
     host::SystemRegistry registry;
     host::ShellLinks shortcuts;
-    host::SystemMessageBoxes boxes;
+    host::SystemMessageBoxes shownBoxes;
+
+    const std::vector<std::string> args = host::commandLineArguments();
+    const wizard::ParsedSwitches parsed = wizard::parseSwitches(args, wizard::Program::Setup);
+    wizard::RunReport report;
+    if (const auto status = wizard::startRun({wizard::Program::Setup, "Corvane Setup", args, host::writeStandardError},
+                                             parsed, files, shownBoxes, report))
+        return *status;
+    wizard::QuietBoxes boxes(shownBoxes, report, parsed.switches);
+    wizard::finishReportAtEnd(report);
+
     setup::Form1 form({folders, files, registry, shortcuts, boxes});
+    form.reportTo(report);
     app.attach(form);
     app.attach(form.doneForm);
     app.attach(form.dezarhivator);
     form.load();
-    form.show();
-    return app.run();
+    form.start(parsed.switches);
+    const int status = app.run();
+    report.finish();
+    return status;
 }

@@ -63,6 +63,8 @@ void Form1::Form_Load() {
 // Nothing can be removed from here: say so on the welcome page and leave only
 // "Cancel" to press.
 void Form1::refuseFolder() {
+    report().failed("The folder " + Cale.text() + " is not an installation of " + ProductName +
+                    ": its install record and the uninstall entry do not name this Uninstall.exe. Nothing was removed.");
     WelcomeLabel.setCaption("This folder is not an installation of " + ProductName + ".");
     SetupLabel.setCaption("Uninstall was started from " + Cale.text() + ".");
     SetupLabel2.setCaption("Nothing will be removed.");
@@ -70,6 +72,17 @@ void Form1::refuseFolder() {
     Command4.setEnabled(false);
     Command4.setDefault(false);
     Command5.setDefault(true);
+}
+
+void Form1::start(const wizard::Switches& switches) {
+    quiet_ = switches.quiet;
+    if (quiet_ == wizard::Quiet::Shown) {
+        show();
+        return;
+    }
+    if (!isInstallation_) forms::endProgram();
+    Command4_Click();
+    if (quiet_ == wizard::Quiet::Silent) show();
 }
 
 void Form1::Command4_Click() {
@@ -90,10 +103,12 @@ bool Form1::programClosed() {
 }
 
 void Form1::Cancel_Click() {
+    report().cancelled("Uninstall was cancelled.");
     forms::endProgram();
 }
 
 void Form1::Form_Unload() {
+    report().cancelled("Uninstall was closed.");
     forms::endProgram();
 }
 

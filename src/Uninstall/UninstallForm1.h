@@ -9,6 +9,7 @@
 //   Form1Schedule.cpp  the timed removal steps
 #include "InstallRecord/InstallRecord.h"
 #include "Uninstall/UninstallDoneForm.h"
+#include "Wizard/Switches.h"
 #include "Wizard/WizardForm.h"
 
 #include "forms/controls.h"
@@ -43,6 +44,11 @@ public:
     forms::TextBox Cale{*this, "Cale"};
     forms::Label ShortcutToDelete{*this, "ShortcutToDelete"};
 
+    // After the load: shows the wizard, or only the progress page (/SILENT),
+    // or nothing (/VERYSILENT). A silent run presses "Uninstall" and, at the
+    // end, "Done" as a user would; a folder the guard refuses ends it.
+    void start(const wizard::Switches& switches);
+
     // Whether the load found the folder to be this product's installation.
     bool isInstallation() const noexcept { return isInstallation_; }
     // What could not be removed so far (file names, the link, the entry).
@@ -70,11 +76,13 @@ private:
     bool holdsOtherFiles();
     std::vector<std::string> foldersToRemoveAfterEnd();
     void removeShortcut();
+    bool deleted(const std::string& path, const std::string& shown);
     void removeEntry();
     void showDone();
 
     UninstallPlatform system_;
     DoneForm& DoneForm_;
+    wizard::Quiet quiet_ = wizard::Quiet::Shown;
     bool isInstallation_ = false;
     std::optional<record::InstallRecord> record_;  // read at load
     std::vector<std::string> stayed_;

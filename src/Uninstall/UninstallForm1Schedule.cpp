@@ -52,7 +52,7 @@ void Form1::deleteInstalledFiles() {
     const std::string self = system_.folders.programFile();
     for (const std::string& path : installedFiles()) {
         if (platform::samePath(system_.files, path, self)) continue;
-        if (!system_.files.deleteFile(path)) stayed_.push_back(platform::fileNameOf(path));
+        deleted(path, platform::fileNameOf(path));
     }
 }
 
@@ -61,7 +61,7 @@ void Form1::deleteInstalledFiles() {
 void Form1::deleteRecord() {
     if (!stayed_.empty()) return;
     const std::string path = record::pathIn(Cale.text());
-    if (!system_.files.deleteFile(path)) stayed_.push_back(platform::fileNameOf(path));
+    deleted(path, platform::fileNameOf(path));
 }
 
 // The main program keeps its settings in the user's application data when it
@@ -71,10 +71,7 @@ void Form1::deleteAppDataSettings() {
     if (appData.empty()) return;
     const std::string folder = platform::joinPath(appData, ProductName);
     const std::string settings = platform::joinPath(folder, product::kSettingsFile);
-    if (!system_.files.deleteFile(settings)) {
-        stayed_.push_back(settings);
-        return;
-    }
+    if (!deleted(settings, settings)) return;
     system_.files.removeEmptyFolder(folder);  // the user's own files there keep it
 }
 
@@ -82,15 +79,33 @@ void Form1::removeShortcut() {
     ShortcutToDelete.setCaption(LocateShortcut(system_.shortcuts, "Desktop"));
     if (ShortcutToDelete.caption().empty()) return;
     const std::string link = platform::joinPath(ShortcutToDelete.caption(), ProductName + ".lnk");
-    if (!system_.files.deleteFile(link)) stayed_.push_back(link);
+    deleted(link, link);
+}
+
+// Deletes one file; what stays is named `shown` on the completion window.
+// Only files that were there are logged.
+bool Form1::deleted(const std::string& path, const std::string& shown) {
+    const bool was = system_.files.fileExists(path);
+    if (!system_.files.deleteFile(path)) {
+        stayed_.push_back(shown);
+        report().step("Could not delete: " + path);
+        return false;
+    }
+    if (was) report().step("Deleted: " + path);
+    return true;
 }
 
 // While something stayed, the entry stays too: Add and Remove Programs keeps
 // offering this uninstaller, and a second run completes.
 void Form1::removeEntry() {
     if (!stayed_.empty()) return;
-    const platform::KeyDeletion deleted = RemoveUninstallEntry(system_.registry, ProductName);
-    if (!deleted) stayed_.push_back("the entry in Add and Remove Programs (" + deleted.reason + ")");
+    const platform::KeyDeletion deletion = RemoveUninstallEntry(system_.registry, ProductName);
+    if (!deletion) {
+        stayed_.push_back("the entry in Add and Remove Programs (" + deletion.reason + ")");
+        report().step("Could not remove the entry: " + deletion.reason);
+    } else {
+        report().step("Entry: " + uninstallKey(ProductName) + " is gone from HKEY_LOCAL_MACHINE.");
+    }
 }
 
 // Anything in the folder but this program: the user's, so the folder stays.
@@ -127,10 +142,15 @@ void Form1::showDone() {
     if (stayed_.empty()) {
         DoneForm_.removeAfterEnd(system_.folders.programFile(), foldersToRemoveAfterEnd());
         if (holdsOtherFiles()) DoneForm_.noteFolderKept(Cale.text());
+        report().succeeded(ProductName + " was uninstalled from " + Cale.text() + "; Uninstall.exe and the emptied "
+                                         "folders go once it has ended.");
     } else {
         DoneForm_.showIncomplete(stayed_);
+        report().failed(describeStayed(stayed_));
     }
     DoneForm_.load();
+    // Nobody is there to press "Done" in a silent run.
+    if (quiet_ != wizard::Quiet::Shown) DoneForm_.Command1.press();
     DoneForm_.show();
     hide();
 }

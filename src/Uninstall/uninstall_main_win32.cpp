@@ -1,7 +1,11 @@
 // Uninstall.exe: the uninstall wizard over the real folders, files, registry
 // and shell. Started by itself with the private argument, it is the copy that
-// removes the ended uninstaller and its folder, and shows nothing.
+// removes the ended uninstaller and its folder, and shows nothing. The
+// command line may ask for a silent run and a log (Wizard/Switches.h).
 #include "Uninstall/UninstallForm1.h"
+#include "Wizard/QuietBoxes.h"
+#include "Wizard/RunStart.h"
+#include "win32/command_line.h"
 #include "win32/host.h"
 #include "win32/self_removal_win32.h"
 #include "win32/shell_links.h"
@@ -18,12 +22,26 @@ int main() {
     host::SystemRegistry registry;
     host::ShellLinks shortcuts;
     host::Win32SelfRemoval removal;
-    host::SystemMessageBoxes boxes;
+    host::SystemMessageBoxes shownBoxes;
+
+    const std::vector<std::string> args = host::commandLineArguments();
+    const wizard::ParsedSwitches parsed = wizard::parseSwitches(args, wizard::Program::Uninstall);
+    wizard::RunReport report;
+    if (const auto status = wizard::startRun(
+            {wizard::Program::Uninstall, "Corvane Uninstaller", args, host::writeStandardError}, parsed, files,
+            shownBoxes, report))
+        return *status;
+    wizard::QuietBoxes boxes(shownBoxes, report, parsed.switches);
+    wizard::finishReportAtEnd(report);
+
     uninstall::DoneForm done(removal);
     uninstall::Form1 form({folders, files, registry, shortcuts, removal, boxes}, done);
+    form.reportTo(report);
     app.attach(form);
     app.attach(done);
     form.load();
-    form.show();
-    return app.run();
+    form.start(parsed.switches);
+    const int status = app.run();
+    report.finish();
+    return status;
 }

@@ -5,6 +5,7 @@
 // progress page with its status text and growing bar. Each program adds its
 // own pages, its texts and its schedule: a table of the ticks that do
 // something, each with the status text it shows and the action it runs.
+#include "Wizard/RunReport.h"
 #include "core/errors.h"
 #include "forms/controls.h"
 #include "forms/form.h"
@@ -40,7 +41,7 @@ struct WelcomePage {
     const char* next;    // Command4's caption
 };
 
-class WizardForm : public forms::Form {
+class WizardForm : public forms::Form, public ReportsRun {
 public:
     std::string ProductName;
     std::int16_t StepCounter = 0;

@@ -4,7 +4,7 @@
 # names, a parent that does not exist yet), Enter, and Enter on the
 # completion window with "Make shortcut on Desktop" ticked. Then every file
 # of the package lies in the folder byte for byte, the uninstall entry holds
-# exactly its two values, the desktop link parses with the right target, the
+# its eleven values, the desktop link parses with the right target, the
 # system's list of installed programs shows the product and the installed
 # program starts, and the install record lists the files. A second run over
 # the first succeeds; a damaged package ends in "Install failed" with no
@@ -64,10 +64,10 @@ ok "the install record lists every file written and the folders made"
 
 values >"$work/values.txt"
 cat "$work/values.txt"
-[ "$(wc -l <"$work/values.txt")" -eq 2 ] || fail "the entry does not hold exactly two values"
+[ "$(wc -l <"$work/values.txt")" -eq 11 ] || fail "the entry does not hold its eleven values"
 grep -qE '^ *DisplayName +REG_SZ +Corvane Lumetra$' "$work/values.txt" || fail "DisplayName"
 grep -qF "REG_SZ    \"$folder\\Uninstall.exe\"" "$work/values.txt" || fail "UninstallString is not the quoted uninstaller"
-ok "the uninstall entry holds exactly DisplayName and the quoted UninstallString"
+ok "the uninstall entry holds DisplayName and the quoted UninstallString among its eleven values"
 
 link=$(ls "$root"/prefix/drive_c/users/*/Desktop/"Corvane Lumetra.lnk" 2>/dev/null | head -n 1)
 [ -n "$link" ] || fail "no desktop link"
@@ -90,7 +90,7 @@ ok "the installed Corvane Lumetra.exe starts"
 shot= install_with_keyboard "$dist" "Install complete!" "$folder"
 keys_to Return
 wait "$pid" || true; pid=
-[ "$(values | wc -l)" -eq 2 ] || fail "the second run left other values"
+[ "$(values | wc -l)" -eq 11 ] || fail "the second run left other values"
 cmp "$work/expected/Corvane Lumetra.exe" "$unix_folder/Corvane Lumetra.exe" || fail "second run: main program"
 ok "a second run over the first completes"
 

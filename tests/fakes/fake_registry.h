@@ -1,8 +1,9 @@
 #pragma once
-// A registry for tests: values kept in a map by root and key; `writable`
-// false plays a user without the right to write.
+// A registry for tests: string values and number values kept in two maps by
+// root and key; `writable` false plays a user without the right to write.
 #include "platform/registry.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <tuple>
@@ -13,6 +14,7 @@ class FakeRegistry : public platform::Registry {
 public:
     using Key = std::pair<platform::RegistryRoot, std::string>;
     std::map<Key, std::map<std::string, std::string>> keys;
+    std::map<Key, std::map<std::string, std::uint32_t>> dwords;
     bool writable = true;
 
     bool setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
@@ -21,18 +23,47 @@ public:
         keys[{root, key}][name] = data;
         return true;
     }
+    bool setDword(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                  std::uint32_t data) override {
+        if (!writable) return false;
+        dwords[{root, key}][name] = data;
+        return true;
+    }
     std::optional<std::string> readString(platform::RegistryRoot root, const std::string& key,
                                           const std::string& name) override {
-        const auto k = keys.find({root, key});
-        if (k == keys.end()) return std::nullopt;
-        const auto v = k->second.find(name);
-        if (v == k->second.end()) return std::nullopt;
-        return v->second;
+        return find(keys, {root, key}, name);
+    }
+    std::optional<std::uint32_t> readDword(platform::RegistryRoot root, const std::string& key,
+                                           const std::string& name) override {
+        return find(dwords, {root, key}, name);
+    }
+    bool deleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) override {
+        if (!writable) return false;
+        eraseValue(keys, {root, key}, name);
+        eraseValue(dwords, {root, key}, name);
+        return true;
     }
     platform::KeyDeletion deleteKey(platform::RegistryRoot root, const std::string& key) override {
         using Outcome = platform::KeyDeletion::Outcome;
         if (!writable) return {Outcome::Refused, "Access is denied"};
-        return {keys.erase({root, key}) ? Outcome::Deleted : Outcome::NotThere, {}};
+        const bool had = keys.erase({root, key}) + dwords.erase({root, key}) > 0;
+        return {had ? Outcome::Deleted : Outcome::NotThere, {}};
+    }
+
+private:
+    template <class Value>
+    static std::optional<Value> find(const std::map<Key, std::map<std::string, Value>>& map, const Key& key,
+                                     const std::string& name) {
+        const auto k = map.find(key);
+        if (k == map.end()) return std::nullopt;
+        const auto v = k->second.find(name);
+        if (v == k->second.end()) return std::nullopt;
+        return v->second;
+    }
+    // A key whose last value goes stays, as a real key does.
+    template <class Value>
+    static void eraseValue(std::map<Key, std::map<std::string, Value>>& map, const Key& key, const std::string& name) {
+        if (const auto k = map.find(key); k != map.end()) k->second.erase(name);
     }
 };
 

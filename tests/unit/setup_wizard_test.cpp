@@ -11,9 +11,11 @@
 #include "platform/paths.h"
 #include "platform/standard_files.h"
 #include "scripted_message_boxes.h"
+#include "Wizard/QuietBoxes.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -70,12 +72,14 @@ struct Installer {
     FilesWithRunningProgram files;
     fakes::FakeRegistry& registry;
     fakes::FakeShortcuts& shortcuts;
-    fakes::ScriptedMessageBoxes& boxes;
+    platform::MessageBoxes& boxes;
     setup::Form1 form;
     forms::ManualClock clock;
 
+    // Shown as the wizard opens without switches, or only loaded for a run
+    // that `start` shows as its switches say.
     Installer(ScratchFolder& scratch, fakes::FakeRegistry& reg, fakes::FakeShortcuts& links,
-              fakes::ScriptedMessageBoxes& questions)
+              platform::MessageBoxes& questions, bool shown = true)
         : root(scratch), folders(scratch / "setup"), registry(reg), shortcuts(links), boxes(questions),
           form({folders, files, registry, shortcuts, boxes}) {
         folders.setProgramFilesFolder(scratch / "Program Files");
@@ -83,7 +87,7 @@ struct Installer {
                                static_cast<forms::Form*>(&form.dezarhivator)})
             clock.attach(*f);
         form.load();
-        form.show();
+        if (shown) form.show();
     }
     // Through both "Next >" pages into `folder`.
     void startInto(const std::string& folder) {
@@ -125,6 +129,10 @@ public:
     std::map<std::string, std::string> entryValues() {
         const auto key = registry.keys.find({RegistryRoot::LocalMachine, kKey});
         return key == registry.keys.end() ? std::map<std::string, std::string>{} : key->second;
+    }
+    std::map<std::string, std::uint32_t> entryNumbers() {
+        const auto key = registry.dwords.find({RegistryRoot::LocalMachine, kKey});
+        return key == registry.dwords.end() ? std::map<std::string, std::uint32_t>{} : key->second;
     }
 };
 
@@ -201,8 +209,9 @@ TEST_F(SetupWizard, EveryTickShowsItsStatusAndBarAndTheTypedFolderIsUsedThrougho
         EXPECT_EQ(form.Bar.width(), 60 + 60 * tick) << "tick " << tick;
         EXPECT_TRUE(form.visible());
         EXPECT_FALSE(form.doneForm.visible());
-        // Before tick 90 there is no uninstall entry; from it on, exactly two values.
-        EXPECT_EQ(entryValues().size(), tick < 90 ? 0u : 2u) << "tick " << tick;
+        // Before tick 90 there is no uninstall entry; from it on, all its values.
+        EXPECT_EQ(entryValues().size(), tick < 90 ? 0u : 8u) << "tick " << tick;
+        EXPECT_EQ(entryNumbers().size(), tick < 90 ? 0u : 3u) << "tick " << tick;
     }
     installer->runTo(100);
     EXPECT_EQ(form.Status.caption(), "Done!...");
@@ -217,9 +226,20 @@ TEST_F(SetupWizard, EveryTickShowsItsStatusAndBarAndTheTypedFolderIsUsedThrougho
     EXPECT_EQ(form.firstFailure(), "");
 
     for (const auto& [name, data] : productEntries()) EXPECT_EQ(readBytes(folder() + "/" + name), data) << name;
+    const std::string uninstaller = "\"" + joinPath(folder(), "Uninstall.exe") + "\"";
     const std::map<std::string, std::string> values{
-        {"DisplayName", "Corvane Lumetra"}, {"UninstallString", "\"" + joinPath(folder(), "Uninstall.exe") + "\""}};
+        {"DisplayName", "Corvane Lumetra"},
+        {"UninstallString", uninstaller},
+        {"QuietUninstallString", uninstaller + " /VERYSILENT"},
+        {"DisplayIcon", "\"" + joinPath(folder(), "Corvane Lumetra.exe") + "\",0"},
+        {"DisplayVersion", "1.2.0"},
+        {"Publisher", "Corvanesoft"},
+        {"InstallLocation", folder()},
+        {"URLInfoAbout", "http://www.corvanesoft.example"}};
     EXPECT_EQ(entryValues(), values);
+    // 70000 + 30000 + 17 bytes written: 97.7 KB, counted as 98.
+    const std::map<std::string, std::uint32_t> numbers{{"EstimatedSize", 98}, {"NoModify", 1}, {"NoRepair", 1}};
+    EXPECT_EQ(entryNumbers(), numbers);
     installer->runOut();
     EXPECT_EQ(form.StepCounter, 100);  // nothing ticks after the completion window
 }
@@ -433,11 +453,16 @@ TEST_F(SetupWizard, TakingBackOverAnEarlierInstallationKeepsIt) {
     installer->startInto(folder());
     installer->runOut();
     const std::string record = readBytes(joinPath(folder(), "Install record.txt"));
+    // The entry as an earlier version wrote it, without some of today's
+    // values: taking back removes those again.
+    registry.keys[{RegistryRoot::LocalMachine, kKey}].erase("QuietUninstallString");
+    registry.dwords[{RegistryRoot::LocalMachine, kKey}].erase("NoRepair");
     const auto entry = entryValues();
-    ASSERT_EQ(entry.size(), 2u);
+    const auto numbers = entryNumbers();
+    ASSERT_EQ(entry.size(), 7u);
 
     Entries more = productEntries(2);
-    more.emplace_back("extra.dat", "new in this version");
+    more.emplace_back("extra.dat", std::string(20000, 'x'));  // a larger size in the entry
     for (const bool cancel : {false, true}) {
         SCOPED_TRACE(cancel ? "Cancel at tick 95" : "the registry refuses");
         package(packageBytes(more));
@@ -455,6 +480,7 @@ TEST_F(SetupWizard, TakingBackOverAnEarlierInstallationKeepsIt) {
         EXPECT_EQ(listTree(folder()), "Corvane Lumetra.exe;Install record.txt;Uninstall.exe;readme.txt;");
         EXPECT_EQ(readBytes(joinPath(folder(), "Install record.txt")), record);
         EXPECT_EQ(entryValues(), entry);
+        EXPECT_EQ(entryNumbers(), numbers) << "the earlier size, not this run's";
     }
 }
 
@@ -477,7 +503,7 @@ TEST_F(SetupWizard, CompletionWaitsForEveryEntryOfALargePackage) {
     EXPECT_EQ(form.doneForm.caption(), "Install complete!");
     EXPECT_EQ(form.Bar.width(), 6060);
     for (const auto& [name, data] : entries) ASSERT_EQ(readBytes(folder() + "/" + name), data) << name;
-    EXPECT_EQ(entryValues().size(), 2u);
+    EXPECT_EQ(entryValues().size(), 8u);
 }
 
 TEST_F(SetupWizard, InstallingAgainReplacesTheFilesAndTheEntry) {
@@ -492,6 +518,89 @@ TEST_F(SetupWizard, InstallingAgainReplacesTheFilesAndTheEntry) {
         EXPECT_EQ(entryValues().at("UninstallString"), "\"" + joinPath(folder(), "Uninstall.exe") + "\"");
         EXPECT_THROW(form.doneForm.Command1.press(), forms::ProgramEnded);
         EXPECT_EQ(shortcuts.saved.size(), 1u);
+    }
+}
+
+// A run from the command line: the same schedule with no window (or only
+// the progress page), questions answered with their defaults, "Done" pressed
+// for the user, and the log and the exit status saying how it went.
+TEST_F(SetupWizard, ASilentRunInstallsOrEndsWithItsReasonInTheLogAndTheStatus) {
+    using wizard::Quiet;
+    const std::string mine = root / "Mine";
+    const struct {
+        const char* what;
+        Quiet quiet;
+        std::string dir;
+        bool noIcons;
+        int busyChecks;  // the program runs for this many checks
+        int status;
+        std::vector<std::string> logged;  // in this order
+    } cases[] = {
+        {"very silent", Quiet::VerySilent, folder(), false, 0, 0,
+         {"Folder: " + folder() + " (made)", "Package: " + joinPath(root / "setup", "Data.set") + " is whole: 3 entries",
+          "Wrote: " + joinPath(folder(), "Corvane Lumetra.exe"), "Wrote: " + joinPath(folder(), "readme.txt"),
+          "Record: " + joinPath(folder(), "Install record.txt"), "Entry: Corvane Lumetra is listed",
+          "Shortcut: C:\\Users\\user\\Desktop\\Corvane Lumetra.lnk to " + joinPath(folder(), "Corvane Lumetra.exe"),
+          "Result: done, exit status 0: Corvane Lumetra 1.2.0 was installed in " + folder()}},
+        // A folder with the user's files: the default answer goes on.
+        {"silent, no icons, a user's folder", Quiet::Silent, mine, true, 0, 0,
+         {"Question: The folder " + mine + " already exists", "Answer: Yes (the default).", "Shortcut: none",
+          "Result: done, exit status 0"}},
+        {"a folder that cannot be used", Quiet::VerySilent, "Programs\\Corvane", false, 0, 1,
+         {"Failed: The folder \"Programs\\Corvane\" cannot be used", "Result: failed, exit status 1: The folder"}},
+        // The default answer to a running program is Cancel.
+        {"the program runs", Quiet::VerySilent, folder(), false, 5, 2,
+         {"Question: Corvane Lumetra is running.", "Answer: Cancel (the default).", "Result: cancelled, exit status 2"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(root / "Programs of mine");
+        std::filesystem::remove_all(mine);
+        std::filesystem::create_directories(mine);
+        writeBytes(mine + "/letter.txt", "the user's");
+        registry = {};
+        shortcuts.saved.clear();
+        boxes = {};
+        package(packageBytes(productEntries()));
+        platform::StandardFileSystem files;
+        wizard::RunReport report;
+        ASSERT_EQ(report.openLog(files, root / "setup.log"), "");
+        wizard::Switches switches;
+        switches.quiet = c.quiet;
+        switches.dir = c.dir;
+        switches.noIcons = c.noIcons;
+        switches.suppressMessageBoxes = true;
+        wizard::QuietBoxes quiet(boxes, report, switches);
+        installer = std::make_unique<Installer>(root, registry, shortcuts, quiet, false);
+        installer->files.busyChecks = c.busyChecks;
+        setup::Form1& form = installer->form;
+        form.reportTo(report);
+        bool pageShown = false;
+        EXPECT_THROW(
+            {
+                form.start(switches);
+                pageShown = form.visible() && form.Pas3.visible() && !form.Pas1.visible();
+                installer->runOut();
+            },
+            forms::ProgramEnded);
+        report.finish();
+
+        EXPECT_EQ(report.status(), c.status);
+        EXPECT_TRUE(boxes.asked.empty()) << "nobody is there to answer";
+        EXPECT_FALSE(form.doneForm.visible());
+        EXPECT_EQ(pageShown, c.quiet == Quiet::Silent && c.status == 0);
+        EXPECT_EQ(shortcuts.saved.size(), c.status == 0 && !c.noIcons ? 1u : 0u);
+        EXPECT_EQ(entryValues().size(), c.status == 0 ? 8u : 0u);
+        if (c.status != 0) {
+            EXPECT_FALSE(exists(root / "Programs of mine"));
+        }
+        const std::string log = readBytes(root / "setup.log");
+        std::size_t at = 0;
+        for (const std::string& line : c.logged) {
+            const std::size_t found = log.find(line, at);
+            ASSERT_NE(found, std::string::npos) << line << "\n in:\n" << log;
+            at = found + line.size();
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 #include "fixed_folders.h"
 #include "memory_files.h"
 #include "scripted_message_boxes.h"
+#include "Wizard/RunReport.h"
 
 #include "Product.h"
 #include "forms/manual_clock.h"
@@ -86,6 +87,29 @@ protected:
         } catch (const forms::ProgramEnded&) {
         }
     }
+    // Loads and starts the uninstaller as "Uninstall.exe /VERYSILENT /LOG=..."
+    // does, until it ends; the log it wrote.
+    std::string runVerySilently() {
+        files.folders.insert("/logs");
+        wizard::RunReport report;
+        EXPECT_EQ(report.openLog(files, "/logs/uninstall.log"), "");
+        wizard::Switches switches;
+        switches.quiet = wizard::Quiet::VerySilent;
+        form.reportTo(report);
+        form.load();
+        clock.attach(form);
+        EXPECT_THROW(
+            {
+                form.start(switches);
+                while (clock.step()) {}
+            },
+            forms::ProgramEnded);
+        report.finish();
+        status = report.status();
+        EXPECT_FALSE(form.visible());
+        EXPECT_FALSE(done.visible());
+        return files.files["/logs/uninstall.log"];
+    }
     bool has(const std::string& path) const { return files.files.count(path) != 0; }
     bool hasEntry() const { return registry.keys.count({RegistryRoot::LocalMachine, kKey}) != 0; }
 
@@ -99,6 +123,7 @@ protected:
     uninstall::Form1 form{{folders, files, registry, shortcuts, removal, boxes}, done};
     forms::ManualClock clock;
     int ended = 0;
+    int status = -1;
 };
 
 TEST_F(Uninstaller, LoadSetsTheCaptionsAndShowsTheWelcomePage) {
@@ -378,6 +403,41 @@ TEST(InstallFolderGuard, AcceptsOnlyAFolderWhoseRecordOrEntryNamesThisVeryProgra
         uninstall::FolderFacts facts{c.folder, c.programFile, "C:\\Windows", c.entry, c.record};
         EXPECT_EQ(uninstall::isInstallFolder(files, facts), c.expected) << c.what;
     }
+}
+
+// A silent run removes what "Uninstall" would and presses "Done" for the
+// user; the log and the exit status say how it went.
+TEST_F(Uninstaller, AVerySilentRunRemovesEverythingAndLogsEachStep) {
+    const std::string log = runVerySilently();
+    EXPECT_EQ(status, 0);
+    for (const char* line : {"Deleted: /pf/Corvane Lumetra/Corvane Lumetra.exe\r\n",
+                             "Deleted: /home/Desktop/Corvane Lumetra.lnk\r\n", "Entry: Software\\Microsoft",
+                             "Result: done, exit status 0: Corvane Lumetra was uninstalled from /pf/Corvane Lumetra"})
+        EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+    EXPECT_FALSE(hasEntry());
+    EXPECT_EQ(removal.calls.size(), 1u) << "Uninstall.exe and the folders go after the end, as after Done";
+}
+
+TEST_F(Uninstaller, AVerySilentRunThatCannotCompleteOrIsRefusedExitsOne) {
+    files.undeletable = {joinPath(kFolder, "Corvane Lumetra.exe")};
+    std::string log = runVerySilently();
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(log.find("Could not delete: /pf/Corvane Lumetra/Corvane Lumetra.exe"), std::string::npos) << log;
+    EXPECT_NE(log.find("Result: failed, exit status 1: Could not remove: Corvane Lumetra.exe."), std::string::npos);
+    EXPECT_TRUE(hasEntry());
+    EXPECT_TRUE(removal.calls.empty());
+}
+
+TEST_F(Uninstaller, AVerySilentRunFromAFolderThatIsNoInstallationDeletesNothingAndExitsOne) {
+    files.files.erase(kRecord);
+    registry.keys.clear();
+    const auto before = files.files;
+    const std::string log = runVerySilently();
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(log.find("Result: failed, exit status 1: The folder /pf/Corvane Lumetra is not an installation"),
+              std::string::npos) << log;
+    files.files.erase("/logs/uninstall.log");
+    EXPECT_EQ(files.files, before);
 }
 
 } // namespace

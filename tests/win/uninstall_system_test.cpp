@@ -38,8 +38,11 @@ TEST(UninstallSystem, TheEntrySetupWroteIsDeletedAndAMissingOneIsNoFailure) {
     host::SystemRegistry registry;
     const std::string name = testProduct();
     const std::string key = std::string(product::kUninstallKeyParent) + name;
-    ASSERT_TRUE(setup::AddUninstallEntry(registry, name, "\"C:\\Corvane Test\\Uninstall.exe\""));
+    // The whole entry, number values too: the key still goes in one call.
+    ASSERT_TRUE(setup::AddUninstallEntry(registry, name, setup::uninstallEntryValues({name, "C:\\Corvane Test", 5000})));
     ASSERT_TRUE(keyExists(key));
+    EXPECT_EQ(registry.readDword(platform::RegistryRoot::LocalMachine, key, "EstimatedSize"), 5u);
+    EXPECT_EQ(registry.readString(platform::RegistryRoot::LocalMachine, key, "EstimatedSize"), std::nullopt);
 
     using Outcome = platform::KeyDeletion::Outcome;
     EXPECT_EQ(uninstall::RemoveUninstallEntry(registry, name).outcome, Outcome::Deleted);

@@ -1,0 +1,66 @@
+#include "Wizard/RunReport.h"
+
+#include "forms/form.h"
+
+namespace wizard {
+
+std::string RunReport::openLog(platform::FileSystem& files, const std::string& path) {
+    files.writeFile(path, "");
+    platform::OpenedFile opened = files.openFile(path, platform::OpenMode::ReadWrite);
+    if (!opened) {
+        const std::string why = opened.reason.empty() ? "it cannot be written" : opened.reason;
+        return "The log file " + path + " cannot be written: " + why + ".";
+    }
+    opened.file->truncate(0);
+    log_ = std::move(opened.file);
+    logEnd_ = 0;
+    return {};
+}
+
+void RunReport::step(const std::string& line) {
+    if (!log_) return;
+    std::string text = line;
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    text += "\r\n";
+    // A log that stops being writable mid-run has nowhere to say so; the run
+    // itself goes on.
+    if (log_->writeAt(logEnd_, text.data(), text.size())) logEnd_ += static_cast<std::int64_t>(text.size());
+}
+
+void RunReport::settle(int status, const std::string& reason) {
+    settled_ = true;
+    status_ = status;
+    reason_ = reason;
+    forms::setExitStatus(status_);
+}
+
+void RunReport::succeeded(const std::string& what) {
+    if (settled_ && status_ == kExitFailed) return;
+    settle(kExitDone, what);
+}
+
+void RunReport::failed(const std::string& reason) {
+    if (settled_ && status_ == kExitFailed) return;
+    step("Failed: " + reason);
+    settle(kExitFailed, reason);
+}
+
+void RunReport::cancelled(const std::string& reason) {
+    if (settled_) return;
+    reason_ = reason;
+    forms::setExitStatus(status_);
+}
+
+void RunReport::finish() {
+    if (finished_) return;
+    finished_ = true;
+    forms::setExitStatus(status_);
+    const char* outcome = status_ == kExitDone ? "done" : status_ == kExitFailed ? "failed" : "cancelled";
+    step("Result: " + std::string(outcome) + ", exit status " + std::to_string(status_) +
+         (reason_.empty() ? std::string(".") : ": " + reason_));
+    if (log_) log_->close();
+    log_.reset();
+}
+
+} // namespace wizard

@@ -1,0 +1,61 @@
+#pragma once
+// What a run of Setup or Uninstall leaves for the administrator who started
+// it: the log asked for with /LOG, one line per step, and the exit status
+// with its reason. Until the program says how it went, the run counts as
+// cancelled: Cancel, the close box or a "Cancel" answer all end it that way.
+#include "Wizard/Switches.h"
+#include "platform/files.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace wizard {
+
+class RunReport {
+public:
+    // Starts the log file, replacing one of that name: empty when it is
+    // open, else why it cannot be written.
+    std::string openLog(platform::FileSystem& files, const std::string& path);
+    // One line of the log (line breaks in it become spaces); nothing
+    // without a log.
+    void step(const std::string& line);
+
+    // The install or removal went through: `what` says what was done.
+    void succeeded(const std::string& what);
+    // It failed; the first reason is the one the result gives.
+    void failed(const std::string& reason);
+    // It was stopped; only while nothing else was settled.
+    void cancelled(const std::string& reason);
+
+    int status() const noexcept { return status_; }
+    const std::string& reason() const noexcept { return reason_; }
+
+    // The result line, once, and the log closed: the program ends.
+    void finish();
+
+private:
+    void settle(int status, const std::string& reason);
+
+    std::unique_ptr<platform::File> log_;
+    std::int64_t logEnd_ = 0;
+    int status_ = kExitCancelled;
+    bool settled_ = false;
+    bool finished_ = false;
+    std::string reason_;
+};
+
+// Something in this program reports how its run went: the report is the
+// program's own from main, or a private one (tests, a run with no command
+// line), so it is always there.
+class ReportsRun {
+public:
+    void reportTo(RunReport& report) noexcept { report_ = &report; }
+    RunReport& report() noexcept { return *report_; }
+
+private:
+    RunReport own_;
+    RunReport* report_ = &own_;
+};
+
+} // namespace wizard

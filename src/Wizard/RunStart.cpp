@@ -1,0 +1,56 @@
+#include "Wizard/RunStart.h"
+
+#include "Product.h"
+#include "forms/form.h"
+
+namespace wizard {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& args) {
+    std::string line;
+    for (const std::string& arg : args) line += (line.empty() ? "" : " ") + arg;
+    return line;
+}
+
+} // namespace
+
+std::optional<int> startRun(const RunStartFacts& facts, const ParsedSwitches& parsed, platform::FileSystem& files,
+                            platform::MessageBoxes& shown, RunReport& report) {
+    using platform::Buttons;
+    forms::setExitStatus(report.status());
+    std::string refusal = parsed.refusal;
+    if (parsed.switches.log) {
+        const std::string failure = report.openLog(files, *parsed.switches.log);
+        if (refusal.empty()) refusal = failure;
+    }
+    report.step(std::string(product::kName) + " " + product::kVersion + " " +
+                (facts.program == Program::Setup ? "Setup" : "Uninstall") + ", started with: " + joined(facts.args));
+    if (!refusal.empty()) {
+        report.step("Refused: " + refusal);
+        report.cancelled(refusal);
+        report.finish();
+        const std::string message = refusal + "\n\n" + switchHelp(facts.program);
+        if (facts.toStandardError) facts.toStandardError(refusal);
+        // Nobody is there to close a box in a silent run.
+        if (parsed.switches.quiet == Quiet::Shown)
+            shown.ask(message, facts.title, Buttons::Ok, platform::BoxIcon::Error);
+        return kExitCancelled;
+    }
+    if (parsed.switches.help) {
+        shown.ask(switchHelp(facts.program), facts.title, Buttons::Ok, platform::BoxIcon::Information);
+        report.succeeded("the switches were shown.");
+        report.finish();
+        return kExitDone;
+    }
+    return std::nullopt;
+}
+
+void finishReportAtEnd(RunReport& report) {
+    forms::setEndHandler([end = forms::endHandler(), &report] {
+        report.finish();
+        if (end) end();
+    });
+}
+
+} // namespace wizard

@@ -1,0 +1,33 @@
+#pragma once
+// What Setup's and Uninstall's main do with the command line before any
+// window opens: the help box, a refused command line (exit status 2, and
+// nothing else happens), the log. Without switches none of it shows.
+#include "Wizard/RunReport.h"
+#include "Wizard/Switches.h"
+#include "platform/files.h"
+#include "platform/message_boxes.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wizard {
+
+struct RunStartFacts {
+    Program program;
+    std::string title;  // the wizard's caption, for the boxes
+    std::vector<std::string> args;
+    // Where a refusal goes in a silent run: the console that started it, if any.
+    std::function<void(const std::string&)> toStandardError;
+};
+
+// Opens the log when asked and settles the help and a refused command line.
+// Nothing when the wizard is to run; otherwise the exit status to end with.
+std::optional<int> startRun(const RunStartFacts& facts, const ParsedSwitches& parsed, platform::FileSystem& files,
+                            platform::MessageBoxes& shown, RunReport& report);
+
+// From here on, however the program ends, the report writes its result.
+void finishReportAtEnd(RunReport& report);
+
+} // namespace wizard

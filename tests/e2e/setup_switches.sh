@@ -1,0 +1,143 @@
+#!/bin/sh
+# Setup.exe and Uninstall.exe run from the command line as an administrator's
+# script runs them: each command line below is written into a batch file
+# exactly as typed and run by cmd, which waits for the program and gives its
+# exit status. A very silent install into a new folder with a log leaves the
+# files, the full uninstall entry (read back with reg query), the desktop
+# link and a log that names each step; /NOICONS makes no link; an unknown
+# switch shows the list of switches naming it, exits 2 and changes nothing;
+# the entry's QuietUninstallString, run as written, exits 0 and leaves
+# nothing of the product; a folder that cannot be made exits 1 with the
+# reason in the log.
+# Usage: setup_switches.sh WINE_RUN WINE_ROOT DIST VEK WINDOW_READER WORK
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lumetra_e2e_lib.sh"
+. "$here/wizard_e2e_lib.sh"
+own_display "$0" "$@"
+wine_run=$1 root=$2 dist=$3 vek=$4 reader=$5 work=$6
+rm -rf "$work" && mkdir -p "$work"
+trap stop_program EXIT
+
+drive_c="$root/prefix/drive_c"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
+folder='C:\Silent Test\Corvane Lumetra'
+unix_folder="$drive_c/Silent Test/Corvane Lumetra"
+desktop=$(ls -d "$drive_c"/users/*/Desktop | grep -v /Public/ | head -n 1)
+link="$desktop/Corvane Lumetra.lnk"
+logs="$drive_c/Corvane Switches"  # the logs, and the setup folder the batch files run from
+"$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
+rm -rf "$drive_c/Silent Test" "$drive_c/Corvane Blocked" "$logs"
+rm -f "$link"
+mkdir -p "$logs"
+cp "$dist/Setup.exe" "$dist/Data.set" "$logs/"
+: >"$drive_c/Corvane Blocked"  # a file where a folder would have to be made
+
+values() { "$wine_run" "$root" reg query "$key" 2>/dev/null | tr -d '\r' | grep 'REG_' || true; }
+# What a command line may change: the entry, the install folder, the link.
+state() { values; ls -R "$drive_c/Silent Test" 2>/dev/null || true; ls "$link" 2>/dev/null || true; }
+
+# Runs the command line $1 from a batch file, as typed; sets status.
+run_line() {
+  printf '@%s\r\n@exit /b %%ERRORLEVEL%%\r\n' "$1" >"$logs/run.bat"
+  status=0
+  "$wine_run" "$root" cmd /c 'C:\Corvane Switches\run.bat' >"$work/run.out" 2>&1 || status=$?
+}
+# Fails unless the log file $1 (in the logs folder) holds each line given, in order.
+log_holds() {
+  log=$1; shift
+  tr -d '\r' <"$logs/$log" >"$work/log.txt" 2>/dev/null || fail "no log $log"
+  for line in "$@"; do
+    n=$(grep -nF -- "$line" "$work/log.txt" | head -n 1 | cut -d: -f1)
+    [ -n "$n" ] || { cat "$work/log.txt"; fail "$log does not say: $line"; }
+    tail -n "+$((n + 1))" "$work/log.txt" >"$work/rest.txt" && mv "$work/rest.txt" "$work/log.txt"
+  done
+}
+
+mkdir -p "$work/expected"
+"$vek" extract-all "$dist/Data.set" "$work/expected" || fail "the package does not extract"
+bytes=$(cat "$work/expected"/* | wc -c)
+size_kb=$(( (bytes + 1023) / 1024 ))
+
+# --- After each command line ---------------------------------------------------
+installed() {
+  for f in "$work/expected"/*; do
+    cmp "$f" "$unix_folder/$(basename "$f")" || fail "$(basename "$f") differs or is missing"
+  done
+  values >"$work/values.txt"
+  cat "$work/values.txt"
+  # reg query writes each value as four spaces, name, type and data.
+  expect_value() {
+    grep -qxF "    $1    $2    $3" "$work/values.txt" || fail "the entry's $1 is not $2 $3"
+  }
+  expect_value DisplayName REG_SZ 'Corvane Lumetra'
+  expect_value UninstallString REG_SZ "\"$folder\\Uninstall.exe\""
+  expect_value QuietUninstallString REG_SZ "\"$folder\\Uninstall.exe\" /VERYSILENT"
+  expect_value DisplayIcon REG_SZ "\"$folder\\Corvane Lumetra.exe\",0"
+  expect_value DisplayVersion REG_SZ 1.2.0
+  expect_value Publisher REG_SZ Corvanesoft
+  expect_value InstallLocation REG_SZ "$folder"
+  expect_value URLInfoAbout REG_SZ http://www.corvanesoft.example
+  expect_value EstimatedSize REG_DWORD "$(printf '0x%x' "$size_kb")"
+  expect_value NoModify REG_DWORD 0x1
+  expect_value NoRepair REG_DWORD 0x1
+  [ "$(wc -l <"$work/values.txt")" -eq 11 ] || fail "the entry holds other values"
+  log_holds install.log "Folder: $folder (made)" "Package: C:\\Corvane Switches\\Data.set is whole" \
+    "Wrote: $folder\\Corvane Lumetra.exe" "Wrote: $folder\\Uninstall.exe" "Entry: Corvane Lumetra is listed" \
+    "Shortcut: " "Result: done, exit status 0: Corvane Lumetra 1.2.0 was installed in $folder."
+  [ -f "$link" ] || fail "no desktop link"
+  lnkinfo "$link" | grep -qF "Local path			: $folder\\Corvane Lumetra.exe" || fail "the link's target"
+}
+no_link() {
+  [ ! -e "$link" ] || fail "/NOICONS made a desktop link"
+  log_holds again.log "Shortcut: none was asked for." "Result: done, exit status 0"
+}
+refused_silently() {
+  [ "$(state)" = "$(cat "$work/before.txt")" ] || fail "a refused command line changed something"
+  log_holds refused.log 'Refused: Unknown switch "/COLOUR=blue".' "Result: cancelled, exit status 2"
+}
+nothing_left() {
+  for _ in $(seq 60); do [ -e "$drive_c/Silent Test" ] || break; sleep 0.5; done
+  [ ! -e "$drive_c/Silent Test" ] || { ls -laR "$drive_c/Silent Test"; fail "the install folder stayed"; }
+  [ -z "$(values)" ] || fail "the entry stayed"
+  [ ! -e "$link" ] || fail "the desktop link stayed"
+}
+not_made() {
+  [ -z "$(values)" ] || fail "a failed install left an entry"
+  [ ! -e "$link" ] || fail "a failed install made a link"
+  log_holds blocked.log "Failed: The folder C:\\Corvane Blocked\\Corvane Lumetra could not be made" \
+    "Result: failed, exit status 1: The folder C:\\Corvane Blocked\\Corvane Lumetra could not be made"
+}
+
+# --- The table: exit status, check, command line ----------------------------------
+setup='"C:\Corvane Switches\Setup.exe"'
+logto='/LOG="C:\Corvane Switches'
+while IFS='|' read -r expected check line; do
+  [ -n "$expected" ] || continue
+  [ "$line" = QUIET ] && line=$(values | sed -n 's/^ *QuietUninstallString *REG_SZ *//p')
+  state >"$work/before.txt"
+  run_line "$line"
+  [ "$status" = "$expected" ] || { cat "$work/run.out"; fail "$line: exit status $status, not $expected"; }
+  $check
+  ok "$line: exit status $status"
+done <<ROWS
+0|installed|$setup /VERYSILENT /DIR="$folder" $logto\install.log" /SUPPRESSMSGBOXES
+0|no_link|$setup /silent /noicons /dir="$folder" $logto\again.log"
+2|refused_silently|$setup /VERYSILENT /COLOUR=blue $logto\refused.log"
+0|nothing_left|QUIET
+1|not_made|$setup /LOG="C:\Corvane Switches\blocked.log" /VERYSILENT /DIR="C:\Corvane Blocked\Corvane Lumetra"
+ROWS
+
+# --- An unknown switch in a shown run: the list of switches names it ------------
+printf '@"C:\\Corvane Switches\\Setup.exe" /Bogus\r\n@exit /b %%ERRORLEVEL%%\r\n' >"$logs/run.bat"
+"$wine_run" "$root" cmd /c 'C:\Corvane Switches\run.bat' >"$work/run.out" 2>&1 &
+pid=$!
+# The window reader writes a quote in a text as \".
+wait_box_text "Corvane Setup" 'Unknown switch \"/Bogus\".'
+has '/DIR=\"folder\": installs into the folder' "the box does not list the switches"
+import -window root "$work/unknown-switch.png" 2>/dev/null || true
+answer_box "Corvane Setup" Return
+status=0; wait "$pid" || status=$?; pid=
+[ "$status" = 2 ] || fail "/Bogus: exit status $status, not 2"
+[ ! -e "$drive_c/Silent Test" ] && [ -z "$(values)" ] || fail "an unknown switch changed something"
+ok "an unknown switch shows the switches with it named, and exits 2"
