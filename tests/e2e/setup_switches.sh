@@ -47,9 +47,9 @@ run_line() {
 log_holds() {
   log=$1; shift
   tr -d '\r' <"$logs/$log" >"$work/log.txt" 2>/dev/null || fail "no log $log"
-  for line in "$@"; do
-    n=$(grep -nF -- "$line" "$work/log.txt" | head -n 1 | cut -d: -f1)
-    [ -n "$n" ] || { cat "$work/log.txt"; fail "$log does not say: $line"; }
+  for want in "$@"; do
+    n=$(grep -nF -- "$want" "$work/log.txt" | head -n 1 | cut -d: -f1)
+    [ -n "$n" ] || { cat "$work/log.txt"; fail "$log does not say: $want"; }
     tail -n "+$((n + 1))" "$work/log.txt" >"$work/rest.txt" && mv "$work/rest.txt" "$work/log.txt"
   done
 }
@@ -109,23 +109,26 @@ not_made() {
     "Result: failed, exit status 1: The folder C:\\Corvane Blocked\\Corvane Lumetra could not be made"
 }
 
-# --- The table: exit status, check, command line ----------------------------------
+forget_link() { rm -f "$link"; }
+
+# --- The table: exit status, what is done before, check after, command line -----
 setup='"C:\Corvane Switches\Setup.exe"'
 logto='/LOG="C:\Corvane Switches'
-while IFS='|' read -r expected check line; do
+while IFS='|' read -r expected before check line; do
   [ -n "$expected" ] || continue
+  $before
   [ "$line" = QUIET ] && line=$(values | sed -n 's/^ *QuietUninstallString *REG_SZ *//p')
   state >"$work/before.txt"
   run_line "$line"
   [ "$status" = "$expected" ] || { cat "$work/run.out"; fail "$line: exit status $status, not $expected"; }
   $check
-  ok "$line: exit status $status"
+  printf 'ok   %s: exit status %s\n' "$line" "$status"  # echo would read \a in a path
 done <<ROWS
-0|installed|$setup /VERYSILENT /DIR="$folder" $logto\install.log" /SUPPRESSMSGBOXES
-0|no_link|$setup /silent /noicons /dir="$folder" $logto\again.log"
-2|refused_silently|$setup /VERYSILENT /COLOUR=blue $logto\refused.log"
-0|nothing_left|QUIET
-1|not_made|$setup /LOG="C:\Corvane Switches\blocked.log" /VERYSILENT /DIR="C:\Corvane Blocked\Corvane Lumetra"
+0|:|installed|$setup /VERYSILENT /DIR="$folder" $logto\install.log" /SUPPRESSMSGBOXES
+0|forget_link|no_link|$setup /silent /noicons /dir="$folder" $logto\again.log"
+2|:|refused_silently|$setup /VERYSILENT /COLOUR=blue $logto\refused.log"
+0|:|nothing_left|QUIET
+1|:|not_made|$setup /LOG="C:\Corvane Switches\blocked.log" /VERYSILENT /DIR="C:\Corvane Blocked\Corvane Lumetra"
 ROWS
 
 # --- An unknown switch in a shown run: the list of switches names it ------------
