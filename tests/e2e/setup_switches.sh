@@ -2,9 +2,10 @@
 # Setup.exe and Uninstall.exe run from the command line as an administrator's
 # script runs them: each command line below is written into a batch file
 # exactly as typed and run by cmd, which waits for the program and gives its
-# exit status. A very silent install into a new folder with a log leaves the
-# files, the full uninstall entry (read back with reg query), the desktop
-# link and a log that names each step; /NOICONS makes no link; an unknown
+# exit status. A very silent install into a new folder with a log shows no
+# window and leaves the files, the full uninstall entry (read back with reg
+# query), the desktop link and a log that names each step; /SILENT shows only
+# the progress page, and with /NOICONS makes no link; an unknown
 # switch shows the list of switches naming it, exits 2 and changes nothing;
 # the entry's QuietUninstallString, run as written, exits 0 and leaves
 # nothing of the product; a folder that cannot be made exits 1 with the
@@ -37,11 +38,26 @@ values() { "$wine_run" "$root" reg query "$key" 2>/dev/null | tr -d '\r' | grep 
 # What a command line may change: the entry, the install folder, the link.
 state() { values; ls -R "$drive_c/Silent Test" 2>/dev/null || true; ls "$link" 2>/dev/null || true; }
 
-# Runs the command line $1 from a batch file, as typed; sets status.
+# Runs the command line $1 from a batch file, as typed; sets status, and
+# shown to the title of the first of the wizards' windows that showed while
+# it ran ("" for none), whose window tree is then in $work/shown.txt.
+wizard_titles='Corvane Setup|Corvane Uninstaller|Install complete!|Install failed|Uninstall incomplete'
 run_line() {
   printf '@%s\r\n@exit /b %%ERRORLEVEL%%\r\n' "$1" >"$logs/run.bat"
+  "$wine_run" "$root" cmd /c 'C:\Corvane Switches\run.bat' >"$work/run.out" 2>&1 &
+  pid=$!
+  shown=
+  while kill -0 "$pid" 2>/dev/null; do
+    seen=$(xdotool search --onlyvisible --name "$wizard_titles" 2>/dev/null | head -n 1) || true
+    if [ -n "$seen" ] && [ -z "$shown" ]; then
+      shown=$(xdotool getwindowname "$seen")
+      "$wine_run" "$root" "$reader" "$shown" >"$work/shown.txt" 2>&1 || true
+    fi
+    sleep 0.1
+  done
   status=0
-  "$wine_run" "$root" cmd /c 'C:\Corvane Switches\run.bat' >"$work/run.out" 2>&1 || status=$?
+  wait "$pid" || status=$?
+  pid=
 }
 # Fails unless the log file $1 (in the logs folder) holds each line given, in order.
 log_holds() {
@@ -58,6 +74,15 @@ mkdir -p "$work/expected"
 "$vek" extract-all "$dist/Data.set" "$work/expected" || fail "the package does not extract"
 bytes=$(cat "$work/expected"/* | wc -c)
 size_kb=$(( (bytes + 1023) / 1024 ))
+# A package long enough that the progress page stays up a few seconds, to be
+# read from outside while it shows.
+mkdir -p "$logs/long" "$work/fillers"
+cp "$dist/Setup.exe" "$logs/long/"
+for f in "$work/expected"/*; do "$vek" add "$logs/long/Data.set" "$f" >/dev/null || fail "vek add"; done
+for i in $(seq 100 299); do
+  echo "filler $i" >"$work/fillers/part$i.dat"
+  "$vek" add "$logs/long/Data.set" "$work/fillers/part$i.dat" >/dev/null || fail "vek add"
+done
 
 # --- After each command line ---------------------------------------------------
 installed() {
@@ -89,6 +114,9 @@ installed() {
   lnkinfo "$link" | grep -qF "Local path			: $folder\\Corvane Lumetra.exe" || fail "the link's target"
 }
 no_link() {
+  [ "$shown" = "Corvane Setup" ] || fail "/SILENT showed no progress page"
+  grep -qE 'text="Please wait\.\.\." .* visible=1' "$work/shown.txt" || { cat "$work/shown.txt"; fail "not the progress page"; }
+  grep -qE 'text="Next >" .* visible=1' "$work/shown.txt" && { cat "$work/shown.txt"; fail "/SILENT showed a page with Next >"; }
   [ ! -e "$link" ] || fail "/NOICONS made a desktop link"
   log_holds again.log "Shortcut: none was asked for." "Result: done, exit status 0"
 }
@@ -121,11 +149,12 @@ while IFS='|' read -r expected before check line; do
   state >"$work/before.txt"
   run_line "$line"
   [ "$status" = "$expected" ] || { cat "$work/run.out"; fail "$line: exit status $status, not $expected"; }
+  case $line in *' /silent '*) ;; *) [ -z "$shown" ] || fail "$line showed the window $shown" ;; esac
   $check
   printf 'ok   %s: exit status %s\n' "$line" "$status"  # echo would read \a in a path
 done <<ROWS
 0|:|installed|$setup /VERYSILENT /DIR="$folder" $logto\install.log" /SUPPRESSMSGBOXES
-0|forget_link|no_link|$setup /silent /noicons /dir="$folder" $logto\again.log"
+0|forget_link|no_link|"C:\Corvane Switches\long\Setup.exe" /silent /noicons /dir="$folder" $logto\again.log"
 2|:|refused_silently|$setup /VERYSILENT /COLOUR=blue $logto\refused.log"
 0|:|nothing_left|QUIET
 1|:|not_made|$setup /LOG="C:\Corvane Switches\blocked.log" /VERYSILENT /DIR="C:\Corvane Blocked\Corvane Lumetra"
