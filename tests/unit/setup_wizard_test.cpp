@@ -536,12 +536,6 @@ TEST_F(SetupWizard, ASilentRunInstallsOrEndsWithItsReasonInTheLogAndTheStatus) {
         int status;
         std::vector<std::string> logged;  // in this order
     } cases[] = {
-        {"very silent", Quiet::VerySilent, folder(), false, 0, 0,
-         {"Folder: " + folder() + " (made)", "Package: " + joinPath(root / "setup", "Data.set") + " is whole: 3 entries",
-          "Wrote: " + joinPath(folder(), "Corvane Lumetra.exe"), "Wrote: " + joinPath(folder(), "readme.txt"),
-          "Record: " + joinPath(folder(), "Install record.txt"), "Entry: Corvane Lumetra is listed",
-          "Shortcut: C:\\Users\\user\\Desktop\\Corvane Lumetra.lnk to " + joinPath(folder(), "Corvane Lumetra.exe"),
-          "Result: done, exit status 0: Corvane Lumetra 1.2.0 was installed in " + folder()}},
         // A folder with the user's files: the default answer goes on.
         {"silent, no icons, a user's folder", Quiet::Silent, mine, true, 0, 0,
          {"Question: The folder " + mine + " already exists", "Answer: Yes (the default).", "Shortcut: none",

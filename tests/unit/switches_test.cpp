@@ -28,11 +28,9 @@ TEST(Switches, EachLineSetsWhatItSaysOrRefusesNamingTheSwitch) {
          ""},
         // The quieter wins, in either order.
         {{"/VERYSILENT", "/SILENT"}, Program::Setup, Quiet::VerySilent, "", "", false, false, false, ""},
-        {{"/SILENT"}, Program::Uninstall, Quiet::Silent, "", "", false, false, false, ""},
         // /DIR="C:\X\" reaches the program as C:\X" (the backslash keeps the quote).
         {{"/DIR=C:\\X\\\""}, Program::Setup, Quiet::Shown, "C:\\X\\", "", false, false, false, ""},
         {{"/?"}, Program::Uninstall, Quiet::Shown, "", "", false, false, true, ""},
-        {{"/help"}, Program::Setup, Quiet::Shown, "", "", false, false, true, ""},
         // Refused, but what follows still counts: a silent run stays silent and logs.
         {{"/BOGUS", "/VERYSILENT", "/LOG=x.log"}, Program::Setup, Quiet::VerySilent, "", "x.log", false, false, false,
          "Unknown switch \"/BOGUS\"."},
@@ -62,17 +60,6 @@ TEST(Switches, EachLineSetsWhatItSaysOrRefusesNamingTheSwitch) {
         EXPECT_EQ(static_cast<bool>(parsed), c.refusal.empty());
         EXPECT_EQ(parsed.refusal.substr(0, c.refusal.size()), c.refusal) << parsed.refusal;
     }
-}
-
-TEST(Switches, TheHelpListsEachProgramsOwnSwitches) {
-    const std::string setup = wizard::switchHelp(Program::Setup);
-    for (const char* word : {"/SILENT:", "/VERYSILENT:", "/DIR=\"folder\":", "/NOICONS:", "/LOG=\"file\":",
-                             "/SUPPRESSMSGBOXES:", "/HELP or /?:", "0 installed, 1 failed"})
-        EXPECT_NE(setup.find(word), std::string::npos) << word;
-    const std::string uninstall = wizard::switchHelp(Program::Uninstall);
-    EXPECT_EQ(uninstall.find("/DIR"), std::string::npos);
-    EXPECT_EQ(uninstall.find("/NOICONS"), std::string::npos);
-    EXPECT_NE(uninstall.find("0 uninstalled"), std::string::npos);
 }
 
 } // namespace
