@@ -28,22 +28,23 @@ void RunReport::step(const std::string& line) {
     if (log_->writeAt(logEnd_, text.data(), text.size())) logEnd_ += static_cast<std::int64_t>(text.size());
 }
 
-void RunReport::settle(int status, const std::string& reason) {
+void RunReport::settle(int status, const char* outcome, const std::string& reason) {
     settled_ = true;
     status_ = status;
+    outcome_ = outcome;
     reason_ = reason;
     forms::setExitStatus(status_);
 }
 
 void RunReport::succeeded(const std::string& what) {
     if (settled_ && status_ == kExitFailed) return;
-    settle(kExitDone, what);
+    settle(kExitDone, "done", what);
 }
 
 void RunReport::failed(const std::string& reason) {
     if (settled_ && status_ == kExitFailed) return;
     step("Failed: " + reason);
-    settle(kExitFailed, reason);
+    settle(kExitFailed, "failed", reason);
 }
 
 void RunReport::cancelled(const std::string& reason) {
@@ -52,12 +53,16 @@ void RunReport::cancelled(const std::string& reason) {
     forms::setExitStatus(status_);
 }
 
+void RunReport::refused(const std::string& reason) {
+    step("Refused: " + reason);
+    settle(kExitCancelled, "refused", reason);
+}
+
 void RunReport::finish() {
     if (finished_) return;
     finished_ = true;
     forms::setExitStatus(status_);
-    const char* outcome = status_ == kExitDone ? "done" : status_ == kExitFailed ? "failed" : "cancelled";
-    step("Result: " + std::string(outcome) + ", exit status " + std::to_string(status_) +
+    step("Result: " + std::string(outcome_) + ", exit status " + std::to_string(status_) +
          (reason_.empty() ? std::string(".") : ": " + reason_));
     if (log_) log_->close();
     log_.reset();

@@ -27,6 +27,8 @@ public:
     void failed(const std::string& reason);
     // It was stopped; only while nothing else was settled.
     void cancelled(const std::string& reason);
+    // The command line was refused: nothing was done.
+    void refused(const std::string& reason);
 
     int status() const noexcept { return status_; }
     const std::string& reason() const noexcept { return reason_; }
@@ -35,13 +37,14 @@ public:
     void finish();
 
 private:
-    void settle(int status, const std::string& reason);
+    void settle(int status, const char* outcome, const std::string& reason);
 
     std::unique_ptr<platform::File> log_;
     std::int64_t logEnd_ = 0;
     int status_ = kExitCancelled;
     bool settled_ = false;
     bool finished_ = false;
+    const char* outcome_ = "cancelled";
     std::string reason_;
 };
 

@@ -27,8 +27,7 @@ std::optional<int> startRun(const RunStartFacts& facts, const ParsedSwitches& pa
     report.step(std::string(product::kName) + " " + product::kVersion + " " +
                 (facts.program == Program::Setup ? "Setup" : "Uninstall") + ", started with: " + joined(facts.args));
     if (!refusal.empty()) {
-        report.step("Refused: " + refusal);
-        report.cancelled(refusal);
+        report.refused(refusal);
         report.finish();
         const std::string message = refusal + "\n\n" + switchHelp(facts.program);
         if (facts.toStandardError) facts.toStandardError(refusal);

@@ -120,9 +120,10 @@ no_link() {
   [ ! -e "$link" ] || fail "/NOICONS made a desktop link"
   log_holds again.log "Shortcut: none was asked for." "Result: done, exit status 0"
 }
+unchanged() { [ "$(state)" = "$(cat "$work/before.txt")" ] || fail "a refused command line changed something"; }
 refused_silently() {
-  [ "$(state)" = "$(cat "$work/before.txt")" ] || fail "a refused command line changed something"
-  log_holds refused.log 'Refused: Unknown switch "/COLOUR=blue".' "Result: cancelled, exit status 2"
+  unchanged
+  log_holds refused.log 'Refused: Unknown switch "/COLOUR=blue".' 'Result: refused, exit status 2: Unknown switch'
 }
 nothing_left() {
   for _ in $(seq 60); do [ -e "$drive_c/Silent Test" ] || break; sleep 0.5; done
@@ -156,6 +157,7 @@ done <<ROWS
 0|:|installed|$setup /VERYSILENT /DIR="$folder" $logto\install.log" /SUPPRESSMSGBOXES
 0|forget_link|no_link|"C:\Corvane Switches\long\Setup.exe" /silent /noicons /dir="$folder" $logto\again.log"
 2|:|refused_silently|$setup /VERYSILENT /COLOUR=blue $logto\refused.log"
+2|:|unchanged|$setup /VERYSILENT /DIR="$folder" /LOG="C:\No Such Folder\setup.log"
 0|:|nothing_left|QUIET
 1|:|not_made|$setup /LOG="C:\Corvane Switches\blocked.log" /VERYSILENT /DIR="C:\Corvane Blocked\Corvane Lumetra"
 ROWS
