@@ -64,7 +64,7 @@ void Form1::Form_Load() {
 // "Cancel" to press.
 void Form1::refuseFolder() {
     report().failed("The folder " + Cale.text() + " is not an installation of " + ProductName +
-                    ": its install record and the uninstall entry do not name this Uninstall.exe. Nothing was removed.");
+                    ", so nothing was removed.");
     WelcomeLabel.setCaption("This folder is not an installation of " + ProductName + ".");
     SetupLabel.setCaption("Uninstall was started from " + Cale.text() + ".");
     SetupLabel2.setCaption("Nothing will be removed.");
