@@ -1,7 +1,7 @@
 // The install wizard on the manual clock, over real files in a scratch
 // folder, a fake registry and a fake shortcut maker: the load, the pages,
-// the schedule tick by tick, Cancel, the package check, a large package,
-// Done and installing twice.
+// the schedule tick by tick, the uninstall entry's values, Cancel, the
+// package check, a large package, Done, installing twice and a silent run.
 #include "Setup/SetupForm1.h"
 #include "archive_test_support.h"
 #include "fake_registry.h"

@@ -1,7 +1,8 @@
 // Uninstall's wizard on fakes and the manual clock: the load, the removal
 // schedule from the install record, the guard against a folder that is not an
 // installation, a user's file in the folder, files that cannot be deleted,
-// a running program, "Cancel" midway, and the completion window.
+// a running program, "Cancel" midway, the completion window, and a very
+// silent run with its log and exit status.
 #include "Uninstall/UninstallDoneForm.h"
 #include "Uninstall/UninstallForm1.h"
 #include "Uninstall/InstallFolderGuard.h"
