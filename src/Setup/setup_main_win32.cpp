@@ -2,6 +2,7 @@
 // shell links. The completion window and the archive window are made hidden;
 // the archive window's timer runs the extraction walk.
 #include "Setup/SetupForm1.h"
+#include "win32/folder_picker_win32.h"
 #include "win32/host.h"
 #include "win32/shell_links.h"
 #include "win32/system_files.h"
@@ -16,7 +17,8 @@ int main() {
     host::SystemRegistry registry;
     host::ShellLinks shortcuts;
     host::SystemMessageBoxes boxes;
-    setup::Form1 form({folders, files, registry, shortcuts, boxes});
+    host::SystemFolderPicker picker;
+    setup::Form1 form({folders, files, registry, shortcuts, boxes, picker});
     app.attach(form);
     app.attach(form.doneForm);
     app.attach(form.dezarhivator);
