@@ -29,6 +29,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -149,7 +150,7 @@ struct Captions : ::testing::Test {
     void report() {
         std::string lines;
         for (const auto& m : misfits) lines += "\n  " + m;
-        EXPECT_TRUE(misfits.empty()) << "captions that do not fit at " << dpi << " DPI:" << lines;
+        EXPECT_TRUE(misfits.empty()) << "captions that do not fit:" << lines;
     }
 
     HWND win(const forms::Control& c) const { return reinterpret_cast<HWND>(app.windowOf(c)); }
@@ -286,7 +287,7 @@ TEST_F(MainWindowCaptions, EveryCaptionFitsItsControlInBothLanguages) {
         form.Combo1.setListIndex(language);
         app.pump();
         ASSERT_EQ(form.Label19.caption(), language == 0 ? "Language" : "Limba");
-        state = language == 0 ? "English" : "Romanian";
+        state = std::string(language == 0 ? "English" : "Romanian") + " at " + std::to_string(dpi) + " DPI";
         checkForm(form);
         checkPresets();
         checkLanguageBox();
@@ -322,14 +323,21 @@ struct WizardCaptions : Captions {
             {"UninstallString", "\"" + installFolder + "\\Uninstall.exe\""}};
     }
 
-    // Checks the form as it shows now, and keeps its picture as NAME.bmp.
-    void checkPage(const forms::Form& form, const std::string& name) {
-        state = name;
+    // Checks the form as it shows now at `at` DPI (a WM_DPICHANGED moves it
+    // there, as a move to another monitor would); with `keep`, keeps its
+    // picture as NAME.bmp.
+    void checkPage(const forms::Form& form, const std::string& name, UINT at, bool keep) {
         HWND window = reinterpret_cast<HWND>(form.hWnd());
+        RECT suggested{};
+        GetWindowRect(window, &suggested);
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(at, at), reinterpret_cast<LPARAM>(&suggested));
+        dpi = at;
+        state = name + " at " + std::to_string(at) + " DPI";
         SetForegroundWindow(window);
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         checkForm(form);
-        if (const char* dir = std::getenv("LUMETRA_PICTURE_DIR")) {
+        const char* dir = std::getenv("LUMETRA_PICTURE_DIR");
+        if (dir && keep) {
             Sleep(300);  // the X server has drawn it
             app.pump();
             keepPicture(window, std::string(dir) + "\\" + name + ".bmp");
@@ -337,46 +345,59 @@ struct WizardCaptions : Captions {
     }
 };
 
-TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizards) {
+TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
     setup::Form1 setupForm({folders, files, registry, shortcuts, boxes, picker});
-    for (forms::Form* f : {static_cast<forms::Form*>(&setupForm), static_cast<forms::Form*>(&setupForm.doneForm),
-                           static_cast<forms::Form*>(&setupForm.dezarhivator)})
+    uninstall::DoneForm doneForm{removal};
+    uninstall::Form1 uninstallForm({uninstallFolders, files, registry, shortcuts, removal, boxes}, doneForm);
+    for (forms::Form* f : std::initializer_list<forms::Form*>{&setupForm, &setupForm.doneForm, &setupForm.dezarhivator,
+                                                               &uninstallForm, &doneForm})
         app.attach(*f);
     setupForm.load();
     setupForm.show();
     app.pump();
     expectDpi(setupForm);
     ASSERT_EQ(setupForm.Label6.caption(), "At least 1.1 MB of free disk space is required.");
-
-    checkPage(setupForm, "setup-welcome");
-    setupForm.Command4.press();
-    checkPage(setupForm, "setup-folder");
-    // The progress page as "Next >" shows it, without running the install.
-    setupForm.Pas2.setVisible(false);
-    setupForm.Pas3.setVisible(true);
-    checkPage(setupForm, "setup-progress");
-    setupForm.hide();
-    setupForm.doneForm.show();
-    checkPage(setupForm.doneForm, "setup-done");
-    setupForm.doneForm.hide();
-
-    uninstall::DoneForm doneForm{removal};
-    uninstall::Form1 uninstallForm({uninstallFolders, files, registry, shortcuts, removal, boxes}, doneForm);
-    app.attach(uninstallForm);
-    app.attach(doneForm);
     uninstallForm.load();
-    uninstallForm.show();
     ASSERT_TRUE(uninstallForm.isInstallation());
-    checkPage(uninstallForm, "uninstall-welcome");
-    uninstallForm.Pas1.setVisible(false);
-    uninstallForm.Pas3.setVisible(true);
-    checkPage(uninstallForm, "uninstall-progress");
-    uninstallForm.hide();
-    doneForm.show();
-    checkPage(doneForm, "uninstall-done");
-    // The longest closing text: someone's files kept the folder.
-    doneForm.noteFolderKept(installFolder);
-    checkPage(doneForm, "uninstall-done-folder-kept");
+    const std::string thanks = doneForm.ThankYouLabel.caption();
+
+    // One window on screen at a time, showing one page.
+    const std::vector<forms::Form*> windows{&setupForm, &setupForm.doneForm, &uninstallForm, &doneForm};
+    auto only = [&](forms::Form& shown, forms::Frame* page, std::initializer_list<forms::Frame*> pages) {
+        for (forms::Form* f : windows)
+            if (f != &shown) f->hide();
+        for (forms::Frame* p : pages) p->setVisible(p == page);
+        shown.show();
+        return &shown;
+    };
+    const struct {
+        const char* name;
+        std::function<forms::Form*()> show;
+    } pages[] = {
+        {"setup-welcome", [&] { return only(setupForm, &setupForm.Pas1, {&setupForm.Pas1, &setupForm.Pas2, &setupForm.Pas3}); }},
+        {"setup-folder", [&] { return only(setupForm, &setupForm.Pas2, {&setupForm.Pas1, &setupForm.Pas2, &setupForm.Pas3}); }},
+        // The progress page as "Next >" shows it, without running the install.
+        {"setup-progress", [&] { return only(setupForm, &setupForm.Pas3, {&setupForm.Pas1, &setupForm.Pas2, &setupForm.Pas3}); }},
+        {"setup-done", [&] { return only(setupForm.doneForm, nullptr, {}); }},
+        {"uninstall-welcome", [&] { return only(uninstallForm, &uninstallForm.Pas1, {&uninstallForm.Pas1, &uninstallForm.Pas3}); }},
+        {"uninstall-progress", [&] { return only(uninstallForm, &uninstallForm.Pas3, {&uninstallForm.Pas1, &uninstallForm.Pas3}); }},
+        {"uninstall-done", [&] {
+             doneForm.ThankYouLabel.setCaption(thanks);
+             return only(doneForm, nullptr, {});
+         }},
+        // The longest closing text: someone's files kept the folder.
+        {"uninstall-done-folder-kept", [&] {
+             doneForm.ThankYouLabel.setCaption(thanks);
+             doneForm.noteFolderKept(installFolder);
+             return only(doneForm, nullptr, {});
+         }},
+    };
+    // The prefix's own DPI first, as the windows open: the pictures are kept then.
+    std::vector<UINT> dpis{dpi};
+    for (const UINT other : {96u, 120u, 144u, 192u})
+        if (other != dpis.front()) dpis.push_back(other);
+    for (const UINT at : dpis)
+        for (const auto& page : pages) checkPage(*page.show(), page.name, at, at == dpis.front());
     report();
 }
 
