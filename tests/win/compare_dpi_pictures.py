@@ -106,10 +106,13 @@ WIZARD_PAGES = [
     ("setup-folder", ("logo", "emblem")),
     ("setup-progress", ("logo", "emblem")),
     ("setup-done", ("emblem",)),
+    ("setup-failed", ("emblem",)),
     ("uninstall-welcome", ("logo", "emblem")),
     ("uninstall-progress", ("logo", "emblem")),
+    ("uninstall-refused", ("logo", "emblem")),
     ("uninstall-done", ("emblem",)),
     ("uninstall-done-folder-kept", ("emblem",)),
+    ("uninstall-incomplete", ("emblem",)),
 ]
 
 

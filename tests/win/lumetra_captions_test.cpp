@@ -349,8 +349,12 @@ TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
     setup::Form1 setupForm({folders, files, registry, shortcuts, boxes, picker});
     uninstall::DoneForm doneForm{removal};
     uninstall::Form1 uninstallForm({uninstallFolders, files, registry, shortcuts, removal, boxes}, doneForm);
+    // A copy of Uninstall.exe in a folder that is no installation.
+    fakes::FixedFolders elsewhere{"C:\\Users\\Someone\\Downloads"};
+    uninstall::DoneForm refusedDone{removal};
+    uninstall::Form1 refusedForm({elsewhere, files, registry, shortcuts, removal, boxes}, refusedDone);
     for (forms::Form* f : std::initializer_list<forms::Form*>{&setupForm, &setupForm.doneForm, &setupForm.dezarhivator,
-                                                               &uninstallForm, &doneForm})
+                                                               &uninstallForm, &doneForm, &refusedForm})
         app.attach(*f);
     setupForm.load();
     setupForm.show();
@@ -359,10 +363,12 @@ TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
     ASSERT_EQ(setupForm.Label6.caption(), "At least 1.1 MB of free disk space is required.");
     uninstallForm.load();
     ASSERT_TRUE(uninstallForm.isInstallation());
+    refusedForm.load();
+    ASSERT_FALSE(refusedForm.isInstallation());
     const std::string thanks = doneForm.ThankYouLabel.caption();
 
     // One window on screen at a time, showing one page.
-    const std::vector<forms::Form*> windows{&setupForm, &setupForm.doneForm, &uninstallForm, &doneForm};
+    const std::vector<forms::Form*> windows{&setupForm, &setupForm.doneForm, &uninstallForm, &doneForm, &refusedForm};
     auto only = [&](forms::Form& shown, forms::Frame* page, std::initializer_list<forms::Frame*> pages) {
         for (forms::Form* f : windows)
             if (f != &shown) f->hide();
@@ -379,8 +385,14 @@ TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
         // The progress page as "Next >" shows it, without running the install.
         {"setup-progress", [&] { return only(setupForm, &setupForm.Pas3, {&setupForm.Pas1, &setupForm.Pas2, &setupForm.Pas3}); }},
         {"setup-done", [&] { return only(setupForm.doneForm, nullptr, {}); }},
+        // A reason of the usual length: a file of the package that could not be written.
+        {"setup-failed", [&] {
+             setupForm.doneForm.showFailure("Could not write " + installFolder + "\\Corvane Lumetra.exe: Access is denied.");
+             return only(setupForm.doneForm, nullptr, {});
+         }},
         {"uninstall-welcome", [&] { return only(uninstallForm, &uninstallForm.Pas1, {&uninstallForm.Pas1, &uninstallForm.Pas3}); }},
         {"uninstall-progress", [&] { return only(uninstallForm, &uninstallForm.Pas3, {&uninstallForm.Pas1, &uninstallForm.Pas3}); }},
+        {"uninstall-refused", [&] { return only(refusedForm, &refusedForm.Pas1, {&refusedForm.Pas1, &refusedForm.Pas3}); }},
         {"uninstall-done", [&] {
              doneForm.ThankYouLabel.setCaption(thanks);
              return only(doneForm, nullptr, {});
@@ -391,13 +403,18 @@ TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
              doneForm.noteFolderKept(installFolder);
              return only(doneForm, nullptr, {});
          }},
+        {"uninstall-incomplete", [&] {
+             doneForm.showIncomplete({"Corvane Lumetra.exe", "settings.ini", "Install record.txt"});
+             return only(doneForm, nullptr, {});
+         }},
     };
-    // The prefix's own DPI first, as the windows open: the pictures are kept then.
+    // Page by page (the failure and incomplete pages stay so), the prefix's
+    // own DPI first: the picture is kept then.
     std::vector<UINT> dpis{dpi};
     for (const UINT other : {96u, 120u, 144u, 192u})
         if (other != dpis.front()) dpis.push_back(other);
-    for (const UINT at : dpis)
-        for (const auto& page : pages) checkPage(*page.show(), page.name, at, at == dpis.front());
+    for (const auto& page : pages)
+        for (const UINT at : dpis) checkPage(*page.show(), page.name, at, at == dpis.front());
     report();
 }
 
