@@ -117,6 +117,10 @@ public:
     // A running program holds its program file: it cannot be written (nor
     // deleted) until the program ends.
     virtual bool inUse(const std::string& /*path*/) { return false; }
+    // Bytes this user may still write on the drive that holds the existing
+    // folder; nothing when the system cannot tell (drive_space.h walks up to
+    // an existing folder first).
+    virtual std::optional<std::uint64_t> freeSpace(const std::string& /*folder*/) { return std::nullopt; }
 };
 
 // Makes the folder and every missing level above it ("\" and "/" both

@@ -192,6 +192,13 @@ bool StandardFileSystem::makeFolder(const std::string& path) {
     return folderExists(path);
 }
 
+std::optional<std::uint64_t> StandardFileSystem::freeSpace(const std::string& folder) {
+    std::error_code ec;
+    const fs::space_info space = fs::space(nativePath(folder), ec);
+    if (ec || space.available == static_cast<std::uintmax_t>(-1)) return std::nullopt;
+    return static_cast<std::uint64_t>(space.available);
+}
+
 FileSystem& files() {
     static StandardFileSystem standard;
     return standard;

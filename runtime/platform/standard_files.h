@@ -22,6 +22,7 @@ public:
     bool removeEmptyFolder(const std::string& path) override;
     // The device and inode of what the path names (links followed).
     std::optional<FileIdentity> identity(const std::string& path) override;
+    std::optional<std::uint64_t> freeSpace(const std::string& folder) override;
 
     // Whether copies between two files may be left to the kernel (Linux);
     // tests turn it off to check the chunked copy every other system uses.

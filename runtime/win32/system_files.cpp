@@ -121,6 +121,13 @@ bool SystemFileSystem::folderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::optional<std::uint64_t> SystemFileSystem::freeSpace(const std::string& folder) {
+    // What this user may write: a disk quota can leave less than the drive's free space.
+    ULARGE_INTEGER available{};
+    if (!::GetDiskFreeSpaceExW(widenUtf8(folder).c_str(), &available, nullptr, nullptr)) return std::nullopt;
+    return available.QuadPart;
+}
+
 platform::OpenedFile SystemFileSystem::openFile(const std::string& path, platform::OpenMode mode) {
     using platform::OpenMode;
     const DWORD access = mode == OpenMode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;

@@ -19,6 +19,7 @@ public:
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
     bool deleteFile(const std::string& path) override;
     bool removeEmptyFolder(const std::string& path) override;
+    std::optional<std::uint64_t> freeSpace(const std::string& folder) override;
     // In system_paths.cpp: the full-path and long-name functions, file
     // identity, and whether a running program holds a file.
     std::optional<std::string> systemFullPath(const std::string& path) override;

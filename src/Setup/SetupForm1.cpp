@@ -24,6 +24,7 @@ Form1::Form1(SetupSystem system)
     Unload = [this] { Cancel_Click(); };
     Command4.Click = [this] { Command4_Click(); };
     Command7.Click = [this] { Command7_Click(); };
+    Command9.Click = [this] { Command9_Click(); };
     Command5.Click = [this] { Cancel_Click(); };
     Command6.Click = [this] { Cancel_Click(); };
     Command8.Click = [this] { Cancel_Click(); };
@@ -34,8 +35,17 @@ void Form1::layOutFolderPage() {
     wizard::placePage(Pas2);
     Label5.setCaption("The program will be installed in:");
     wizard::placeText(Label5, 480, 255);
-    Cale.move(wizard::kTextLeft, 840, wizard::kTextWidth, 315);
+    // The box leaves room for "Browse..." at its right, the button centred
+    // on the box's height and as wide as the page's other buttons.
+    constexpr int kBoxTop = 840, kBoxHeight = 315, kGap = 120;
+    constexpr int kBrowseLeft = wizard::kTextLeft + wizard::kTextWidth - wizard::kButtonWidth;
+    Cale.move(wizard::kTextLeft, kBoxTop, kBrowseLeft - kGap - wizard::kTextLeft, kBoxHeight);
     Cale.setBackColor(forms::kWindowBackground);
+    Command9.setCaption("&Browse...");
+    Command9.move(kBrowseLeft, kBoxTop - (wizard::kButtonHeight - kBoxHeight) / 2, wizard::kButtonWidth,
+                  wizard::kButtonHeight);
+    // Empty (and so not shown) until the load has read the package.
+    wizard::placeText(Label6, kBoxTop + kBoxHeight + 165, 255);
     wizard::placeSeparator(Line2);
     Command7.setCaption("Next >");
     wizard::placeButtons(&Command7, Command6);
@@ -69,6 +79,7 @@ void Form1::Form_Load() {
         Pas3.setVisible(false);
     });
     steps([&] { dezarhivator.load(); });
+    steps([&] { showSpaceNeeded(); });
 }
 
 void Form1::Command4_Click() {

@@ -6,7 +6,7 @@
 // entry), then the completion window. A failure or "Cancel" takes back what
 // the run made.
 //   Form1.cpp         the window, its load and buttons
-//   Form1Folder.cpp   the checks on the install-folder page
+//   Form1Folder.cpp   the install-folder page: Browse, the space line, the checks
 //   Form1Install.cpp  the timed install steps and taking them back
 //   Form1Start.cpp    a run as the command line asks for it
 #include "Unpacker/Dezarhivator.h"
@@ -16,12 +16,14 @@
 #include "Wizard/WizardForm.h"
 #include "forms/controls.h"
 #include "platform/files.h"
+#include "platform/folder_picker.h"
 #include "platform/folders.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
 #include "platform/shortcuts.h"
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -35,6 +37,7 @@ struct SetupSystem {
     platform::Registry& registry;
     platform::Shortcuts& shortcuts;
     platform::MessageBoxes& boxes;
+    platform::FolderPicker& picker;
 };
 
 class Form1 : public wizard::WizardForm {
@@ -58,6 +61,10 @@ public:
     forms::Frame Pas2{*this, "Pas2"};
     forms::Label Label5{*this, "Label5", &Pas2};
     forms::TextBox Cale{*this, "Cale", &Pas2};
+    // "Browse...", beside the box: the system's folder picker.
+    forms::CommandButton Command9{*this, "Command9", &Pas2};
+    // Under the box: the free space the installation needs.
+    forms::Label Label6{*this, "Label6", &Pas2};
     forms::Line Line2{*this, "Line2", &Pas2};
     forms::CommandButton Command7{*this, "Command7", &Pas2};
     forms::CommandButton Command6{*this, "Command6", &Pas2};
@@ -74,6 +81,10 @@ private:
     // Form1Folder.cpp: true when the install may go ahead into the folder
     // box's text, which is then in normal form.
     bool acceptFolder();
+    bool enoughSpace(const std::string& folder);
+    // Reads the package's size and says on the page how much room it needs.
+    void showSpaceNeeded();
+    void Command9_Click();
     bool askAboutOtherFiles(const std::string& folder);
     bool isProductInstallation(const std::string& folder);
     bool programClosed(const std::string& folder);
@@ -102,6 +113,7 @@ private:
     SetupSystem system_;
     wizard::Quiet quiet_ = wizard::Quiet::Shown;
     std::string firstFailure_;
+    std::optional<std::int64_t> spaceNeeded_;  // the package's bytes, read at load
     std::vector<std::string> madeFolders_;  // by tick 5, outermost first
     std::set<std::string> programsWritten_;  // the main program and the uninstaller, once written
     std::vector<std::string> filesWritten_;  // every entry written, full paths

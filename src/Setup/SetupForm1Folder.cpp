@@ -1,14 +1,18 @@
-// The checks on "Next >" of the install-folder page: a folder that could
-// never be a sound install folder is refused with the reason and an example;
-// a folder that holds someone's files is confirmed unless it is an
-// installation of the product; a running copy of the product is asked about
-// before anything is made.
+// The install-folder page. "Browse..." picks a folder for the box; the line
+// under the box says how much room the package needs. The checks on "Next >":
+// a folder that could never be a sound install folder is refused with the
+// reason and an example; a drive without room for the package is refused
+// with both amounts; a folder that holds someone's files is confirmed unless
+// it is an installation of the product; a running copy of the product is
+// asked about before anything is made.
 #include "Setup/SetupForm1.h"
 
 #include "InstallRecord/InstallRecord.h"
 #include "Product.h"
+#include "Setup/PackageSpace.h"
 #include "Setup/SetupAddRemovePrograms.h"
 #include "Wizard/RunningProgram.h"
+#include "platform/drive_space.h"
 #include "platform/folder_check.h"
 #include "platform/path_compare.h"
 #include "platform/paths.h"
@@ -31,11 +35,51 @@ bool Form1::acceptFolder() {
                           BoxIcon::Warning);
     } else {
         Cale.setText(check.normal);
-        if (askAboutOtherFiles(check.normal)) return programClosed(check.normal);
+        if (enoughSpace(check.normal) && askAboutOtherFiles(check.normal)) return programClosed(check.normal);
     }
     Cale.setFocus();
     Cale.selectAll();
     return false;
+}
+
+// True unless the drive that will hold the folder is known to be short of
+// the package's size. When either amount is unknown (an unreadable package,
+// a drive the system says nothing about) the install goes ahead, and the
+// step that fails says why.
+bool Form1::enoughSpace(const std::string& folder) {
+    if (!spaceNeeded_) return true;
+    const std::optional<std::uint64_t> free = platform::freeSpaceFor(system_.files, folder);
+    const auto needed = static_cast<std::uint64_t>(*spaceNeeded_);
+    if (!free || *free >= needed) return true;
+    system_.boxes.ask("There is not enough free disk space to install " + ProductName + " in " + folder + ": it needs " +
+                          describeBytes(needed, Rounding::Up) + ", and the drive has " +
+                          describeBytes(*free, Rounding::Down) +
+                          " free.\n\nPlease make room on that drive, or choose a folder on another one.",
+                      caption(), Buttons::Ok, BoxIcon::Warning);
+    return false;
+}
+
+void Form1::showSpaceNeeded() {
+    spaceNeeded_ = packageSpaceNeeded(system_.files, platform::joinPath(system_.folders.programFolder(), product::kPackage));
+    Label6.setCaption(spaceNeeded_ ? "At least " + describeBytes(static_cast<std::uint64_t>(*spaceNeeded_), Rounding::Up) +
+                                         " of free disk space is required."
+                                   : std::string());
+}
+
+// The picker opens where the box points (its nearest existing folder); the
+// folder chosen gets the product's own folder inside it, unless it is one
+// already. Cancelled, the box keeps its text.
+void Form1::Command9_Click() {
+    platform::FolderRequest request;
+    request.owner = hWnd();
+    request.title = "Choose where to install " + ProductName;
+    request.start = platform::nearestExistingFolder(system_.files, Cale.text()).value_or("");
+    const std::optional<std::string> chosen = system_.picker.pickFolder(request);
+    if (!chosen) return;
+    const std::string folder = platform::normalFormOfText(*chosen).value_or(*chosen);
+    Cale.setText(platform::sameTextIgnoringCase(platform::fileNameOf(folder), ProductName)
+                     ? folder
+                     : platform::joinPath(folder, ProductName));
 }
 
 // True when the install may go into the folder as far as its files go.

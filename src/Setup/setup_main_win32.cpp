@@ -6,6 +6,7 @@
 #include "Wizard/QuietBoxes.h"
 #include "Wizard/RunStart.h"
 #include "win32/command_line.h"
+#include "win32/folder_picker_win32.h"
 #include "win32/host.h"
 #include "win32/shell_links.h"
 #include "win32/system_files.h"
@@ -28,9 +29,10 @@ int main() {
                                              parsed, files, shownBoxes, report))
         return *status;
     wizard::QuietBoxes boxes(shownBoxes, report, parsed.switches);
+    host::SystemFolderPicker picker;
     wizard::finishReportAtEnd(report);
 
-    setup::Form1 form({folders, files, registry, shortcuts, boxes});
+    setup::Form1 form({folders, files, registry, shortcuts, boxes, picker});
     form.reportTo(report);
     app.attach(form);
     app.attach(form.doneForm);

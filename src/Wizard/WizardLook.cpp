@@ -24,30 +24,35 @@ std::uint32_t pack(Rgb c) {
 
 Rgb mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
 
-// Paints a picture whose pixel colour is given per point: `colour(x, y)`
-// returns the colour and its coverage (0..1) over the white header behind
-// it. Each pixel averages 4 x 4 samples, so edges are smooth at any size.
+// Paints a picture whose pixel colour is given per point of the unit
+// square: `colour(x, y)` returns the colour and its coverage (0..1) over the
+// white header behind it. Each pixel averages 4 x 4 samples, so edges are
+// smooth at any size; the picture is painted afresh at whatever size a
+// window at another DPI shows it.
 template <class Colour>
 forms::Picture paint(int size, Colour colour) {
-    auto bitmap = std::make_shared<forms::Bitmap>();
-    bitmap->width = bitmap->height = size;
-    bitmap->pixels.resize(static_cast<std::size_t>(size) * size);
-    const Rgb white = unpack(0xFFFFFF);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            Rgb sum;
-            for (int sy = 0; sy < 4; ++sy) {
-                for (int sx = 0; sx < 4; ++sx) {
-                    const double px = (x + (sx + 0.5) / 4) / size, py = (y + (sy + 0.5) / 4) / size;
-                    const auto [c, cover] = colour(px, py);
-                    const Rgb s = mix(white, unpack(c), cover);
-                    sum.r += s.r / 16, sum.g += s.g / 16, sum.b += s.b / 16;
+    return forms::drawnAtAnySize(size, size, [colour](int width, int height) {
+        forms::Bitmap bitmap;
+        bitmap.width = width;
+        bitmap.height = height;
+        bitmap.pixels.resize(static_cast<std::size_t>(width) * height);
+        const Rgb white = unpack(0xFFFFFF);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                Rgb sum;
+                for (int sy = 0; sy < 4; ++sy) {
+                    for (int sx = 0; sx < 4; ++sx) {
+                        const double px = (x + (sx + 0.5) / 4) / width, py = (y + (sy + 0.5) / 4) / height;
+                        const auto [c, cover] = colour(px, py);
+                        const Rgb s = mix(white, unpack(c), cover);
+                        sum.r += s.r / 16, sum.g += s.g / 16, sum.b += s.b / 16;
+                    }
                 }
+                bitmap.pixels[static_cast<std::size_t>(y) * width + x] = pack(sum);
             }
-            bitmap->pixels[static_cast<std::size_t>(y) * size + x] = pack(sum);
         }
-    }
-    return bitmap;
+        return bitmap;
+    });
 }
 
 bool insideRoundedSquare(double x, double y, double radius) {

@@ -41,7 +41,8 @@ inline constexpr forms::Color kHeaderColor = forms::kWhite;
 inline constexpr forms::Color kMakerColor = 0x808080;   // grey
 inline constexpr forms::Color kBarColor = 0x8C5A1E;     // the logo's blue
 
-// Bitmaps drawn at the size the window shows them at 96 DPI.
+// Pictures drawn at the size the window shows them at 96 DPI, and drawn
+// again at any other size a window asks for.
 forms::Picture Logo();    // blue rounded square with two white waves
 forms::Picture Emblem();  // orange-red disc with a white ring
 

@@ -9,7 +9,9 @@
 # program starts, and the install record lists the files. A second run over
 # the first succeeds; a damaged package ends in "Install failed" with no
 # uninstall entry; Esc on the progress page while a long package is being
-# extracted leaves no file, no folder and no entry.
+# extracted leaves no file, no folder and no entry. Alt+B on the folder page
+# opens the system's folder picker, and the folder chosen there goes into the
+# box.
 # Usage: setup_install.sh WINE_RUN WINE_ROOT DIST VEK WINDOW_READER WORK
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -142,6 +144,38 @@ echo "== Esc pressed with $seen of 102 files written"
 [ ! -e "$drive_c/Corvane Cancelled" ] || { ls -laR "$drive_c/Corvane Cancelled"; fail "Cancel left files or folders"; }
 [ -z "$(values)" ] || fail "Cancel left an uninstall entry"
 ok "Esc during the extraction takes back every file and folder the run made; no entry"
+
+# --- Browse... -----------------------------------------------------------------
+# Alt+B opens the system's folder picker; a folder typed into it and taken
+# with Enter goes into the box with the product's own folder inside it.
+mkdir -p "$drive_c/Corvane Picked"
+start_program "$dist/Setup.exe" "$work/browse.log"
+wait_window "Corvane Setup" || { cat "$work/browse.log"; fail "Setup shows no window"; }
+setup_wid=$wid
+sleep 1
+keys_to Return
+sleep 1
+xdotool key alt+b
+# Titled as the program asks on Windows; Wine's picker calls itself "Select Folder".
+picker=
+for _ in $(seq 100); do
+  picker=$(xdotool search --onlyvisible --name 'Choose where to install|Select Folder' 2>/dev/null | head -n 1) || true
+  [ -n "$picker" ] && break
+  sleep 0.1
+done
+[ -n "$picker" ] || fail "Alt+B on the folder page opens no folder picker"
+sleep 1
+xdotool mousemove --window "$picker" 300 10 click 1
+sleep 0.5
+xdotool type --delay 40 'C:\Corvane Picked'
+xdotool key Return
+sleep 2
+read_window "Corvane Setup"
+has 'class="Edit" text="C:\\Corvane Picked\\Corvane Lumetra"' "the chosen folder is not in the box"
+wid=$setup_wid
+stop_program
+rmdir "$drive_c/Corvane Picked"
+ok "Browse... puts the folder chosen in the system's picker into the box, with Corvane Lumetra inside it"
 
 # --- Esc is Cancel ------------------------------------------------------------
 start_program "$dist/Setup.exe" "$work/cancel.log"

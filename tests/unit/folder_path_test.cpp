@@ -1,5 +1,7 @@
 // Making every missing level of a folder: drives, shares, both separators,
 // a trailing separator, existing levels kept, a refused level stopping it.
+// Finding the drive a folder that does not exist yet will be on.
+#include "platform/drive_space.h"
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +35,10 @@ public:
     std::optional<std::vector<std::string>> listFiles(const std::string&) override { return std::nullopt; }
     bool deleteFile(const std::string&) override { return false; }
     bool removeEmptyFolder(const std::string& path) override { return folders.erase(path) != 0; }
+    std::optional<std::uint64_t> freeSpace(const std::string& folder) override {
+        asked.push_back(folder);
+        return 42;
+    }
 };
 
 TEST(MakeFolderPath, MakesEachMissingLevelOutermostFirst) {
@@ -64,6 +70,31 @@ TEST(MakeFolderPath, MakesEachMissingLevelOutermostFirst) {
         EXPECT_EQ(made.ok, c.ok);
         EXPECT_EQ(made.created, c.created);
         for (const std::string& level : files.asked) EXPECT_NE(level.back(), ':') << "asked to make a drive";
+    }
+}
+
+// The free space of a folder to be is the space of the drive under its
+// nearest existing folder; a drive that is not there has none to tell.
+TEST(FreeSpaceFor, AsksThroughTheNearestExistingFolder) {
+    const struct {
+        std::string path;
+        std::set<std::string> existing;
+        std::optional<std::string> asked;
+    } cases[] = {
+        {"C:\\Program Files\\Corvane Lumetra", {"C:\\", "C:\\Program Files"}, "C:\\Program Files"},
+        // Above "C:\x" is the drive's root, not the drive-relative "C:".
+        {"C:\\New Parent\\Deeper\\", {"C:\\"}, "C:\\"},
+        {"C:\\Program Files\\..\\Apps", {"C:\\", "C:\\Apps"}, "C:\\Apps"},
+        {"Q:\\Missing\\Drive", {"C:\\"}, std::nullopt},
+        {"Apps\\Relative", {"C:\\"}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        FolderSet files;
+        files.folders = c.existing;
+        EXPECT_EQ(platform::nearestExistingFolder(files, c.path), c.asked);
+        EXPECT_EQ(platform::freeSpaceFor(files, c.path), c.asked ? std::optional<std::uint64_t>(42) : std::nullopt);
+        EXPECT_EQ(files.asked, c.asked ? std::vector<std::string>{*c.asked} : std::vector<std::string>{});
     }
 }
 

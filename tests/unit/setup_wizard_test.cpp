@@ -10,15 +10,20 @@
 #include "forms/manual_clock.h"
 #include "platform/paths.h"
 #include "platform/standard_files.h"
+#include "Setup/PackageSpace.h"
+#include "Wizard/WizardLook.h"
+#include "scripted_folder_picker.h"
 #include "scripted_message_boxes.h"
 #include "Wizard/QuietBoxes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
 using namespace archive_test;
@@ -57,11 +62,20 @@ std::string listTree(const std::string& top) {
 }
 
 // The file layer with a copy of the product running for the first
-// `busyChecks` questions about it.
+// `busyChecks` questions about it, and drives with `free` bytes free (the
+// host's own answer when not set).
 struct FilesWithRunningProgram : platform::StandardFileSystem {
     int busyChecks = 0;
+    std::optional<std::uint64_t> free;
+    bool freeUnknown = false;
+    std::vector<std::string> spaceAsked;
     bool inUse(const std::string& path) override {
         return platform::fileNameOf(path) == "Corvane Lumetra.exe" && busyChecks-- > 0;
+    }
+    std::optional<std::uint64_t> freeSpace(const std::string& folder) override {
+        spaceAsked.push_back(folder);
+        if (freeUnknown) return std::nullopt;
+        return free ? free : StandardFileSystem::freeSpace(folder);
     }
 };
 
@@ -73,6 +87,7 @@ struct Installer {
     fakes::FakeRegistry& registry;
     fakes::FakeShortcuts& shortcuts;
     platform::MessageBoxes& boxes;
+    fakes::ScriptedFolderPicker picker;
     setup::Form1 form;
     forms::ManualClock clock;
 
@@ -81,7 +96,7 @@ struct Installer {
     Installer(ScratchFolder& scratch, fakes::FakeRegistry& reg, fakes::FakeShortcuts& links,
               platform::MessageBoxes& questions, bool shown = true)
         : root(scratch), folders(scratch / "setup"), registry(reg), shortcuts(links), boxes(questions),
-          form({folders, files, registry, shortcuts, boxes}) {
+          form({folders, files, registry, shortcuts, boxes, picker}) {
         folders.setProgramFilesFolder(scratch / "Program Files");
         for (forms::Form* f : {static_cast<forms::Form*>(&form), static_cast<forms::Form*>(&form.doneForm),
                                static_cast<forms::Form*>(&form.dezarhivator)})
@@ -301,6 +316,118 @@ TEST_F(SetupWizard, TheFolderPageRefusesAsksOrRewritesTheFolderBeforeAnythingHap
             EXPECT_EQ(form.activeControl(), &form.Cale);
         }
         EXPECT_FALSE(exists(root / "Programs of mine")) << "nothing is made before the progress page";
+    }
+}
+
+TEST_F(SetupWizard, TheFolderPageSaysTheSpaceNeededAndRefusesADriveThatIsShort) {
+    // 100,017 bytes to write: a second entry of one name is never written.
+    Entries entries = productEntries();
+    entries.push_back({"README.TXT", std::string(50000, 'x')});
+    const struct {
+        const char* what;
+        bool damaged;
+        std::optional<std::uint64_t> free;  // nothing: the system cannot tell
+        const char* refusal;                // words of the message, or "" when the page goes on
+    } cases[] = {
+        {"one byte short", false, 100016, "it needs 97.7 KB, and the drive has 97.6 KB free"},
+        {"just enough", false, 100017, ""},
+        {"the system cannot tell", false, std::nullopt, ""},
+        {"a damaged package: no amount to check", true, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string bytes = packageBytes(entries);
+        if (c.damaged) bytes.resize(bytes.size() - 10);
+        package(bytes);
+        boxes = {};
+        setup::Form1& form = start();
+        installer->files.free = c.free;
+        installer->files.freeUnknown = !c.free;
+        EXPECT_EQ(form.Label6.caption(), c.damaged ? "" : "At least 97.7 KB of free disk space is required.");
+        installer->startInto(folder());
+        if (*c.refusal) {
+            ASSERT_EQ(boxes.asked.size(), 1u);
+            EXPECT_NE(boxes.asked[0].text.find(c.refusal), std::string::npos) << boxes.asked[0].text;
+            EXPECT_NE(boxes.asked[0].text.find(folder()), std::string::npos) << boxes.asked[0].text;
+        } else {
+            EXPECT_TRUE(boxes.asked.empty());
+        }
+        EXPECT_EQ(form.Pas2.visible(), *c.refusal != '\0');
+        EXPECT_EQ(form.InstallTimer.enabled(), *c.refusal == '\0');
+        // The folder does not exist yet: the drive is asked about through the
+        // nearest folder that does.
+        if (!c.damaged) {
+            ASSERT_FALSE(installer->files.spaceAsked.empty());
+            EXPECT_EQ(installer->files.spaceAsked.back(), root.str());
+        }
+        EXPECT_FALSE(exists(root / "Programs of mine")) << "nothing is made before the progress page";
+    }
+}
+
+TEST_F(SetupWizard, BrowsePutsTheChosenFolderWithTheProductsOwnIntoTheBox) {
+    package(packageBytes(productEntries()));
+    std::filesystem::create_directories(root / "Program Files");
+    const std::string proposed = joinPath(root / "Program Files", "Corvane Lumetra");
+    const struct {
+        const char* what;
+        std::optional<std::string> chosen;  // nothing: the picker was cancelled
+        std::string box;
+    } cases[] = {
+        {"a parent folder", "/srv/Apps", "/srv/Apps/Corvane Lumetra"},
+        {"the product's folder already, any case", "/srv/Apps/corvane LUMETRA/", "/srv/Apps/corvane LUMETRA"},
+        {"cancelled", std::nullopt, proposed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        setup::Form1& form = start();
+        form.Command4.press();
+        if (c.chosen) installer->picker.answers.push_back(*c.chosen);
+        form.Command9.press();
+        ASSERT_EQ(installer->picker.asked.size(), 1u);
+        // It opens where the proposed folder would go: the folder that exists.
+        EXPECT_EQ(installer->picker.asked[0].start, root / "Program Files");
+        EXPECT_EQ(installer->picker.asked[0].title, "Choose where to install Corvane Lumetra");
+        EXPECT_EQ(form.Cale.text(), c.box);
+    }
+    // Tab goes from the box to "Browse..." and on to "Next >".
+    const auto& controls = installer->form.controls();
+    auto place = [&](const forms::Control& c) { return std::find(controls.begin(), controls.end(), &c) - controls.begin(); };
+    EXPECT_LT(place(installer->form.Cale), place(installer->form.Command9));
+    EXPECT_LT(place(installer->form.Command9), place(installer->form.Command7));
+}
+
+// A window at another DPI gets the header's pictures drawn at its size, not
+// the 96-DPI bitmap stretched.
+TEST(WizardLook, HeaderPicturesDrawThemselvesAgainAtAnySize) {
+    for (const forms::Picture& picture : {wizard::Logo(), wizard::Emblem()}) {
+        ASSERT_TRUE(picture->redraw);
+        EXPECT_EQ(picture->redraw(picture->width, picture->height).pixels, picture->pixels);
+        const forms::Bitmap big = picture->redraw(picture->width * 3 / 2, picture->height * 3 / 2);
+        EXPECT_EQ(big.pixels.size(), static_cast<std::size_t>(big.width) * big.height);
+        EXPECT_EQ(big.width, picture->width * 3 / 2);
+    }
+}
+
+TEST(DiskSpace, AmountsRoundTowardsTheSafeSide) {
+    using setup::Rounding;
+    const struct {
+        std::uint64_t bytes;
+        const char* up;
+        const char* down;
+    } cases[] = {
+        {0, "0 bytes", "0 bytes"},
+        {1, "1 byte", "1 byte"},
+        {1023, "1023 bytes", "1023 bytes"},
+        {1024, "1.0 KB", "1.0 KB"},
+        {1126, "1.1 KB", "1.0 KB"},
+        {102400, "100 KB", "100 KB"},
+        {1048575, "1.0 MB", "1023 KB"},  // rounding up crosses into the next unit
+        {1153433, "1.1 MB", "1.0 MB"},
+        {5ull << 40, "5.0 TB", "5.0 TB"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(setup::describeBytes(c.bytes, Rounding::Up), c.up) << c.bytes;
+        EXPECT_EQ(setup::describeBytes(c.bytes, Rounding::Down), c.down) << c.bytes;
     }
 }
 

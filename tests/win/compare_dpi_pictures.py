@@ -1,14 +1,17 @@
 #!/usr/bin/python3
-"""Compares pictures of the main window's first start.
+"""Compares pictures of the product's windows at 96 and at 144 DPI.
 
-  compare_dpi_pictures.py AT_96.png AT_144.png README.png
+  compare_dpi_pictures.py AT_96.png AT_144.png README.png [WIZARD_96 WIZARD_144]
 
-AT_96 must match the README's screenshot within a small tolerance. AT_144
-must be AT_96 grown by 1.5: the window's size, the rounded outline, the title
-strip across the whole width, the orange pictures and the four colour bands
-where the scale puts them (2 pixels of tolerance), and everything else alike
-once text is allowed a few pixels of play.
+AT_96, the main window's first start, must match the README's screenshot
+within a small tolerance. AT_144 must be AT_96 grown by 1.5: the window's
+size, the rounded outline, the title strip across the whole width, the orange
+pictures and the four colour bands where the scale puts them (2 pixels of
+tolerance), and everything else alike once text is allowed a few pixels of
+play. The same goes for each wizard page kept in the two folders (client
+areas): its size, the logo and the emblem, and everything else.
 """
+import os
 import subprocess
 import sys
 
@@ -95,6 +98,57 @@ def tolerant_mismatch(small, big):
     return float((best > 48).mean())
 
 
+# The wizard pages the captions tests keep (file names) and the pictures in
+# their headers: the wizard window has the logo and the emblem, the
+# completion windows the emblem only.
+WIZARD_PAGES = [
+    ("setup-welcome", ("logo", "emblem")),
+    ("setup-folder", ("logo", "emblem")),
+    ("setup-progress", ("logo", "emblem")),
+    ("setup-done", ("emblem",)),
+    ("setup-failed", ("emblem",)),
+    ("uninstall-welcome", ("logo", "emblem")),
+    ("uninstall-progress", ("logo", "emblem")),
+    ("uninstall-refused", ("logo", "emblem")),
+    ("uninstall-done", ("emblem",)),
+    ("uninstall-done-folder-kept", ("emblem",)),
+    ("uninstall-incomplete", ("emblem",)),
+]
+
+
+def wizard_features(parts):
+    """Finds the logo's blue and the emblem's orange-red within the white
+    header (69 pixels high at 96 DPI; below it the progress bar shares the
+    logo's blue)."""
+    def find(img, scale):
+        top = img[: int(69 * scale)].astype(int)
+        r, g, b = top[:, :, 0], top[:, :, 1], top[:, :, 2]
+        found = {
+            "logo": box((b >= 0x40) & (b >= r + 0x30) & (r <= 0x40)),
+            "emblem": box((r >= 0xC0) & (g >= 0x20) & (g <= 0x80) & (b <= 0x50)),
+        }
+        return {part: found[part] for part in parts}
+    return find
+
+
+def compare_grown(name, at96, at144, features, check):
+    """AT_144 is AT_96 grown by 1.5: size, the features' places, the rest."""
+    want = (round(at96.shape[1] * SCALE), round(at96.shape[0] * SCALE))
+    got = (at144.shape[1], at144.shape[0])
+    check(abs(got[0] - want[0]) <= 1 and abs(got[1] - want[1]) <= 1, f"{name}: 144 DPI {got[0]} x {got[1]}, scaled {want}")
+    f96, f144 = features(at96, 1.0), features(at144, SCALE)
+    for part in f96:
+        b96, b144 = f96[part], f144[part]
+        if b96 is None or b144 is None:
+            check(False, f"{name}, {part}: found at 96 DPI {b96}, at 144 DPI {b144}")
+            continue
+        scaled = tuple(round(v * SCALE) for v in b96)
+        off = max(abs(a - b) for a, b in zip(scaled, b144))
+        check(off <= TOLERANCE, f"{name}, {part}: {tuple(map(int, b144))} at 144 DPI, scaled from 96 DPI {scaled}")
+    mismatch = tolerant_mismatch(at96, at144)
+    check(mismatch <= 0.02, f"{name}: 144 DPI against 96 DPI grown by 1.5: {mismatch:.2%} of pixels differ")
+
+
 def main():
     at96, at144, readme = (read(p) for p in sys.argv[1:4])
     failures = []
@@ -104,6 +158,14 @@ def main():
         if not ok:
             failures.append(what)
 
+    if len(sys.argv) > 5:
+        for page, parts in WIZARD_PAGES:
+            pictures = [f"{folder}/{page}.bmp" for folder in sys.argv[4:6]]
+            if not all(os.path.exists(p) for p in pictures):
+                check(False, f"{page}: no picture in {' and '.join(pictures)}")
+                continue
+            compare_grown(page, read(pictures[0]), read(pictures[1]), wizard_features(parts), check)
+
     # The README's screenshot is what a new user sees.
     same_size = at96.shape == readme.shape
     check(same_size, f"96 DPI window {at96.shape[1]} x {at96.shape[0]}, README {readme.shape[1]} x {readme.shape[0]}")
@@ -111,29 +173,13 @@ def main():
         differ = float((np.abs(at96 - readme).max(axis=2) > 48).mean())
         check(differ <= 0.005, f"96 DPI window against the README's screenshot: {differ:.2%} of pixels differ")
 
-    want = (round(at96.shape[1] * SCALE), round(at96.shape[0] * SCALE))
-    got = (at144.shape[1], at144.shape[0])
-    check(abs(got[0] - want[0]) <= 1 and abs(got[1] - want[1]) <= 1, f"144 DPI window {got[0]} x {got[1]}, scaled {want}")
-
     h96, h144 = strip_height(at96), strip_height(at144)
     check(abs(h144 - h96 * SCALE) <= TOLERANCE, f"title strip {h96} rows at 96 DPI, {h144} at 144")
     for img, name, scale in ((at96, "96", 1.0), (at144, "144", SCALE)):
         check(strip_spans_width(img, scale), f"title strip spans the window's width at {name} DPI")
     c96, c144 = corner_cut(at96), corner_cut(at144)
     check(c96 > 0 and abs(c144 - c96 * SCALE) <= TOLERANCE, f"rounded corner cuts {c96} px at 96 DPI, {c144} at 144")
-
-    f96, f144 = features(at96, 1.0), features(at144, SCALE)
-    for name in f96:
-        b96, b144 = f96[name], f144[name]
-        if b96 is None or b144 is None:
-            check(False, f"{name}: found at 96 DPI {b96}, at 144 DPI {b144}")
-            continue
-        scaled = tuple(round(v * SCALE) for v in b96)
-        off = max(abs(a - b) for a, b in zip(scaled, b144))
-        check(off <= TOLERANCE, f"{name}: {tuple(map(int, b144))} at 144 DPI, scaled from 96 DPI {scaled}")
-
-    mismatch = tolerant_mismatch(at96, at144)
-    check(mismatch <= 0.02, f"144 DPI window against the 96 DPI one grown by 1.5: {mismatch:.2%} of pixels differ")
+    compare_grown("main window", at96, at144, features, check)
     return 1 if failures else 0
 
 

@@ -1,12 +1,26 @@
-// Every caption of the main window fits the control that shows it, measured
-// in the font that control really draws with, in English and in Romanian, at
-// the DPI of the Wine prefix the test runs in (LUMETRA_EXPECT_DPI names it, so
-// that a prefix left at another DPI fails instead of testing the wrong thing).
+// Every caption of the product's windows fits the control that shows it,
+// measured in the font that control really draws with, at the DPI of the
+// Wine prefix the test runs in (LUMETRA_EXPECT_DPI names it, so that a prefix
+// left at another DPI fails instead of testing the wrong thing): the main
+// window in English and in Romanian, and every page of both wizards and both
+// completion windows. With LUMETRA_PICTURE_DIR set, each wizard page is also
+// kept there as a picture, for the check that a window at 144 DPI is the one
+// at 96 DPI grown by 1.5.
 #include "Lumetra/Form1.h"
+#include "Package/archive_format.h"
+#include "Setup/SetupForm1.h"
+#include "Uninstall/UninstallDoneForm.h"
+#include "Uninstall/UninstallForm1.h"
+#include "fake_registry.h"
+#include "fake_shortcuts.h"
 #include "fake_sound.h"
 #include "fake_window_platform.h"
+#include "fixed_folders.h"
 #include "forms/controls.h"
 #include "forms/lists.h"
+#include "memory_files.h"
+#include "scripted_folder_picker.h"
+#include "scripted_message_boxes.h"
 #include "win32/host.h"
 
 #include <windows.h>
@@ -14,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -75,21 +91,66 @@ private:
     TEXTMETRICW tm_{};
 };
 
+// What a button shows: "&" marks the access key and is not drawn.
+std::wstring shown(const std::string& caption) {
+    std::wstring text = wide(caption), out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size()) ++i;
+        out += text[i];
+    }
+    return out;
+}
+
+// A window's client area as the screen shows it, kept as a 24-bit BMP.
+void keepPicture(HWND window, const std::string& path) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    const int w = client.right, h = client.bottom;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const DWORD rowBytes = (static_cast<DWORD>(w) * 3 + 3) & ~3u, size = rowBytes * static_cast<DWORD>(h);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + size;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(bits), size);
+    EXPECT_TRUE(out.good()) << "cannot write " << path;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
 struct Captions : ::testing::Test {
     host::Application app;
-    fakes::FakeSoundSystem sound;
-    fakes::FakeWindowPlatform desk;
-    lumetra::Form1 form{sound, desk.platform()};
     UINT dpi = 0;
     std::vector<std::string> misfits;
+    std::string state;  // the window and page being checked, for the report
 
-    Captions() {
-        forms::setEndHandler(nullptr);
-        app.attach(form);
-        form.load();
-        form.show();
-        app.pump();
+    Captions() { forms::setEndHandler(nullptr); }
+
+    void expectDpi(const forms::Form& form) {
         dpi = GetDpiForWindow(reinterpret_cast<HWND>(form.hWnd()));
+        const char* expected = std::getenv("LUMETRA_EXPECT_DPI");
+        ASSERT_NE(expected, nullptr) << "say which DPI the prefix was set to";
+        ASSERT_EQ(dpi, static_cast<UINT>(std::atoi(expected))) << "the prefix is not at the DPI this run is for";
+    }
+    void report() {
+        std::string lines;
+        for (const auto& m : misfits) lines += "\n  " + m;
+        EXPECT_TRUE(misfits.empty()) << "captions that do not fit:" << lines;
     }
 
     HWND win(const forms::Control& c) const { return reinterpret_cast<HWND>(app.windowOf(c)); }
@@ -99,16 +160,18 @@ struct Captions : ::testing::Test {
         return {r.right, r.bottom};
     }
     // On screen: shown, and inside the window's client area (the hidden
-    // controls lie below it).
+    // controls of the main window lie below it).
     bool onScreen(const forms::Control& c) const {
-        const forms::Rect b = c.bounds();
-        return win(c) && IsWindowVisible(win(c)) && b.top + b.height <= form.clientHeight() && !c.container();
+        if (!win(c) || !IsWindowVisible(win(c))) return false;
+        int bottom = c.bounds().top + c.bounds().height;
+        for (const forms::Frame* f = c.container(); f; f = f->container()) bottom += f->bounds().top;
+        return bottom <= c.form().clientHeight();
     }
     void misfit(const forms::Control& c, const std::wstring& text, int needW, int needH, SIZE room) {
         std::ostringstream line;
         std::string narrow(text.begin(), text.end());
-        line << c.name() << " \"" << narrow << "\" needs " << needW << " x " << needH << " px, has " << room.cx << " x "
-             << room.cy;
+        line << state << ": " << c.name() << " \"" << narrow << "\" needs " << needW << " x " << needH << " px, has "
+             << room.cx << " x " << room.cy;
         misfits.push_back(line.str());
     }
 
@@ -134,12 +197,45 @@ struct Captions : ::testing::Test {
 
     void checkButton(const forms::CommandButton& button) {
         if (!onScreen(button)) return;
-        const std::wstring text = wide(button.caption());
+        const std::wstring text = shown(button.caption());
         Measure m(win(button));
         const SIZE room = clientSize(button);
         const int edges = 4 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
         if (m.width(text) + edges > room.cx || m.lineHeight() > room.cy)
             misfit(button, text, m.width(text) + edges, m.lineHeight(), room);
+    }
+
+    // The caption beside its box (13 pixels at 96 DPI) and the gap between.
+    void checkCheckBox(const forms::CheckBox& box) {
+        if (!onScreen(box)) return;
+        const std::wstring text = shown(box.caption());
+        Measure m(win(box));
+        const SIZE room = clientSize(box);
+        const int need = MulDiv(13 + 4, static_cast<int>(dpi), 96) + m.width(text);
+        if (need > room.cx || m.lineHeight() > room.cy) misfit(box, text, need, m.lineHeight(), room);
+    }
+
+    // Every label, button and check box of the form as it shows now.
+    void checkForm(const forms::Form& form) {
+        app.pump();
+        for (forms::Control* c : form.controls()) {
+            if (auto* label = dynamic_cast<forms::Label*>(c)) checkLabel(*label);
+            else if (auto* button = dynamic_cast<forms::CommandButton*>(c)) checkButton(*button);
+            else if (auto* box = dynamic_cast<forms::CheckBox*>(c)) checkCheckBox(*box);
+        }
+    }
+};
+
+struct MainWindowCaptions : Captions {
+    fakes::FakeSoundSystem sound;
+    fakes::FakeWindowPlatform desk;
+    lumetra::Form1 form{sound, desk.platform()};
+
+    MainWindowCaptions() {
+        app.attach(form);
+        form.load();
+        form.show();
+        app.pump();
     }
 
     // Each entry beside its check box, and the selected preset's name in
@@ -175,21 +271,10 @@ struct Captions : ::testing::Test {
             if (m.width(text) > field.right) misfit(form.Combo1, text, m.width(text), m.lineHeight(), {field.right, field.bottom});
         }
     }
-
-    void checkAll() {
-        for (forms::Control* c : form.controls()) {
-            if (auto* label = dynamic_cast<forms::Label*>(c)) checkLabel(*label);
-            else if (auto* button = dynamic_cast<forms::CommandButton*>(c)) checkButton(*button);
-        }
-        checkPresets();
-        checkLanguageBox();
-    }
 };
 
-TEST_F(Captions, EveryCaptionFitsItsControlInBothLanguages) {
-    const char* expected = std::getenv("LUMETRA_EXPECT_DPI");
-    ASSERT_NE(expected, nullptr) << "say which DPI the prefix was set to";
-    ASSERT_EQ(dpi, static_cast<UINT>(std::atoi(expected))) << "the prefix is not at the DPI this run is for";
+TEST_F(MainWindowCaptions, EveryCaptionFitsItsControlInBothLanguages) {
+    expectDpi(form);
 
     // The window is laid out for MS Sans Serif's metrics: Windows' own font,
     // or Liberation Sans, which Wine takes in its place. Any other fallback
@@ -202,11 +287,135 @@ TEST_F(Captions, EveryCaptionFitsItsControlInBothLanguages) {
         form.Combo1.setListIndex(language);
         app.pump();
         ASSERT_EQ(form.Label19.caption(), language == 0 ? "Language" : "Limba");
-        checkAll();
+        state = std::string(language == 0 ? "English" : "Romanian") + " at " + std::to_string(dpi) + " DPI";
+        checkForm(form);
+        checkPresets();
+        checkLanguageBox();
     }
-    std::string report;
-    for (const auto& m : misfits) report += "\n  " + m;
-    EXPECT_TRUE(misfits.empty()) << "captions that do not fit at " << dpi << " DPI:" << report;
+    report();
+}
+
+struct NoRemoval : platform::SelfRemoval {
+    bool removeAfterExit(const std::string&, const std::vector<std::string>&) override { return true; }
+};
+
+// Setup beside a package of 1.1 MB, and Uninstall in an installation, on
+// fakes: only their windows are real.
+struct WizardCaptions : Captions {
+    const std::string setupFolder = "C:\\Setup";
+    const std::string installFolder = "C:\\Program Files\\Corvane Lumetra";
+    fakes::FixedFolders folders{setupFolder};
+    fakes::MemoryFiles files;
+    fakes::FakeRegistry registry;
+    fakes::FakeShortcuts shortcuts;
+    fakes::ScriptedMessageBoxes boxes;
+    fakes::ScriptedFolderPicker picker;
+    NoRemoval removal;
+    fakes::FixedFolders uninstallFolders{installFolder};
+
+    WizardCaptions() {
+        const std::string data(1'150'000, 'x');
+        files.files[setupFolder + "\\Data.set"] =
+            std::string("Corvane Lumetra.exe") + '\0' + package::formatSize(static_cast<std::int64_t>(data.size())) + '\0' + data;
+        files.folders = {"C:\\", "C:\\Program Files", installFolder};
+        registry.keys[{platform::RegistryRoot::LocalMachine,
+                       "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Corvane Lumetra"}] = {
+            {"UninstallString", "\"" + installFolder + "\\Uninstall.exe\""}};
+    }
+
+    // Checks the form as it shows now at `at` DPI (a WM_DPICHANGED moves it
+    // there, as a move to another monitor would); with `keep`, keeps its
+    // picture as NAME.bmp.
+    void checkPage(const forms::Form& form, const std::string& name, UINT at, bool keep) {
+        HWND window = reinterpret_cast<HWND>(form.hWnd());
+        RECT suggested{};
+        GetWindowRect(window, &suggested);
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(at, at), reinterpret_cast<LPARAM>(&suggested));
+        dpi = at;
+        state = name + " at " + std::to_string(at) + " DPI";
+        SetForegroundWindow(window);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        checkForm(form);
+        const char* dir = std::getenv("LUMETRA_PICTURE_DIR");
+        if (dir && keep) {
+            Sleep(300);  // the X server has drawn it
+            app.pump();
+            keepPicture(window, std::string(dir) + "\\" + name + ".bmp");
+        }
+    }
+};
+
+TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
+    setup::Form1 setupForm({folders, files, registry, shortcuts, boxes, picker});
+    uninstall::DoneForm doneForm{removal};
+    uninstall::Form1 uninstallForm({uninstallFolders, files, registry, shortcuts, removal, boxes}, doneForm);
+    // A copy of Uninstall.exe in a folder that is no installation.
+    fakes::FixedFolders elsewhere{"C:\\Users\\Someone\\Downloads"};
+    uninstall::DoneForm refusedDone{removal};
+    uninstall::Form1 refusedForm({elsewhere, files, registry, shortcuts, removal, boxes}, refusedDone);
+    for (forms::Form* f : std::initializer_list<forms::Form*>{&setupForm, &setupForm.doneForm, &setupForm.dezarhivator,
+                                                               &uninstallForm, &doneForm, &refusedForm})
+        app.attach(*f);
+    setupForm.load();
+    setupForm.show();
+    app.pump();
+    expectDpi(setupForm);
+    ASSERT_EQ(setupForm.Label6.caption(), "At least 1.1 MB of free disk space is required.");
+    uninstallForm.load();
+    ASSERT_TRUE(uninstallForm.isInstallation());
+    refusedForm.load();
+    ASSERT_FALSE(refusedForm.isInstallation());
+    const std::string thanks = doneForm.ThankYouLabel.caption();
+
+    // One window on screen at a time, showing one page.
+    const std::vector<forms::Form*> windows{&setupForm, &setupForm.doneForm, &uninstallForm, &doneForm, &refusedForm};
+    auto only = [&](forms::Form& shown, forms::Frame* page, std::initializer_list<forms::Frame*> pages) {
+        for (forms::Form* f : windows)
+            if (f != &shown) f->hide();
+        for (forms::Frame* p : pages) p->setVisible(p == page);
+        shown.show();
+        return &shown;
+    };
+    const struct {
+        const char* name;
+        std::function<forms::Form*()> show;
+    } pages[] = {
+        {"setup-welcome", [&] { return only(setupForm, &setupForm.Pas1, {&setupForm.Pas1, &setupForm.Pas2, &setupForm.Pas3}); }},
+        {"setup-folder", [&] { return only(setupForm, &setupForm.Pas2, {&setupForm.Pas1, &setupForm.Pas2, &setupForm.Pas3}); }},
+        // The progress page as "Next >" shows it, without running the install.
+        {"setup-progress", [&] { return only(setupForm, &setupForm.Pas3, {&setupForm.Pas1, &setupForm.Pas2, &setupForm.Pas3}); }},
+        {"setup-done", [&] { return only(setupForm.doneForm, nullptr, {}); }},
+        // A reason of the usual length: a file of the package that could not be written.
+        {"setup-failed", [&] {
+             setupForm.doneForm.showFailure("Could not write " + installFolder + "\\Corvane Lumetra.exe: Access is denied.");
+             return only(setupForm.doneForm, nullptr, {});
+         }},
+        {"uninstall-welcome", [&] { return only(uninstallForm, &uninstallForm.Pas1, {&uninstallForm.Pas1, &uninstallForm.Pas3}); }},
+        {"uninstall-progress", [&] { return only(uninstallForm, &uninstallForm.Pas3, {&uninstallForm.Pas1, &uninstallForm.Pas3}); }},
+        {"uninstall-refused", [&] { return only(refusedForm, &refusedForm.Pas1, {&refusedForm.Pas1, &refusedForm.Pas3}); }},
+        {"uninstall-done", [&] {
+             doneForm.ThankYouLabel.setCaption(thanks);
+             return only(doneForm, nullptr, {});
+         }},
+        // The longest closing text: someone's files kept the folder.
+        {"uninstall-done-folder-kept", [&] {
+             doneForm.ThankYouLabel.setCaption(thanks);
+             doneForm.noteFolderKept(installFolder);
+             return only(doneForm, nullptr, {});
+         }},
+        {"uninstall-incomplete", [&] {
+             doneForm.showIncomplete({"Corvane Lumetra.exe", "settings.ini", "Install record.txt"});
+             return only(doneForm, nullptr, {});
+         }},
+    };
+    // Page by page (the failure and incomplete pages stay so), the prefix's
+    // own DPI first: the picture is kept then.
+    std::vector<UINT> dpis{dpi};
+    for (const UINT other : {96u, 120u, 144u, 192u})
+        if (other != dpis.front()) dpis.push_back(other);
+    for (const auto& page : pages)
+        for (const UINT at : dpis) checkPage(*page.show(), page.name, at, at == dpis.front());
+    report();
 }
 
 } // namespace

@@ -1,0 +1,44 @@
+#include "Setup/PackageSpace.h"
+
+#include "Package/archive_reader.h"
+#include "Package/entry_name.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <set>
+
+namespace setup {
+
+std::optional<std::int64_t> packageSpaceNeeded(platform::FileSystem& files, const std::string& packagePath) {
+    package::ArchiveReader reader(files);
+    if (!reader.open(packagePath)) return std::nullopt;
+    std::set<std::string> names;
+    std::int64_t total = 0;
+    for (;;) {
+        package::ArchiveEntry entry;
+        const auto step = reader.next(entry);
+        if (step == package::ArchiveReader::Step::End) return total;
+        if (step != package::ArchiveReader::Step::Entry) return std::nullopt;
+        if (names.insert(package::lowerAscii(entry.name)).second) total += entry.size;
+    }
+}
+
+std::string describeBytes(std::uint64_t bytes, Rounding rounding) {
+    if (bytes < 1024) return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+    static constexpr std::array<const char*, 5> kUnits{"KB", "MB", "GB", "TB", "PB"};
+    double value = static_cast<double>(bytes);
+    for (std::size_t unit = 0; unit < kUnits.size(); ++unit) {
+        value /= 1024;
+        // Rounded to what is shown: one decimal below 100, whole numbers above.
+        const double step = value < 100 ? 0.1 : 1;
+        const double shown = (rounding == Rounding::Up ? std::ceil(value / step - 1e-9) : std::floor(value / step + 1e-9)) * step;
+        if (shown >= 1024 && unit + 1 < kUnits.size()) continue;
+        char text[32];
+        std::snprintf(text, sizeof text, shown < 100 ? "%.1f %s" : "%.0f %s", shown, kUnits[unit]);
+        return text;
+    }
+    return {};  // not reached: the last unit always answers
+}
+
+} // namespace setup
