@@ -7,6 +7,7 @@
 
 #include "InstallRecord/InstallRecord.h"
 #include "Product.h"
+#include "Setup/OtherInstall.h"
 #include "Setup/SetupAddRemovePrograms.h"
 #include "Wizard/RunningProgram.h"
 #include "platform/folder_check.h"
@@ -31,7 +32,10 @@ bool Form1::acceptFolder() {
                           BoxIcon::Warning);
     } else {
         Cale.setText(check.normal);
-        if (askAboutOtherFiles(check.normal)) return programClosed(check.normal);
+        // A second copy beside an installation elsewhere is asked about first.
+        if (secondCopyWanted(system_.files, system_.registry, system_.boxes, ProductName, check.normal, caption()) &&
+            askAboutOtherFiles(check.normal))
+            return programClosed(check.normal);
     }
     Cale.setFocus();
     Cale.selectAll();
