@@ -52,8 +52,20 @@ void Form1::deleteInstalledFiles() {
     const std::string self = system_.folders.programFile();
     for (const std::string& path : installedFiles()) {
         if (platform::samePath(system_.files, path, self)) continue;
-        if (!system_.files.deleteFile(path)) stayed_.push_back(platform::fileNameOf(path));
+        deleteOrNote(path, platform::fileNameOf(path));
     }
+}
+
+// The main program can only stay because it runs again (it was closed when
+// the run began); other files say why through the file layer.
+bool Form1::deleteOrNote(const std::string& path, const std::string& name) {
+    const platform::WriteResult deleted = system_.files.deleteFileOrSayWhy(path);
+    if (deleted) return true;
+    const bool mainProgram = platform::samePath(system_.files, path, platform::joinPath(Cale.text(), product::kMainProgram));
+    if (mainProgram && system_.files.inUse(path)) stayed_.push_back({name, Leftover::Cause::Running, {}});
+    else if (deleted.failure == platform::kReadOnlyReason) stayed_.push_back({name, Leftover::Cause::ReadOnly, {}});
+    else stayed_.push_back({name, Leftover::Cause::Other, deleted.failure});
+    return false;
 }
 
 // The record goes last, and only when everything it lists went: a second run
@@ -61,7 +73,7 @@ void Form1::deleteInstalledFiles() {
 void Form1::deleteRecord() {
     if (!stayed_.empty()) return;
     const std::string path = record::pathIn(Cale.text());
-    if (!system_.files.deleteFile(path)) stayed_.push_back(platform::fileNameOf(path));
+    deleteOrNote(path, platform::fileNameOf(path));
 }
 
 // The main program keeps its settings in the user's application data when it
@@ -71,10 +83,7 @@ void Form1::deleteAppDataSettings() {
     if (appData.empty()) return;
     const std::string folder = platform::joinPath(appData, ProductName);
     const std::string settings = platform::joinPath(folder, product::kSettingsFile);
-    if (!system_.files.deleteFile(settings)) {
-        stayed_.push_back(settings);
-        return;
-    }
+    if (!deleteOrNote(settings, settings)) return;
     system_.files.removeEmptyFolder(folder);  // the user's own files there keep it
 }
 
@@ -82,15 +91,23 @@ void Form1::removeShortcut() {
     ShortcutToDelete.setCaption(LocateShortcut(system_.shortcuts, "Desktop"));
     if (ShortcutToDelete.caption().empty()) return;
     const std::string link = platform::joinPath(ShortcutToDelete.caption(), ProductName + ".lnk");
-    if (!system_.files.deleteFile(link)) stayed_.push_back(link);
+    deleteOrNote(link, link);
 }
 
 // While something stayed, the entry stays too: Add and Remove Programs keeps
-// offering this uninstaller, and a second run completes.
+// offering this uninstaller, and a second run completes. An entry that names
+// another copy's uninstaller (a later install into another folder took it
+// over) belongs to that copy: it stays, and that is no failure.
 void Form1::removeEntry() {
-    if (!stayed_.empty()) return;
+    if (!stayed_.empty() || !entryNamesThisProgram()) return;
     const platform::KeyDeletion deleted = RemoveUninstallEntry(system_.registry, ProductName);
-    if (!deleted) stayed_.push_back("the entry in Add and Remove Programs (" + deleted.reason + ")");
+    if (!deleted) stayed_.push_back({"the entry in Add and Remove Programs", Leftover::Cause::Other, deleted.reason});
+}
+
+bool Form1::entryNamesThisProgram() {
+    const auto command = system_.registry.readString(platform::RegistryRoot::LocalMachine, uninstallKey(ProductName),
+                                                     "UninstallString");
+    return command && platform::samePath(system_.files, platform::commandPath(*command), system_.folders.programFile());
 }
 
 // Anything in the folder but this program: the user's, so the folder stays.
