@@ -40,6 +40,7 @@ install_both() {
   xdotool key Return
   # The window reader doubles every backslash.
   wait_box_text "Corvane Setup" 'Corvane Lumetra is already installed in C:\\Corvane EA. Install a second copy in C:\\Corvane EB?'
+  import -window root "$work/second-copy.png" 2>/dev/null || true
   answer_box "Corvane Setup" Return  # Yes, the default button
   wait_window "Install complete!" || { import -window root "$work/second.png"; fail "Yes did not install the second copy"; }
   keys_to Return
@@ -69,7 +70,7 @@ for first in EA EB; do
     EB) second=EA between= ;;  # EB's own entry goes with EB
   esac
   install_both
-  ok "$first and $second installed; the second copy was asked about and the entry names EB"
+  ok "EA and EB installed; the second copy was asked about and the entry names EB"
   uninstall_copy "$first"
   [ -f "$drive_c/Corvane $second/Corvane Lumetra.exe" ] || fail "removing $first took $second's files"
   [ "$(entry)" = "$between" ] || fail "after removing $first the entry names '$(entry)', not '$between'"
