@@ -74,6 +74,7 @@ private:
     bool holdsOtherFiles();
     std::vector<std::string> foldersToRemoveAfterEnd();
     void removeShortcut();
+    bool linkStartsAnotherCopy(const std::string& link);
     void removeEntry();
     bool entryNamesThisProgram();
     void showDone();

@@ -91,7 +91,15 @@ void Form1::removeShortcut() {
     ShortcutToDelete.setCaption(LocateShortcut(system_.shortcuts, "Desktop"));
     if (ShortcutToDelete.caption().empty()) return;
     const std::string link = platform::joinPath(ShortcutToDelete.caption(), ProductName + ".lnk");
-    deleteOrNote(link, link);
+    if (!linkStartsAnotherCopy(link)) deleteOrNote(link, link);
+}
+
+// A later install into another folder replaced the link with one to its own
+// program: that link is the other copy's. One that cannot be read goes, as
+// it always did.
+bool Form1::linkStartsAnotherCopy(const std::string& link) {
+    const auto target = system_.shortcuts.linkTarget(link);
+    return target && !platform::samePath(system_.files, *target, platform::joinPath(Cale.text(), product::kMainProgram));
 }
 
 // While something stayed, the entry stays too: Add and Remove Programs keeps

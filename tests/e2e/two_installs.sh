@@ -4,8 +4,9 @@
 # proposes C:\Corvane EA, and C:\Corvane EB typed over it asks first whether
 # to install a second copy (Yes, the default). The entry then names EB. Each
 # copy's Uninstall.exe, run with Enter, Enter, completes and takes its own
-# folder; the other copy keeps its files; the entry is left to the copy it
-# names (EA's run leaves it naming EB) and goes with that copy's own run.
+# folder; the other copy keeps its files; the entry and the desktop link
+# are left to the copy they name (EA's run leaves both to EB) and go with
+# that copy's own run.
 # Usage: two_installs.sh WINE_RUN WINE_ROOT DIST WINDOW_READER WORK
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,6 +18,8 @@ rm -rf "$work" && mkdir -p "$work"
 trap stop_program EXIT
 
 drive_c="$root/prefix/drive_c"
+desktop=$(ls -d "$drive_c"/users/*/Desktop | grep -v /Public/ | head -n 1)
+link="$desktop/Corvane Lumetra.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
 # The uninstaller the entry names, as written; empty when there is no entry.
 entry() { "$wine_run" "$root" reg query "$key" /v UninstallString 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p'; }
@@ -24,6 +27,7 @@ entry() { "$wine_run" "$root" reg query "$key" /v UninstallString 2>/dev/null | 
 install_both() {
   "$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
   rm -rf "$drive_c/Corvane EA" "$drive_c/Corvane EB"
+  rm -f "$link"
   install_with_keyboard "$dist" "Install complete!" 'C:\Corvane EA'
   keys_to Return
   wait "$pid" || true; pid=
@@ -46,6 +50,7 @@ install_both() {
   keys_to Return
   wait "$pid" || true; pid=
   [ "$(entry)" = '"C:\Corvane EB\Uninstall.exe"' ] || fail "after the second copy the entry names $(entry)"
+  lnkinfo "$link" | grep -qF 'C:\Corvane EB\Corvane Lumetra.exe' || fail "the desktop link does not start EB's program"
 }
 
 # Runs the copy in C:\Corvane $1 with Enter, Enter; its folder goes.
@@ -74,8 +79,14 @@ for first in EA EB; do
   uninstall_copy "$first"
   [ -f "$drive_c/Corvane $second/Corvane Lumetra.exe" ] || fail "removing $first took $second's files"
   [ "$(entry)" = "$between" ] || fail "after removing $first the entry names '$(entry)', not '$between'"
-  ok "$first uninstalled: $second keeps its files, the entry names '${between:-nothing}'"
+  if [ -n "$between" ]; then
+    [ -f "$link" ] || fail "removing $first took EB's desktop link"; left="EB's link stays"
+  else
+    [ ! -e "$link" ] || fail "removing $first left its desktop link"; left="the link is gone"
+  fi
+  ok "$first uninstalled: $second keeps its files, the entry names '${between:-nothing}', $left"
   uninstall_copy "$second"
   [ -z "$(entry)" ] || fail "after removing both the entry names $(entry)"
-  ok "$second uninstalled too: no entry is left"
+  [ ! -e "$link" ] || fail "the desktop link outlived both copies"
+  ok "$second uninstalled too: no entry and no link are left"
 done
