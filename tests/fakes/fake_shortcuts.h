@@ -23,11 +23,6 @@ public:
         saved[linkPath] = link;
         return true;
     }
-    std::optional<std::string> linkTarget(const std::string& linkPath) override {
-        const auto s = saved.find(linkPath);
-        if (s == saved.end()) return std::nullopt;
-        return s->second.target;
-    }
 };
 
 } // namespace fakes

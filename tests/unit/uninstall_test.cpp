@@ -323,24 +323,6 @@ TEST_F(Uninstaller, TheAdviceFollowsWhyAFileStayed) {
               "Could not remove c: Busy. Could not remove d: x. Could not remove e: y. Could not remove 2 more items.");
 }
 
-// A later install into another folder took the entry and the desktop link
-// over: this copy's run leaves both alone and completes.
-TEST_F(Uninstaller, AnEntryAndALinkOfAnotherCopyStay) {
-    const std::string other = "\"/other/Corvane Lumetra/Uninstall.exe\"";
-    const std::string link = joinPath(kDesktop, "Corvane Lumetra.lnk");
-    registry.keys[{RegistryRoot::LocalMachine, kKey}]["UninstallString"] = other;
-    shortcuts.saved[link].target = "/other/Corvane Lumetra/Corvane Lumetra.exe";
-    open();
-    ASSERT_TRUE(form.isInstallation()) << "the record names this program";
-    form.Command4.press();
-    ticks(100);
-    EXPECT_EQ(done.caption(), "Install complete!");
-    EXPECT_EQ(*files.listFiles(kFolder), std::vector<std::string>{"Uninstall.exe"});
-    ASSERT_TRUE(hasEntry());
-    EXPECT_EQ(registry.keys.at({RegistryRoot::LocalMachine, kKey}).at("UninstallString"), other);
-    EXPECT_TRUE(has(link));
-}
-
 TEST_F(Uninstaller, CancelAfterTheFilesLeavesShortcutAndEntry) {
     open();
     form.Command4.press();
