@@ -104,6 +104,12 @@ public:
     // Deletes one file; true when no file is at the path afterwards (so a
     // missing file is no failure, a read-only or locked one is).
     virtual bool deleteFile(const std::string& path) = 0;
+    // The same, saying why a file stays, in the words a message ends with:
+    // kReadOnlyReason for a read-only file, else the system's reason. The
+    // uninstaller's advice follows it.
+    virtual WriteResult deleteFileOrSayWhy(const std::string& path) {
+        return deleteFile(path) ? WriteResult{} : WriteResult{"it cannot be deleted"};
+    }
     // Removes the folder when it is empty; true when it is gone afterwards.
     virtual bool removeEmptyFolder(const std::string& path) = 0;
 

@@ -38,6 +38,15 @@ bool samePath(FileSystem& files, std::string_view a, std::string_view b) {
     return one && one == files.identity(*second);
 }
 
+bool writesOver(FileSystem& files, const std::string& target, const std::string& source) {
+    // Identity alone where it is known: two files whose names differ only in
+    // case are two files on a system that tells them apart.
+    const std::optional<FileIdentity> written = files.identity(target);
+    const std::optional<FileIdentity> read = files.identity(source);
+    if (written && read) return written == read;
+    return samePath(files, target, source);
+}
+
 std::string commandPath(std::string_view command) {
     command = trimmedSpaces(command);
     if (!command.empty() && command.front() == '"') {

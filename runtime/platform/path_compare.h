@@ -20,6 +20,11 @@ std::optional<std::string> normalForm(FileSystem& files, std::string_view path);
 // file index), which also sees through hard links and other drive letters.
 bool samePath(FileSystem& files, std::string_view a, std::string_view b);
 
+// Whether writing `target` would write over the file at `source`: by their
+// identities where both can be told (the system resolves a relative path
+// for that), else, where the target is new, by their normal forms.
+bool writesOver(FileSystem& files, const std::string& target, const std::string& source);
+
 // The path inside a command line such as "C:\Program Files\X\Uninstall.exe"
 // with its quotes, or unquoted: the quoted part, else the whole text, with
 // surrounding spaces dropped.

@@ -1,6 +1,7 @@
 #pragma once
 // Shell links: where the user's special folders are, and saving a link file.
 // Paths are UTF-8.
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -22,6 +23,9 @@ public:
     // Writes the link file at `linkPath` (an existing one is replaced).
     // False when it cannot be written.
     virtual bool saveShortcut(const std::string& linkPath, const Shortcut& link) = 0;
+    // The program an existing link file starts; nothing when the link cannot
+    // be read.
+    virtual std::optional<std::string> linkTarget(const std::string& /*linkPath*/) { return std::nullopt; }
 };
 
 } // namespace platform

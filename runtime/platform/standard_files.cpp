@@ -217,11 +217,15 @@ std::optional<std::vector<std::string>> StandardFileSystem::listFiles(const std:
     return names;
 }
 
-bool StandardFileSystem::deleteFile(const std::string& path) {
+bool StandardFileSystem::deleteFile(const std::string& path) { return static_cast<bool>(deleteFileOrSayWhy(path)); }
+
+WriteResult StandardFileSystem::deleteFileOrSayWhy(const std::string& path) {
     std::error_code ec;
     const fs::path p = nativePath(path);
-    if (!fs::is_regular_file(fs::symlink_status(p, ec))) return !fs::exists(fs::symlink_status(p, ec));
-    return fs::remove(p, ec) && !ec;
+    if (!fs::is_regular_file(fs::symlink_status(p, ec)))
+        return fs::exists(fs::symlink_status(p, ec)) ? WriteResult{"it is not a file"} : WriteResult{};
+    if (fs::remove(p, ec) && !ec) return {};
+    return {ec ? ec.message() : "it cannot be deleted"};
 }
 
 bool StandardFileSystem::removeEmptyFolder(const std::string& path) {

@@ -19,6 +19,7 @@ public:
     bool folderExists(const std::string& path) override;
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
     bool deleteFile(const std::string& path) override;
+    WriteResult deleteFileOrSayWhy(const std::string& path) override;
     bool removeEmptyFolder(const std::string& path) override;
     // The device and inode of what the path names (links followed).
     std::optional<FileIdentity> identity(const std::string& path) override;

@@ -62,4 +62,16 @@ bool ShellLinks::saveShortcut(const std::string& linkPath, const platform::Short
     return file && SUCCEEDED(file->Save(widenUtf8(linkPath).c_str(), TRUE));
 }
 
+std::optional<std::string> ShellLinks::linkTarget(const std::string& linkPath) {
+    ComApartment com;
+    ComPtr<IShellLinkW> link = makeLinkObject();
+    if (!link) return std::nullopt;
+    ComPtr<IPersistFile> file = persistOf(link);
+    if (!file || FAILED(file->Load(widenUtf8(linkPath).c_str(), STGM_READ))) return std::nullopt;
+    // As stored: resolving would go looking for a target that moved.
+    wchar_t target[MAX_PATH] = {};
+    if (link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH) != S_OK) return std::nullopt;
+    return narrowToUtf8(target);
+}
+
 } // namespace host

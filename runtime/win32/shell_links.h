@@ -10,6 +10,7 @@ public:
     // "Desktop" (the user's), "AllUsersDesktop", "Programs", "StartMenu".
     std::string specialFolder(const std::string& name) override;
     bool saveShortcut(const std::string& linkPath, const platform::Shortcut& link) override;
+    std::optional<std::string> linkTarget(const std::string& linkPath) override;
 };
 
 } // namespace host

@@ -207,11 +207,18 @@ std::optional<std::vector<std::string>> SystemFileSystem::listFiles(const std::s
     return names;
 }
 
-bool SystemFileSystem::deleteFile(const std::string& path) {
+bool SystemFileSystem::deleteFile(const std::string& path) { return static_cast<bool>(deleteFileOrSayWhy(path)); }
+
+platform::WriteResult SystemFileSystem::deleteFileOrSayWhy(const std::string& path) {
     const std::wstring wide = widenUtf8(path);
-    if (::DeleteFileW(wide.c_str())) return true;
+    if (::DeleteFileW(wide.c_str())) return {};
     const DWORD error = ::GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+    // The system only says "Access is denied." for a read-only file.
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return {platform::kReadOnlyReason};
+    return {systemMessage(error)};
 }
 
 bool SystemFileSystem::removeEmptyFolder(const std::string& path) {

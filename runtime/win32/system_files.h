@@ -18,6 +18,7 @@ public:
     bool folderExists(const std::string& path) override;
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
     bool deleteFile(const std::string& path) override;
+    platform::WriteResult deleteFileOrSayWhy(const std::string& path) override;
     bool removeEmptyFolder(const std::string& path) override;
     std::optional<std::uint64_t> freeSpace(const std::string& folder) override;
     // In system_paths.cpp: the full-path and long-name functions, file

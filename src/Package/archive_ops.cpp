@@ -3,6 +3,7 @@
 #include "Package/archive_reader.h"
 #include "Package/entry_name.h"
 #include "platform/files.h"
+#include "platform/path_compare.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -14,8 +15,11 @@ namespace {
 // The entry is copied whole into a new file beside the destination, which
 // then takes the destination's name: a failed or interrupted copy never
 // leaves a partial file under that name, nor touches a file already there.
-ArchiveResult writeEntry(platform::FileSystem& files, ArchiveReader& reader, const ArchiveEntry& entry,
-                         const std::string& destination) {
+// The archive itself is never a destination: the new file would take its
+// place while it is being read.
+ArchiveResult writeEntry(platform::FileSystem& files, const std::string& archivePath, ArchiveReader& reader,
+                         const ArchiveEntry& entry, const std::string& destination) {
+    if (platform::writesOver(files, destination, archivePath)) return {ArchiveError::DestinationIsArchive};
     const platform::WriteResult written = platform::writeThenRename(files, destination, [&](platform::File& out) {
         return reader.copyData(entry, out) ? platform::WriteResult{} : platform::WriteResult{"cannot copy the entry's data"};
     });
@@ -49,7 +53,7 @@ ArchiveResult extractEntry(platform::FileSystem& files, const std::string& archi
         ArchiveEntry entry;
         switch (reader.next(entry)) {
         case ArchiveReader::Step::Entry:
-            if (lowerAscii(entry.name) == wanted) return writeEntry(files, reader, entry, destination);
+            if (lowerAscii(entry.name) == wanted) return writeEntry(files, archivePath, reader, entry, destination);
             break;
         case ArchiveReader::Step::End: return {ArchiveError::NotFound};
         case ArchiveReader::Step::DamagedAfterName:
@@ -79,7 +83,7 @@ ArchiveResult extractAll(platform::FileSystem& files, const std::string& archive
             report.path = entryPathIn(folder, entry.name);
             if (!liesDirectlyIn(report.path, folder)) report.refusal = "the path leaves the destination folder";
             else {
-                ArchiveResult written = writeEntry(files, reader, entry, report.path);
+                ArchiveResult written = writeEntry(files, archivePath, reader, entry, report.path);
                 report.error = written.error;
                 report.reason = std::move(written.reason);
             }

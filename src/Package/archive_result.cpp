@@ -17,6 +17,7 @@ std::string describe(ArchiveError error) {
     case ArchiveError::TooLarge: return "the archive would grow beyond 2147483647 bytes";
     case ArchiveError::BadName: return "an entry name cannot contain a zero byte nor be longer than 255 bytes";
     case ArchiveError::NotFound: return "no entry of that name";
+    case ArchiveError::DestinationIsArchive: return "refusing to write over the archive being read; it is unchanged";
     }
     return "unknown error";
 }

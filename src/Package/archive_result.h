@@ -20,6 +20,7 @@ enum class ArchiveError {
     TooLarge,               // would reach beyond byte 2,147,483,647
     BadName,                // a name the archive cannot hold (a 0x00 in it, or over 255 bytes)
     NotFound,
+    DestinationIsArchive,   // extracting would write over the archive being read
 };
 
 std::string describe(ArchiveError error);

@@ -1,6 +1,7 @@
 #include "Setup/SetupForm1.h"
 
 #include "Product.h"
+#include "Setup/OtherInstall.h"
 #include "Wizard/WizardLook.h"
 #include "core/errors.h"
 #include "platform/paths.h"
@@ -66,6 +67,11 @@ void Form1::Form_Load() {
         std::string programFiles = system_.folders.programFilesFolder();
         if (programFiles.empty()) programFiles = "C:\\Program Files";
         Cale.setText(platform::joinPath(programFiles, ProductName));
+    });
+    // An installation elsewhere is proposed instead: installing over it
+    // keeps one copy.
+    steps([&] {
+        if (const auto installed = installedFolder(system_.files, system_.registry, ProductName)) Cale.setText(*installed);
     });
     steps([&] {
         doneForm.load();

@@ -10,6 +10,7 @@
 #include "InstallRecord/InstallRecord.h"
 #include "Product.h"
 #include "Setup/PackageSpace.h"
+#include "Setup/OtherInstall.h"
 #include "Setup/SetupAddRemovePrograms.h"
 #include "Wizard/RunningProgram.h"
 #include "platform/drive_space.h"
@@ -35,7 +36,11 @@ bool Form1::acceptFolder() {
                           BoxIcon::Warning);
     } else {
         Cale.setText(check.normal);
-        if (enoughSpace(check.normal) && askAboutOtherFiles(check.normal)) return programClosed(check.normal);
+        // A second copy beside an installation elsewhere is asked about first.
+        if (enoughSpace(check.normal) &&
+            secondCopyWanted(system_.files, system_.registry, system_.boxes, ProductName, check.normal, caption()) &&
+            askAboutOtherFiles(check.normal))
+            return programClosed(check.normal);
     }
     Cale.setFocus();
     Cale.selectAll();

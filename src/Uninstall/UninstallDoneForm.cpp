@@ -2,20 +2,7 @@
 
 #include "Product.h"
 
-#include <cstddef>
-
 namespace uninstall {
-
-namespace {
-constexpr std::size_t kNamesShown = 3;
-}
-
-std::string describeStayed(const std::vector<std::string>& stayed) {
-    std::string names;
-    for (std::size_t i = 0; i < stayed.size() && i < kNamesShown; ++i) names += (i ? ", " : "") + stayed[i];
-    if (stayed.size() <= kNamesShown) return "Could not remove: " + names + ".";
-    return "Could not remove " + std::to_string(stayed.size()) + " items, among them: " + names + ".";
-}
 
 DoneForm::DoneForm(platform::SelfRemoval& removal)
     : DoneWindow("Uninstall complete!", 855, 1800,
@@ -27,10 +14,10 @@ DoneForm::DoneForm(platform::SelfRemoval& removal)
     Unload = [this] { Form_Unload(); };
 }
 
-void DoneForm::showIncomplete(const std::vector<std::string>& stayed) {
+void DoneForm::showIncomplete(const std::vector<Leftover>& stayed) {
     setCaption("Uninstall incomplete");
     Label1.setCaption("Uninstall incomplete");
-    ThankYouLabel.setCaption(describeStayed(stayed) + " Close " + product::kName + " and run Uninstall again.");
+    ThankYouLabel.setCaption(describeLeftovers(stayed, product::kName));
     programFile_.clear();
     folders_.clear();
 }

@@ -2,6 +2,7 @@
 // The completion window. "Done" (or its close box, which does the same) ends
 // the program; after a complete run it first arranges that Uninstall.exe and
 // the emptied install folder go once the program has ended.
+#include "Uninstall/Leftovers.h"
 #include "Wizard/DoneWindow.h"
 #include "forms/controls.h"
 #include "platform/self_removal.h"
@@ -17,8 +18,8 @@ public:
 
     forms::CommandButton Command1{*this, "Command1"};
 
-    // Says what stayed instead of claiming success.
-    void showIncomplete(const std::vector<std::string>& stayed);
+    // Says what stayed, and what to do about it, instead of claiming success.
+    void showIncomplete(const std::vector<Leftover>& stayed);
     // After a complete run: the program file and the folders (innermost
     // first) to remove once the program has ended.
     void removeAfterEnd(std::string programFile, std::vector<std::string> folders);
@@ -34,8 +35,5 @@ private:
     std::string programFile_;
     std::vector<std::string> folders_;
 };
-
-// "Could not remove: a, b." or, for many, their number and the first ones.
-std::string describeStayed(const std::vector<std::string>& stayed);
 
 } // namespace uninstall

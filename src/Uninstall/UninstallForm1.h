@@ -8,6 +8,7 @@
 //   Form1.cpp          the window, its design state, load and buttons
 //   Form1Schedule.cpp  the timed removal steps
 #include "InstallRecord/InstallRecord.h"
+#include "Uninstall/Leftovers.h"
 #include "Uninstall/UninstallDoneForm.h"
 #include "Wizard/Switches.h"
 #include "Wizard/WizardForm.h"
@@ -52,7 +53,7 @@ public:
     // Whether the load found the folder to be this product's installation.
     bool isInstallation() const noexcept { return isInstallation_; }
     // What could not be removed so far (file names, the link, the entry).
-    const std::vector<std::string>& stayed() const noexcept { return stayed_; }
+    const std::vector<Leftover>& stayed() const noexcept { return stayed_; }
 
 private:
     static const wizard::ScheduleRow<Form1> kSchedule[];
@@ -73,11 +74,15 @@ private:
     void deleteInstalledFiles();
     void deleteAppDataSettings();
     void deleteRecord();
+    // Deletes one file; when it stays, notes it under `name` with its cause
+    // and returns false.
+    bool deleteOrNote(const std::string& path, const std::string& name);
     bool holdsOtherFiles();
     std::vector<std::string> foldersToRemoveAfterEnd();
     void removeShortcut();
-    bool deleted(const std::string& path, const std::string& shown);
+    bool linkStartsAnotherCopy(const std::string& link);
     void removeEntry();
+    bool entryNamesThisProgram();
     void showDone();
 
     UninstallPlatform system_;
@@ -85,7 +90,7 @@ private:
     wizard::Quiet quiet_ = wizard::Quiet::Shown;
     bool isInstallation_ = false;
     std::optional<record::InstallRecord> record_;  // read at load
-    std::vector<std::string> stayed_;
+    std::vector<Leftover> stayed_;
 };
 
 } // namespace uninstall

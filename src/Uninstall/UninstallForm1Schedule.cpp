@@ -52,8 +52,25 @@ void Form1::deleteInstalledFiles() {
     const std::string self = system_.folders.programFile();
     for (const std::string& path : installedFiles()) {
         if (platform::samePath(system_.files, path, self)) continue;
-        deleted(path, platform::fileNameOf(path));
+        deleteOrNote(path, platform::fileNameOf(path));
     }
+}
+
+// The main program can only stay because it runs again (it was closed when
+// the run began); other files say why through the file layer.
+bool Form1::deleteOrNote(const std::string& path, const std::string& name) {
+    const bool was = system_.files.fileExists(path);
+    const platform::WriteResult deleted = system_.files.deleteFileOrSayWhy(path);
+    if (deleted) {
+        if (was) report().step("Deleted: " + path);  // only files that were there are logged
+        return true;
+    }
+    report().step("Could not delete: " + path + " (" + deleted.failure + ")");
+    const bool mainProgram = platform::samePath(system_.files, path, platform::joinPath(Cale.text(), product::kMainProgram));
+    if (mainProgram && system_.files.inUse(path)) stayed_.push_back({name, Leftover::Cause::Running, {}});
+    else if (deleted.failure == platform::kReadOnlyReason) stayed_.push_back({name, Leftover::Cause::ReadOnly, {}});
+    else stayed_.push_back({name, Leftover::Cause::Other, deleted.failure});
+    return false;
 }
 
 // The record goes last, and only when everything it lists went: a second run
@@ -61,7 +78,7 @@ void Form1::deleteInstalledFiles() {
 void Form1::deleteRecord() {
     if (!stayed_.empty()) return;
     const std::string path = record::pathIn(Cale.text());
-    deleted(path, platform::fileNameOf(path));
+    deleteOrNote(path, platform::fileNameOf(path));
 }
 
 // The main program keeps its settings in the user's application data when it
@@ -71,7 +88,7 @@ void Form1::deleteAppDataSettings() {
     if (appData.empty()) return;
     const std::string folder = platform::joinPath(appData, ProductName);
     const std::string settings = platform::joinPath(folder, product::kSettingsFile);
-    if (!deleted(settings, settings)) return;
+    if (!deleteOrNote(settings, settings)) return;
     system_.files.removeEmptyFolder(folder);  // the user's own files there keep it
 }
 
@@ -79,33 +96,40 @@ void Form1::removeShortcut() {
     ShortcutToDelete.setCaption(LocateShortcut(system_.shortcuts, "Desktop"));
     if (ShortcutToDelete.caption().empty()) return;
     const std::string link = platform::joinPath(ShortcutToDelete.caption(), ProductName + ".lnk");
-    deleted(link, link);
+    if (!linkStartsAnotherCopy(link)) deleteOrNote(link, link);
 }
 
-// Deletes one file; what stays is named `shown` on the completion window.
-// Only files that were there are logged.
-bool Form1::deleted(const std::string& path, const std::string& shown) {
-    const bool was = system_.files.fileExists(path);
-    if (!system_.files.deleteFile(path)) {
-        stayed_.push_back(shown);
-        report().step("Could not delete: " + path);
-        return false;
-    }
-    if (was) report().step("Deleted: " + path);
-    return true;
+// A later install into another folder replaced the link with one to its own
+// program: that link is the other copy's. One that cannot be read goes, as
+// it always did.
+bool Form1::linkStartsAnotherCopy(const std::string& link) {
+    const auto target = system_.shortcuts.linkTarget(link);
+    return target && !platform::samePath(system_.files, *target, platform::joinPath(Cale.text(), product::kMainProgram));
 }
 
 // While something stayed, the entry stays too: Add and Remove Programs keeps
-// offering this uninstaller, and a second run completes.
+// offering this uninstaller, and a second run completes. An entry that names
+// another copy's uninstaller (a later install into another folder took it
+// over) belongs to that copy: it stays, and that is no failure.
 void Form1::removeEntry() {
     if (!stayed_.empty()) return;
-    const platform::KeyDeletion deletion = RemoveUninstallEntry(system_.registry, ProductName);
-    if (!deletion) {
-        stayed_.push_back("the entry in Add and Remove Programs (" + deletion.reason + ")");
-        report().step("Could not remove the entry: " + deletion.reason);
+    if (!entryNamesThisProgram()) {
+        report().step("Entry: " + uninstallKey(ProductName) + " names another copy and is left to it.");
+        return;
+    }
+    const platform::KeyDeletion deleted = RemoveUninstallEntry(system_.registry, ProductName);
+    if (!deleted) {
+        stayed_.push_back({"the entry in Add and Remove Programs", Leftover::Cause::Other, deleted.reason});
+        report().step("Could not remove the entry: " + deleted.reason);
     } else {
         report().step("Entry: " + uninstallKey(ProductName) + " is gone from HKEY_LOCAL_MACHINE.");
     }
+}
+
+bool Form1::entryNamesThisProgram() {
+    const auto command = system_.registry.readString(platform::RegistryRoot::LocalMachine, uninstallKey(ProductName),
+                                                     "UninstallString");
+    return command && platform::samePath(system_.files, platform::commandPath(*command), system_.folders.programFile());
 }
 
 // Anything in the folder but this program: the user's, so the folder stays.
@@ -146,7 +170,7 @@ void Form1::showDone() {
                                          "folders go once it has ended.");
     } else {
         DoneForm_.showIncomplete(stayed_);
-        report().failed(describeStayed(stayed_));
+        report().failed(describeLeftovers(stayed_, ProductName));
     }
     DoneForm_.load();
     // Nobody is there to press "Done" in a silent run.

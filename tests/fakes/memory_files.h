@@ -25,7 +25,7 @@ public:
     bool failReplace = false;
     // Files that refuse to be deleted (in use, read-only).
     std::set<std::string> undeletable;
-    // Files with the read-only attribute: never replaced.
+    // Files with the read-only attribute: never replaced nor deleted.
     std::set<std::string> readOnlyFiles;
     // Bytes handed out by reads, to show how much of a file a reader took.
     std::size_t bytesRead = 0;
@@ -105,10 +105,14 @@ public:
         return names;
     }
 
-    bool deleteFile(const std::string& path) override {
-        if (undeletable.count(path) && files.count(path)) return false;
+    bool deleteFile(const std::string& path) override { return static_cast<bool>(deleteFileOrSayWhy(path)); }
+
+    // A read-only file is not deleted, as on Windows.
+    platform::WriteResult deleteFileOrSayWhy(const std::string& path) override {
+        if (files.count(path) && readOnlyFiles.count(path)) return {platform::kReadOnlyReason};
+        if (files.count(path) && undeletable.count(path)) return {"Access is denied."};
         files.erase(path);
-        return true;
+        return {};
     }
 
     bool folderExists(const std::string& path) override { return folders.count(path) != 0; }

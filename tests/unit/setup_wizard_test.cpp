@@ -431,6 +431,53 @@ TEST(DiskSpace, AmountsRoundTowardsTheSafeSide) {
     }
 }
 
+// An installation the entry names is proposed at load; a second copy in
+// another folder is installed only after a Yes. An entry whose uninstaller is
+// gone names no installation.
+TEST_F(SetupWizard, AnotherInstallationIsProposedAndASecondCopyIsAskedAbout) {
+    using platform::Answer;
+    const std::string first = root / "EA";
+    const std::string second = root / "EB";
+    const std::string defaultFolder = joinPath(root / "Program Files", "Corvane Lumetra");
+    const std::string question =
+        "Corvane Lumetra is already installed in " + first + ". Install a second copy in " + second + "?";
+    const struct {
+        const char* what;
+        bool uninstallerThere;
+        std::string typed;
+        std::vector<Answer> answers;
+        std::string proposed, asked, accepted;  // "" for no question, or the page stays
+    } cases[] = {
+        {"over it", true, first + "/", {}, first, "", first},
+        {"a second copy, Yes", true, second, {Answer::Yes}, first, question, second},
+        {"a second copy, No", true, second, {Answer::No}, first, question, ""},
+        {"its uninstaller is gone", false, second, {}, defaultFolder, "", second},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        package(packageBytes(productEntries()));
+        std::filesystem::remove_all(first);
+        std::filesystem::create_directories(first);
+        if (c.uninstallerThere) writeBytes(first + "/Uninstall.exe", "the first copy");
+        registry.keys[{RegistryRoot::LocalMachine, kKey}] = {{"UninstallString", "\"" + first + "/Uninstall.exe\""}};
+        boxes = {};
+        boxes.answers.assign(c.answers.begin(), c.answers.end());
+        setup::Form1& form = start();
+        EXPECT_EQ(form.Cale.text(), c.proposed);
+        form.Command4.press();
+        form.Cale.setText(c.typed);
+        form.Command7.press();
+        ASSERT_EQ(boxes.asked.size(), c.asked.empty() ? 0u : 1u);
+        if (!c.asked.empty()) {
+            EXPECT_EQ(boxes.asked[0].text, c.asked);
+        }
+        EXPECT_EQ(form.InstallTimer.enabled(), !c.accepted.empty());
+        if (!c.accepted.empty()) {
+            EXPECT_EQ(form.Cale.text(), c.accepted);
+        }
+    }
+}
+
 TEST_F(SetupWizard, DoneMakesTheDesktopShortcutOnlyWhenTicked) {
     // Done pressed, or the window closed with its close box: the same.
     const struct {

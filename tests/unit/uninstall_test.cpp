@@ -215,9 +215,11 @@ TEST_F(Uninstaller, TheScheduleRemovesEverythingAndClosingRemovesTheProgramAfter
 }
 
 TEST_F(Uninstaller, AnIncompleteRunKeepsTheEntryAndRecordAndASecondRunCompletes) {
-    files.undeletable = {joinPath(kFolder, "Corvane Lumetra.exe")};
+    const std::string program = joinPath(kFolder, "Corvane Lumetra.exe");
+    files.undeletable = {program};
     open();
     form.Command4.press();
+    files.runningFor[program] = 1;  // started again once the run began
     ticks(100);
 
     EXPECT_TRUE(has(joinPath(kFolder, "Corvane Lumetra.exe")));
@@ -304,9 +306,47 @@ TEST_F(Uninstaller, ARunningProgramIsAskedAboutBeforeAnythingIsDeleted) {
     EXPECT_FALSE(has(program));
 }
 
-TEST_F(Uninstaller, ManyThingsThatStayedAreCountedWithTheFirstNamed) {
-    EXPECT_EQ(uninstall::describeStayed({"a", "b", "c", "d", "e"}), "Could not remove 5 items, among them: a, b, c.");
-    EXPECT_EQ(uninstall::describeStayed({"a", "b"}), "Could not remove: a, b.");
+// The advice fits the cause: only a program that runs is to be closed; a
+// read-only file is named as such; anything else gets the system's reason.
+TEST_F(Uninstaller, TheAdviceFollowsWhyAFileStayed) {
+    const std::string program = joinPath(kFolder, "Corvane Lumetra.exe");
+    const std::string settings = joinPath(kFolder, "settings.ini");
+    const struct {
+        const char* what;
+        std::string file;
+        bool readOnly, running;
+        std::string says;
+    } cases[] = {
+        {"the program runs again", program, false, true,
+         "Could not remove: Corvane Lumetra.exe. Close Corvane Lumetra and run Uninstall again."},
+        {"a read-only settings file", settings, true, false,
+         "Could not remove settings.ini: it is read-only. Clear the read-only attribute and run Uninstall again."},
+        {"the program, not running", program, false, false, "Could not remove Corvane Lumetra.exe: Access is denied."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        install();
+        (c.readOnly ? files.readOnlyFiles : files.undeletable) = {c.file};
+        uninstall::DoneForm doneHere{removal};
+        uninstall::Form1 run{{folders, files, registry, shortcuts, removal, boxes}, doneHere};
+        run.load();
+        run.Command4.press();
+        if (c.running) files.runningFor[c.file] = 1;
+        forms::ManualClock runClock;
+        runClock.attach(run);
+        for (int i = 0; i < 100; ++i) runClock.step();
+        EXPECT_EQ(doneHere.caption(), "Uninstall incomplete");
+        EXPECT_EQ(doneHere.ThankYouLabel.caption(), c.says);
+        EXPECT_TRUE(has(c.file));
+        EXPECT_TRUE(hasEntry());
+    }
+    using Cause = uninstall::Leftover::Cause;
+    EXPECT_EQ(uninstall::describeLeftovers({{"a", Cause::ReadOnly, ""}, {"b", Cause::ReadOnly, ""}, {"c", Cause::Other, "Busy."},
+                                            {"d", Cause::Other, "x"}, {"e", Cause::Other, "y"}, {"f", Cause::Other, "z"},
+                                            {"g", Cause::Other, "w"}},
+                                           "P"),
+              "Could not remove a, b: they are read-only. Clear the read-only attribute and run Uninstall again. "
+              "Could not remove c: Busy. Could not remove d: x. Could not remove e: y. Could not remove 2 more items.");
 }
 
 TEST_F(Uninstaller, CancelAfterTheFilesLeavesShortcutAndEntry) {
@@ -424,7 +464,8 @@ TEST_F(Uninstaller, AVerySilentRunThatCannotCompleteOrIsRefusedExitsOne) {
     std::string log = runVerySilently();
     EXPECT_EQ(status, 1);
     EXPECT_NE(log.find("Could not delete: /pf/Corvane Lumetra/Corvane Lumetra.exe"), std::string::npos) << log;
-    EXPECT_NE(log.find("Result: failed, exit status 1: Could not remove: Corvane Lumetra.exe."), std::string::npos);
+    // The result carries the completion window's advice, which names the file.
+    EXPECT_NE(log.find("Result: failed, exit status 1: Could not remove Corvane Lumetra.exe"), std::string::npos) << log;
     EXPECT_TRUE(hasEntry());
     EXPECT_TRUE(removal.calls.empty());
 }

@@ -116,6 +116,46 @@ TEST_F(VekCli, ExtractAllWritesSafeEntriesOnlyAndReportsTheRest) {
     EXPECT_EQ(vek({"extract-all", archive, dir / "no-folder"}).status, 1);
 }
 
+// No command writes over the archive it reads, however the destination
+// names it: the same path, another spelling, a relative one, a hard link, or
+// an entry of extract-all that bears the archive's own name. Other entries of
+// extract-all are still written.
+TEST_F(VekCli, NoCommandWritesOverTheArchiveItReads) {
+    const std::string packed = entryBytes("a.bin", "abc") + entryBytes("p.set", "inner");
+    std::filesystem::create_directory(dir / "sub");
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string written;  // a file the command may still write
+    };
+    const Case cases[] = {
+        {"the same path", {"extract", archive, "a.bin", archive}, ""},
+        {"another spelling", {"extract", archive, "a.bin", dir / "sub/../p.set"}, ""},
+        {"relative to the current folder", {"extract", "p.set", "a.bin", "./p.set"}, ""},
+        {"a hard link to it", {"extract", archive, "a.bin", dir / "link.set"}, ""},
+        {"extract-all: an entry of its name", {"extract-all", archive, dir.str()}, dir / "a.bin"},
+        {"extract-all, relative", {"extract-all", "p.set", "."}, dir / "a.bin"},
+    };
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.str());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(dir / "a.bin");
+        std::filesystem::remove(dir / "link.set");
+        writeBytes(archive, packed);
+        std::filesystem::create_hard_link(archive, dir / "link.set");
+        const Outcome r = vek(c.args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("refusing to write over the archive being read; it is unchanged"), std::string::npos) << r.err;
+        EXPECT_EQ(readBytes(archive), packed);
+        if (!c.written.empty()) {
+            EXPECT_EQ(readBytes(c.written), "abc");
+        }
+        EXPECT_EQ(listFolder(dir.str()), std::string(c.written.empty() ? "" : "a.bin;") + "link.set;p.set;sub;");
+    }
+    std::filesystem::current_path(before);
+}
+
 bool oneLine(const std::string& text) { return text.find('\n') == text.size() - 1; }
 
 // Names around the 255-byte limit of a file name, and of an entry name (its

@@ -90,6 +90,7 @@ TEST(UninstallSystem, FilesOfAFolderAreListedDeletedOrReportedAndTheEmptyFolderR
 
     EXPECT_TRUE(files.deleteFile(folder + "\\a.txt"));
     EXPECT_FALSE(files.deleteFile(folder + "\\read-only.txt"));
+    EXPECT_EQ(files.deleteFileOrSayWhy(folder + "\\read-only.txt").failure, platform::kReadOnlyReason);
     EXPECT_FALSE(files.removeEmptyFolder(folder));
     SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(files.deleteFile(folder + "\\read-only.txt"));

@@ -1,0 +1,30 @@
+#include "Setup/OtherInstall.h"
+
+#include "Setup/SetupAddRemovePrograms.h"
+#include "platform/path_compare.h"
+#include "platform/paths.h"
+
+namespace setup {
+
+std::optional<std::string> installedFolder(platform::FileSystem& files, platform::Registry& registry,
+                                           const std::string& productName) {
+    const auto command =
+        registry.readString(platform::RegistryRoot::LocalMachine, uninstallKey(productName), "UninstallString");
+    if (!command) return std::nullopt;
+    // Only a full path names one place; the entry may hold anything.
+    const auto uninstaller = platform::normalForm(files, platform::commandPath(*command));
+    if (!uninstaller || !files.fileExists(*uninstaller)) return std::nullopt;
+    const std::string folder = platform::parentFolder(*uninstaller);
+    if (folder.empty()) return std::nullopt;
+    return platform::normalForm(files, folder);
+}
+
+bool secondCopyWanted(platform::FileSystem& files, platform::Registry& registry, platform::MessageBoxes& boxes,
+                      const std::string& productName, const std::string& folder, const std::string& title) {
+    const auto installed = installedFolder(files, registry, productName);
+    if (!installed || platform::samePath(files, *installed, folder)) return true;
+    return boxes.ask(productName + " is already installed in " + *installed + ". Install a second copy in " + folder + "?",
+                     title, platform::Buttons::YesNo, platform::BoxIcon::Question) == platform::Answer::Yes;
+}
+
+} // namespace setup
