@@ -12,7 +12,6 @@
 #include "win32/gdi_resources.h"
 #include "win32/handles.h"
 
-#include <memory>
 #include <string>
 
 namespace forms {
@@ -86,8 +85,9 @@ protected:
     // The kind's share of mirror(): each runs only with a window, while
     // the host's own changes are not taken for input.
     virtual void applyText() {}
-    virtual void applyRows(const forms::ItemChange&) {}
     virtual void applyValue() {}
+    // A list's rows: some came or went, or (items) the whole list anew.
+    virtual void applyRows(const forms::ItemChange&) {}
     virtual void applyItems() {}
     virtual void applyListIndex() {}
     virtual void applyRange() {}
@@ -113,7 +113,6 @@ protected:
     forms::MouseArgs mouseArgs(UINT msg, WPARAM wp, LPARAM lp) const;
     // Ends a capture taken at a press once no button is held any more.
     void releaseCapture(WPARAM wp);
-    bool pushing() const noexcept { return pushing_; }
     forms::Lifetime::Watch watch() const { return lifetime_.watch(); }
     // The control's font at the window's DPI.
     HFONT font() const;
