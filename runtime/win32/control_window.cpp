@@ -4,14 +4,11 @@
 #include "win32/mouse_args.h"
 #include "win32/wide_text.h"
 
-#include <commctrl.h>
-
 namespace host {
 
 namespace {
 
 constexpr wchar_t kControlProp[] = L"LumetraControl";
-constexpr UINT_PTR kSubclassId = 1;
 
 } // namespace
 
@@ -24,9 +21,20 @@ ControlWindow* ControlWindow::fromHandle(HWND hwnd) noexcept {
     return hwnd ? static_cast<ControlWindow*>(::GetPropW(hwnd, kControlProp)) : nullptr;
 }
 
+// The property says "a control of ours" to whoever meets the window; the
+// user data finds the object fast on every message.
+void ControlWindow::bind(HWND hwnd, ControlWindow* self) noexcept {
+    ::SetPropW(hwnd, kControlProp, self);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+}
+
 void ControlWindow::bindEarly(HWND hwnd, void* createParams) noexcept {
     // create() hands itself over as the creation parameter.
-    ::SetPropW(hwnd, kControlProp, static_cast<ControlWindow*>(createParams));
+    bind(hwnd, static_cast<ControlWindow*>(createParams));
+}
+
+ControlWindow* ControlWindow::boundTo(HWND hwnd) noexcept {
+    return reinterpret_cast<ControlWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 RECT ControlWindow::pixelRect() const {
@@ -55,8 +63,9 @@ void ControlWindow::create(HWND parent) {
                                static_cast<void*>(this));
     if (!h) return;
     hwnd_.reset(h);
-    ::SetPropW(h, kControlProp, this);
-    ::SetWindowSubclass(h, &ControlWindow::subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    bind(h, this);
+    originalProc_ = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::subclassProc)));
     applyFont();
     created();
 }
@@ -70,23 +79,27 @@ void ControlWindow::destroy() noexcept {
 void ControlWindow::unbind() noexcept {
     HWND h = hwnd_.release();
     if (!h) return;
+    if (originalProc_) ::SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
     ::RemovePropW(h, kControlProp);
-    ::RemoveWindowSubclass(h, &ControlWindow::subclass, kSubclassId);
+    ::SetWindowLongPtrW(h, GWLP_USERDATA, 0);
     captured_ = false;
 }
 
-LRESULT CALLBACK ControlWindow::subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<ControlWindow*>(data);
+LRESULT CALLBACK ControlWindow::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    ControlWindow* self = boundTo(hwnd);
+    if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
+    // Kept here: a handler run from ownMessage may destroy the object.
+    const WNDPROC original = self->originalProc_;
     if (msg == WM_NCDESTROY) {
         // Destroyed by someone else (with its parent, or directly): the
         // object lives on without a window and never destroys it again.
         self->unbind();
-        return ::DefSubclassProc(hwnd, msg, wp, lp);
+        return ::CallWindowProcW(original, hwnd, msg, wp, lp);
     }
     if (msg == WM_CAPTURECHANGED) self->captured_ = false;
     LRESULT result = 0;
     if (self->ownMessage(msg, wp, lp, result)) return result;
-    return ::DefSubclassProc(hwnd, msg, wp, lp);
+    return ::CallWindowProcW(original, hwnd, msg, wp, lp);
 }
 
 void ControlWindow::mirror(forms::Prop what) {

@@ -40,7 +40,8 @@ public:
     HWND hwnd() const noexcept { return hwnd_.get(); }
     int id() const noexcept { return id_; }
     forms::Control& control() const noexcept { return control_; }
-    // The window from the control's own HWND property, or null.
+    // The window from the control's own HWND property, or null: for any
+    // window a notification names, ours or not.
     static ControlWindow* fromHandle(HWND hwnd) noexcept;
 
     // Painted by us on the parent's layer, beneath every standard control.
@@ -110,6 +111,10 @@ protected:
     // Binds a window to this object before CreateWindowEx returns, for a
     // window procedure of the host's own that hears from it that early.
     static void bindEarly(HWND hwnd, void* createParams) noexcept;
+    // The object a window of ours is bound to, found without asking the
+    // system for a property (under Wine that is a trip to its server, on
+    // every message).
+    static ControlWindow* boundTo(HWND hwnd) noexcept;
     forms::MouseArgs mouseArgs(UINT msg, WPARAM wp, LPARAM lp) const;
     // Ends a capture taken at a press once no button is held any more.
     void releaseCapture(WPARAM wp);
@@ -122,14 +127,19 @@ protected:
     bool captured_ = false;
 
 private:
-    static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    // Forgets the window without destroying it.
+    // Every control window is subclassed: it learns of its own end there,
+    // and a kind takes its own messages there (ownMessage).
+    static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM);
+    static void bind(HWND hwnd, ControlWindow* self) noexcept;
+    // Forgets the window without destroying it, and gives it back its own
+    // window procedure.
     void unbind() noexcept;
     void applyGeometry();
 
     forms::Control& control_;
     int id_;
     UniqueWindow hwnd_;
+    WNDPROC originalProc_ = nullptr;
     // Set while the host itself changes the window, so that the notifications
     // this causes are not taken for user input.
     bool pushing_ = false;

@@ -18,7 +18,7 @@ ControlWindow::Creation PaintedWindow::paintedCreation(std::string text, DWORD s
 
 LRESULT CALLBACK PaintedWindow::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) bindEarly(hwnd, reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    auto* self = static_cast<PaintedWindow*>(fromHandle(hwnd));
+    auto* self = static_cast<PaintedWindow*>(boundTo(hwnd));
     if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
     return self->message(hwnd, msg, wp, lp);
 }
