@@ -6,9 +6,10 @@
 # completion window). Reported as ratios to the real package. Not a test: it
 # asserts nothing and is not run by CI.
 #   scripts/bench-setup.sh [--entries N] [--runs N] [--cap S] [--install-cap S] [--dist DIR] [--vek PATH]
-# Defaults: 1000 entries, first pages best of 3 runs (installs: one each), 180 s before a first page is given
-# up and 600 s before an install is (reported as "over S"), the win64
-# build's dist and host vek (made when missing).
+# Defaults: 1000 entries; first pages best of 3 runs (installs: one each);
+# 180 s before a first page is given up and 600 s before an install is
+# (reported as "over S"); the win64 build's dist and host vek (made when
+# missing). Run it at two sizes to see the install grow in step with them.
 set -euo pipefail
 self=$(realpath "$0")
 entries=1000 runs=3 cap=180 install_cap=600 dist= vek=
