@@ -14,6 +14,8 @@ Control::~Control() { form_.unregisterControl(*this); }
 
 void Control::notify(Prop what) { form_.notifyControl(*this, what); }
 
+void Control::notifyItems(ItemChange change) { form_.notifyItems(*this, change); }
+
 void Control::setFocus() {
     form_.activeControl_ = this;
     notify(Prop::Focus);

@@ -11,6 +11,7 @@ namespace forms {
 
 class Form;
 class Frame;
+class ControlVisitor;
 
 // Colours are 0xBBGGRR; a value with the top bit set names a system colour.
 using Color = std::uint32_t;
@@ -38,6 +39,14 @@ enum class Prop {
     ListIndex, Checked, Range, Picture, Interval, WindowState, Region, Icon, Focus, Selection,
 };
 
+// A list's rows changed: one row inserted at `index` or removed from it, or
+// every row removed, so that a host mirrors those rows and no others.
+struct ItemChange {
+    enum class What { Inserted, Removed, Cleared };
+    What what = What::Cleared;
+    int index = -1;
+};
+
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0;
     bool operator==(const Rect&) const = default;
@@ -52,6 +61,10 @@ public:
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
+
+    // Calls the visitor's visit for this control's own kind: a host learns
+    // the kind from there, and a visitor that misses a kind does not compile.
+    virtual void accept(ControlVisitor& visitor) = 0;
 
     const std::string& name() const noexcept { return name_; }
     Form& form() const noexcept { return form_; }
@@ -98,6 +111,7 @@ public:
 
 protected:
     void notify(Prop what);
+    void notifyItems(ItemChange change);
 
 private:
     Form& form_;

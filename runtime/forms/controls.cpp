@@ -1,10 +1,20 @@
 #include "forms/controls.h"
 
 #include "core/errors.h"
+#include "forms/control_visitor.h"
 
 #include <algorithm>
 
 namespace forms {
+
+void Label::accept(ControlVisitor& visitor) { visitor.visit(*this); }
+void CommandButton::accept(ControlVisitor& visitor) { visitor.visit(*this); }
+void CheckBox::accept(ControlVisitor& visitor) { visitor.visit(*this); }
+void TextBox::accept(ControlVisitor& visitor) { visitor.visit(*this); }
+void Frame::accept(ControlVisitor& visitor) { visitor.visit(*this); }
+void Image::accept(ControlVisitor& visitor) { visitor.visit(*this); }
+void Shape::accept(ControlVisitor& visitor) { visitor.visit(*this); }
+void Line::accept(ControlVisitor& visitor) { visitor.visit(*this); }
 
 void Label::setCaption(std::string caption) {
     if (caption == caption_) return;

@@ -12,6 +12,7 @@ namespace forms {
 class Label : public Control {
 public:
     using Control::Control;
+    void accept(ControlVisitor& visitor) override;
     const std::string& caption() const noexcept { return caption_; }
     void setCaption(std::string caption);
     Alignment alignment() const noexcept { return alignment_; }
@@ -25,6 +26,7 @@ private:
 class CommandButton : public Control {
 public:
     using Control::Control;
+    void accept(ControlVisitor& visitor) override;
     const std::string& caption() const noexcept { return caption_; }
     void setCaption(std::string caption);
     // Default: Enter presses it; cancel: Esc presses it.
@@ -44,6 +46,7 @@ private:
 class CheckBox : public Control {
 public:
     using Control::Control;
+    void accept(ControlVisitor& visitor) override;
     const std::string& caption() const noexcept { return caption_; }
     void setCaption(std::string caption);
     // 0 cleared, 1 ticked. Click is raised whenever the value really changes.
@@ -59,6 +62,7 @@ private:
 class TextBox : public Control {
 public:
     using Control::Control;
+    void accept(ControlVisitor& visitor) override;
     const std::string& text() const noexcept { return text_; }
     void setText(std::string text);
     Event<> Change;
@@ -80,6 +84,7 @@ private:
 class Frame : public Control {
 public:
     using Control::Control;
+    void accept(ControlVisitor& visitor) override;
     const std::string& caption() const noexcept { return caption_; }
     void setCaption(std::string caption);
 
@@ -107,6 +112,7 @@ Picture drawnAtAnySize(int width, int height, std::function<Bitmap(int width, in
 class Image : public Control {
 public:
     using Control::Control;
+    void accept(ControlVisitor& visitor) override;
     const Picture& picture() const noexcept { return picture_; }
     void setPicture(Picture picture);
     // Stretched: the bitmap fills the control; otherwise it is drawn at its size.
@@ -122,6 +128,7 @@ private:
 class Shape : public Control {
 public:
     using Control::Control;
+    void accept(ControlVisitor& visitor) override;
     Color borderColor() const noexcept { return foreColor(); }
     void setBorderColor(Color color) { setForeColor(color); }
 };
@@ -130,6 +137,7 @@ public:
 class Line : public Control {
 public:
     using Control::Control;
+    void accept(ControlVisitor& visitor) override;
     void setEnds(int x1, int y1, int x2, int y2);
     int x1() const noexcept { return x1_; }
     int y1() const noexcept { return y1_; }

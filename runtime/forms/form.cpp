@@ -49,6 +49,11 @@ void Form::notifyControl(Control& control, Prop what) {
     for (FormObserver* o : observers) o->controlChanged(control, what);
 }
 
+void Form::notifyItems(Control& control, ItemChange change) {
+    const auto observers = observers_;
+    for (FormObserver* o : observers) o->itemsChanged(control, change);
+}
+
 void Form::notify(Prop what) {
     const auto observers = observers_;
     for (FormObserver* o : observers) o->formChanged(*this, what);

@@ -19,6 +19,9 @@ public:
     virtual ~FormObserver() = default;
     virtual void formChanged(Form& form, Prop what) = 0;
     virtual void controlChanged(Control& control, Prop what) = 0;
+    // Rows of a list or combo box came or went (Prop::Items means the whole
+    // list anew).
+    virtual void itemsChanged(Control&, ItemChange) {}
     // A control was registered after the observer attached (rare: most
     // controls are members made before anyone observes).
     virtual void controlAdded(Control&) {}
@@ -140,6 +143,7 @@ private:
     void registerControl(Control& control);
     void unregisterControl(Control& control);
     void notifyControl(Control& control, Prop what);
+    void notifyItems(Control& control, ItemChange change);
     void notify(Prop what);
 
     std::string name_;

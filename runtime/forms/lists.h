@@ -11,11 +11,17 @@ class ListBox : public Control {
 public:
     enum class Style { Standard, CheckBox };
     using Control::Control;
+    void accept(ControlVisitor& visitor) override;
 
     Style style() const noexcept { return style_; }
     void setStyle(Style style);
 
-    void AddItem(std::string text);
+    // Inserts an entry at `index` (-1: after the last); an index outside
+    // 0..count is refused (error 5). The current entry stays current.
+    void AddItem(std::string text, int index = -1);
+    // Removes entry `index` (error 381 outside the list); removing the current
+    // entry leaves none current. Neither raises Click.
+    void RemoveItem(int index);
     void Clear();  // also leaves no current item
     int ListCount() const noexcept { return static_cast<int>(items_.size()); }
     // The text of entry i; an index outside the list raises error 381.
@@ -53,8 +59,13 @@ private:
 class ComboBox : public Control {
 public:
     using Control::Control;
+    void accept(ControlVisitor& visitor) override;
 
-    void AddItem(std::string text);
+    // As the list box's: insert at `index` (-1: after the last) or remove one
+    // item; the selected item stays selected, and removing it selects none
+    // (the edit field keeps its text).
+    void AddItem(std::string text, int index = -1);
+    void RemoveItem(int index);
     void Clear();
     int ListCount() const noexcept { return static_cast<int>(items_.size()); }
     const std::string& List(int index) const;

@@ -1,10 +1,14 @@
 #include "forms/ranges.h"
 
 #include "core/errors.h"
+#include "forms/control_visitor.h"
 
 #include <algorithm>
 
 namespace forms {
+
+void ScrollBar::accept(ControlVisitor& visitor) { visitor.visit(*this); }
+void Slider::accept(ControlVisitor& visitor) { visitor.visit(*this); }
 
 bool RangeControl::inRange(int value) const noexcept {
     return value >= std::min(min_, max_) && value <= std::max(min_, max_);

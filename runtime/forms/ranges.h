@@ -46,20 +46,17 @@ private:
     bool dragging_ = false;
 };
 
+// Horizontal: Min at the left end.
 class ScrollBar : public RangeControl {
 public:
-    enum class Orientation { Horizontal, Vertical };
     using RangeControl::RangeControl;
-    Orientation orientation() const noexcept { return orientation_; }
-    void setOrientation(Orientation o) { orientation_ = o; }
-
-private:
-    Orientation orientation_ = Orientation::Horizontal;
+    void accept(ControlVisitor& visitor) override;
 };
 
 class Slider : public RangeControl {
 public:
     using RangeControl::RangeControl;
+    void accept(ControlVisitor& visitor) override;
 };
 
 } // namespace forms

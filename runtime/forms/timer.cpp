@@ -1,8 +1,11 @@
 #include "forms/timer.h"
 
 #include "core/errors.h"
+#include "forms/control_visitor.h"
 
 namespace forms {
+
+void Timer::accept(ControlVisitor& visitor) { visitor.visit(*this); }
 
 namespace {
 void checkInterval(const std::string& name, int interval) {

@@ -8,6 +8,7 @@ namespace forms {
 class Timer : public Control {
 public:
     Timer(Form& form, std::string name, int interval = 0);
+    void accept(ControlVisitor& visitor) override;
 
     int interval() const noexcept { return interval_; }
     // 0..65535; anything else is refused with the invalid-property error.

@@ -9,10 +9,9 @@ namespace host {
 
 std::vector<std::string> commandLineArguments() {
     int count = 0;
-    LPWSTR* args = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    const UniqueLocal<LPWSTR> args(::CommandLineToArgvW(::GetCommandLineW(), &count));
     std::vector<std::string> result;
-    for (int i = 1; args && i < count; ++i) result.push_back(narrowToUtf8(args[i]));
-    ::LocalFree(args);
+    for (int i = 1; args && i < count; ++i) result.push_back(narrowToUtf8(args.get()[i]));
     return result;
 }
 

@@ -33,9 +33,9 @@ using Dll = UniqueModule;
 
 std::shared_ptr<Dll> loadDirectSound() {
     // From the system folder only, whatever the process-wide search path.
-    auto dll = std::make_shared<Dll>(::LoadLibraryExW(L"dsound.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
-    if (!*dll) fail("LoadLibrary(dsound.dll)", HRESULT_FROM_WIN32(::GetLastError()));
-    return dll;
+    Dll dll(::LoadLibraryExW(L"dsound.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    if (!dll) fail("LoadLibrary(dsound.dll)", HRESULT_FROM_WIN32(::GetLastError()));
+    return std::make_shared<Dll>(std::move(dll));
 }
 
 using CreateFn = HRESULT(WINAPI*)(LPCGUID, LPDIRECTSOUND8*, LPUNKNOWN);

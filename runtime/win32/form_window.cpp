@@ -1,10 +1,11 @@
 #include "win32/form_window.h"
-#include "win32/window_class.h"
 
-#include "win32/dispatch_guard.h"
 #include "forms/controls.h"
+#include "win32/control_window_maker.h"
+#include "win32/dispatch_guard.h"
 #include "win32/mouse_args.h"
 #include "win32/wide_text.h"
+#include "win32/window_class.h"
 
 #include <algorithm>
 #include <cmath>
@@ -116,23 +117,39 @@ void FormWindow::create() {
     if (form_->visible()) applyVisible();
 }
 
+// A timer has no window: the form's window drives it.
+void ControlWindowMaker::visit(forms::Timer& control) { timer = &control; }
+
 void FormWindow::addControl(forms::Control& control) {
-    if (auto* timer = dynamic_cast<forms::Timer*>(&control)) {
-        if (std::find(timers_.begin(), timers_.end(), timer) == timers_.end()) timers_.push_back(timer);
-        retime(*timer);
+    if (windowOf(control)) return;
+    if (forms::Timer* timer = timerOf(control)) {
+        retime(*timer);  // a new window of the form runs its timers again
         return;
     }
-    if (windowOf(control)) return;
-    ControlWindow::Kind kind;
-    if (!ControlWindow::kindOf(control, kind)) return;
+    ControlWindowMaker maker(*this, nextId_);
+    control.accept(maker);
+    if (maker.timer) {
+        timers_.push_back(maker.timer);
+        retime(*maker.timer);
+        return;
+    }
     // A frame's window must exist before the windows inside it.
     HWND parent = hwnd_.get();
     if (forms::Frame* frame = control.container()) {
         addControl(*frame);
         if (ControlWindow* f = windowOf(*frame)) parent = f->hwnd();
     }
-    controls_.push_back(std::make_unique<ControlWindow>(*this, control, kind, nextId_++));
+    ++nextId_;
+    // Listed before it is made: a list's first WM_MEASUREITEM comes from
+    // inside CreateWindowEx and finds it by its id.
+    controls_.push_back(std::move(maker.window));
     controls_.back()->create(parent);
+}
+
+forms::Timer* FormWindow::timerOf(const forms::Control& control) const noexcept {
+    for (forms::Timer* t : timers_)
+        if (t && static_cast<const forms::Control*>(t) == &control) return t;
+    return nullptr;
 }
 
 void FormWindow::orderChildren() {
@@ -141,9 +158,9 @@ void FormWindow::orderChildren() {
     // siblings, so the list runs from top to bottom.
     std::vector<HWND> order;
     for (auto& c : controls_)
-        if (!ControlWindow::isGraphic(c->kind())) order.push_back(c->hwnd());
+        if (!c->graphic()) order.push_back(c->hwnd());
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
-        if (ControlWindow::isGraphic((*it)->kind())) order.push_back((*it)->hwnd());
+        if ((*it)->graphic()) order.push_back((*it)->hwnd());
     for (HWND h : order)
         if (h) ::SetWindowPos(h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
@@ -199,20 +216,28 @@ void FormWindow::formChanged(forms::Form&, forms::Prop what) {
     }
 }
 
+bool FormWindow::takeUpIfPending(forms::Control& control) {
+    const auto it = std::find(pending_.begin(), pending_.end(), &control);
+    if (it == pending_.end()) return false;
+    // Its first change: the control is past its base, so its kind shows.
+    pending_.erase(it);
+    addControl(control);
+    orderChildren();
+    return true;
+}
+
 void FormWindow::controlChanged(forms::Control& control, forms::Prop what) {
-    if (!alive()) return;
-    if (const auto it = std::find(pending_.begin(), pending_.end(), &control); it != pending_.end()) {
-        // Its first change: the control is past its base, so its kind shows.
-        pending_.erase(it);
-        addControl(control);
-        orderChildren();
-        return;
-    }
-    if (auto* timer = dynamic_cast<forms::Timer*>(&control)) {
+    if (!alive() || takeUpIfPending(control)) return;
+    if (forms::Timer* timer = timerOf(control)) {
         if (what == forms::Prop::Enabled || what == forms::Prop::Interval) retime(*timer);
         return;
     }
     if (ControlWindow* w = windowOf(control)) w->mirror(what);
+}
+
+void FormWindow::itemsChanged(forms::Control& control, forms::ItemChange change) {
+    if (!alive() || takeUpIfPending(control)) return;
+    if (ControlWindow* w = windowOf(control)) w->mirrorRows(change);
 }
 
 void FormWindow::controlAdded(forms::Control& control) {
@@ -361,7 +386,7 @@ void FormWindow::paintBeneath(ControlWindow& self, HDC dc) {
     ::FillRect(dc, &client, back.get());
     for (auto& c : controls_) {
         if (c.get() == &self) break;
-        if (!ControlWindow::isGraphic(c->kind()) || c->control().container() != self.control().container()) continue;
+        if (!c->graphic() || c->control().container() != self.control().container()) continue;
         if (!c->control().visible()) continue;
         const RECT other = c->pixelRect();
         RECT overlap{};
@@ -384,9 +409,8 @@ void FormWindow::focusChild(HWND child) {
 
 ControlWindow* FormWindow::defaultButton(bool cancel) const {
     for (auto& c : controls_) {
-        if (c->kind() != ControlWindow::Kind::Button) continue;
-        auto& b = static_cast<forms::CommandButton&>(c->control());
-        if ((cancel ? b.isCancel() : b.isDefault()) && ::IsWindowVisible(c->hwnd()) && ::IsWindowEnabled(c->hwnd()))
+        const forms::CommandButton* b = c->pushButton();
+        if (b && (cancel ? b->isCancel() : b->isDefault()) && ::IsWindowVisible(c->hwnd()) && ::IsWindowEnabled(c->hwnd()))
             return c.get();
     }
     return nullptr;
@@ -400,9 +424,8 @@ bool FormWindow::childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             guarded([&] { c->command(HIWORD(wp)); });
         } else if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
             // Enter and Esc, as the dialog keyboard handling reports them.
-            if (ControlWindow* b = defaultButton(LOWORD(wp) == IDCANCEL))
-                guarded([&] { static_cast<forms::CommandButton&>(b->control()).press(); });
-        } else if (ControlWindow* c = byId(LOWORD(wp)); c && c->kind() == ControlWindow::Kind::Button) {
+            if (ControlWindow* b = defaultButton(LOWORD(wp) == IDCANCEL)) guarded([&] { b->pushButton()->press(); });
+        } else if (ControlWindow* c = byId(LOWORD(wp)); c && c->pushButton()) {
             guarded([&] { c->command(HIWORD(wp)); });
         } else {
             return false;

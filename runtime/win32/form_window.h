@@ -28,6 +28,7 @@ public:
 
     void formChanged(forms::Form& form, forms::Prop what) override;
     void controlChanged(forms::Control& control, forms::Prop what) override;
+    void itemsChanged(forms::Control& control, forms::ItemChange change) override;
     void controlAdded(forms::Control& control) override;
     void controlRemoved(forms::Control& control) override;
     void formDestroyed(forms::Form& form) override;
@@ -65,8 +66,11 @@ private:
     // its children's windows.
     void windowGone() noexcept;
     void addControl(forms::Control& control);
+    // A control made while the window exists, once it is whole: true when it
+    // was waiting to be taken up (and now is).
+    bool takeUpIfPending(forms::Control& control);
     void takeUpPending();
-    void createChildren();
+    forms::Timer* timerOf(const forms::Control& control) const noexcept;
     void orderChildren();
     void retime(forms::Timer& timer);
     void applyGeometry();

@@ -37,6 +37,12 @@ public:
     Unique& operator=(const Unique&) = delete;
 
     const Handle& get() const noexcept { return h_; }
+    // For functions that hand the handle out through a pointer: whatever
+    // was held is closed first.
+    Handle* put() noexcept {
+        reset();
+        return &h_;
+    }
     explicit operator bool() const noexcept { return !(h_ == invalid()); }
     // Gives up ownership, e.g. when the system takes the object over or the
     // caller wants to see what closing reports.
@@ -76,8 +82,19 @@ struct SelectionHandle {
 };
 inline void restoreSelection(const SelectionHandle& h) noexcept { ::SelectObject(h.dc, h.previous); }
 
+// Blocks the system allocates for the caller with LocalAlloc (FormatMessage,
+// CommandLineToArgvW).
+inline void freeLocal(void* block) noexcept { ::LocalFree(block); }
+
 using UniqueFile = Unique<HANDLE, &::CloseHandle, -1>;  // CreateFile and friends
 using UniqueHandle = Unique<HANDLE, &::CloseHandle>;    // events, processes, threads
+using UniqueFind = Unique<HANDLE, &::FindClose, -1>;    // FindFirstFile and friends
+template <class T>
+using UniqueLocal = Unique<T*, &freeLocal>;
+// Blocks the shell and COM hand out with CoTaskMemAlloc (known folders, the
+// names a file dialog reports).
+template <class T>
+using UniqueTaskMemory = Unique<T*, &::CoTaskMemFree>;
 using UniqueWindow = Unique<HWND, &::DestroyWindow>;
 using UniqueModule = Unique<HMODULE, &::FreeLibrary>;
 using UniqueKey = Unique<HKEY, &::RegCloseKey>;
@@ -88,6 +105,15 @@ using UniqueRegion = Unique<HRGN, &::DeleteObject>;
 using UniqueWindowDc = Unique<WindowDcHandle, &releaseWindowDc>;
 using UniquePaintDc = Unique<PaintDcHandle, &endPaint>;
 using UniqueSelection = Unique<SelectionHandle, &restoreSelection>;
+
+// The process and the first thread CreateProcess hands out, each closed once.
+struct StartedProcess {
+    UniqueHandle process;
+    UniqueHandle thread;
+};
+inline StartedProcess ownStarted(const PROCESS_INFORMATION& started) noexcept {
+    return {UniqueHandle(started.hProcess), UniqueHandle(started.hThread)};
+}
 
 inline UniqueWindowDc windowDc(HWND window) noexcept {
     HDC dc = ::GetDC(window);

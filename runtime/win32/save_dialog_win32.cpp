@@ -19,11 +19,6 @@ constexpr DWORD kChoiceList = 2;
 
 HWND ownerOf(const platform::SaveRequest& request) { return reinterpret_cast<HWND>(request.owner); }
 
-struct TaskMemText {
-    wchar_t* text = nullptr;
-    ~TaskMemText() { ::CoTaskMemFree(text); }
-};
-
 // Keeps the proposed name in step with the drop-down: picking another length
 // proposes that length's name, unless the user has typed a name of their own.
 // Lives on the stack for the dialog's one Show, between Advise and Unadvise.
@@ -46,8 +41,8 @@ public:
 
     HRESULT STDMETHODCALLTYPE OnItemSelected(IFileDialogCustomize*, DWORD control, DWORD item) override {
         if (control != kChoiceList || item >= names_.size() || shown_ >= names_.size()) return S_OK;
-        TaskMemText current;
-        if (SUCCEEDED(dialog_.GetFileName(&current.text)) && current.text && names_[shown_] == current.text) {
+        UniqueTaskMemory<wchar_t> current;
+        if (SUCCEEDED(dialog_.GetFileName(current.put())) && current && names_[shown_] == current.get()) {
             dialog_.SetFileName(names_[item].c_str());
             shown_ = item;
         }
@@ -113,10 +108,10 @@ bool askItemDialog(const platform::SaveRequest& request, std::optional<platform:
     if (following) dialog->Unadvise(cookie);
     if (FAILED(shown)) return true;
     ComPtr<IShellItem> item;
-    TaskMemText path;
-    if (FAILED(dialog->GetResult(item.put())) || FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &path.text)))
+    UniqueTaskMemory<wchar_t> path;
+    if (FAILED(dialog->GetResult(item.put())) || FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, path.put())))
         return true;
-    answer = platform::SaveAnswer{narrowToUtf8(path.text), request.chosen};
+    answer = platform::SaveAnswer{narrowToUtf8(path.get()), request.chosen};
     DWORD chosen = 0;
     if (custom && SUCCEEDED(custom->GetSelectedControlItem(kChoiceList, &chosen))) answer->chosen = static_cast<int>(chosen);
     return true;

@@ -103,35 +103,32 @@ bool Win32SelfRemoval::removeAfterExit(const std::string& programFile, const std
     const UniqueFile remover = writeDeleteOnCloseCopy(program, copy);
     if (!remover) return false;
 
-    HANDLE self = nullptr;
-    if (!::DuplicateHandle(::GetCurrentProcess(), ::GetCurrentProcess(), ::GetCurrentProcess(), &self, SYNCHRONIZE,
+    UniqueHandle self;
+    if (!::DuplicateHandle(::GetCurrentProcess(), ::GetCurrentProcess(), ::GetCurrentProcess(), self.put(), SYNCHRONIZE,
                            TRUE, 0)) {
         return false;
     }
-    const UniqueHandle selfHandle(self);
     std::wstring commandLine = quoted(copy) + L" " + kRemoveArgument + L" " +
-                               std::to_wstring(reinterpret_cast<std::uintptr_t>(self)) + L" " + quoted(program);
+                               std::to_wstring(reinterpret_cast<std::uintptr_t>(self.get())) + L" " + quoted(program);
     for (const std::string& folder : folders) commandLine += L" " + quoted(widenUtf8(folder));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
+    PROCESS_INFORMATION info{};
     // The copy works from the temporary folder: a current folder inside the
     // install folder would keep that folder from being removed.
     if (!::CreateProcessW(copy.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                          temporary.c_str(), &startup, &started)) {
+                          temporary.c_str(), &startup, &info)) {
         return false;  // closing `remover` deletes the copy
     }
-    ::CloseHandle(started.hThread);
-    ::CloseHandle(started.hProcess);
+    const StartedProcess started = ownStarted(info);  // nothing waits for it: closed here
     return true;
 }
 
 bool runSelfRemovalIfAsked() {
     int count = 0;
-    LPWSTR* args = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    const UniqueLocal<LPWSTR> args(::CommandLineToArgvW(::GetCommandLineW(), &count));
     if (!args) return false;
-    const std::vector<std::wstring> argv(args, args + count);
-    ::LocalFree(args);
+    const std::vector<std::wstring> argv(args.get(), args.get() + count);
     if (count < 4 || argv[1] != kRemoveArgument) return false;
 
     const auto first = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(std::wcstoull(argv[2].c_str(), nullptr, 10)));

@@ -1,6 +1,7 @@
 #include "win32/shell_links.h"
 
 #include "win32/handles.h"
+#include "win32/system_folders.h"
 #include "win32/utf8_paths.h"
 
 #include <knownfolders.h>
@@ -42,12 +43,7 @@ ComPtr<IPersistFile> persistOf(const ComPtr<IShellLinkW>& link) {
 
 std::string ShellLinks::specialFolder(const std::string& name) {
     const KNOWNFOLDERID* id = knownFolderId(name);
-    if (!id) return {};
-    PWSTR path = nullptr;
-    std::string folder;
-    if (SUCCEEDED(::SHGetKnownFolderPath(*id, KF_FLAG_DEFAULT, nullptr, &path)) && path) folder = narrowToUtf8(path);
-    ::CoTaskMemFree(path);
-    return folder;
+    return id ? knownFolderPath(*id) : std::string();
 }
 
 bool ShellLinks::saveShortcut(const std::string& linkPath, const platform::Shortcut& shortcut) {

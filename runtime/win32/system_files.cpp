@@ -190,9 +190,9 @@ bool SystemFileSystem::makeFolder(const std::string& path) {
 
 std::optional<std::vector<std::string>> SystemFileSystem::listFiles(const std::string& folder) {
     WIN32_FIND_DATAW found;
-    const HANDLE search = ::FindFirstFileExW(widenUtf8(platform::joinPath(folder, "*")).c_str(), FindExInfoBasic,
-                                             &found, FindExSearchNameMatch, nullptr, 0);
-    if (search == INVALID_HANDLE_VALUE) {
+    const UniqueFind search(::FindFirstFileExW(widenUtf8(platform::joinPath(folder, "*")).c_str(), FindExInfoBasic,
+                                               &found, FindExSearchNameMatch, nullptr, 0));
+    if (!search) {
         // Only an empty drive root has no match at all (a folder has "." and "..").
         if (::GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<std::string>{};
         return std::nullopt;
@@ -200,10 +200,8 @@ std::optional<std::vector<std::string>> SystemFileSystem::listFiles(const std::s
     std::vector<std::string> names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(narrowToUtf8(found.cFileName));
-    } while (::FindNextFileW(search, &found));
-    const bool complete = ::GetLastError() == ERROR_NO_MORE_FILES;
-    ::FindClose(search);
-    if (!complete) return std::nullopt;
+    } while (::FindNextFileW(search.get(), &found));
+    if (::GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
     return names;
 }
 

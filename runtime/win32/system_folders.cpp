@@ -1,5 +1,6 @@
 #include "win32/system_folders.h"
 
+#include "win32/handles.h"
 #include "win32/utf8_paths.h"
 
 #include <knownfolders.h>
@@ -28,32 +29,18 @@ std::string SystemFolders::programFolder() {
     return platform::parentFolder(programFile());
 }
 
-std::string SystemFolders::windowsFolder() {
-    PWSTR path = nullptr;
-    std::string folder;
-    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_Windows, KF_FLAG_DEFAULT, nullptr, &path)) && path) {
-        folder = narrowToUtf8(path);
-    }
-    ::CoTaskMemFree(path);
-    return folder;
+std::string knownFolderPath(REFKNOWNFOLDERID id) {
+    UniqueTaskMemory<wchar_t> path;
+    if (FAILED(::SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, path.put())) || !path) return {};
+    return narrowToUtf8(path.get());
 }
 
-namespace {
+std::string SystemFolders::windowsFolder() { return knownFolderPath(FOLDERID_Windows); }
 
-std::string knownFolder(const KNOWNFOLDERID& id) {
-    PWSTR path = nullptr;
-    std::string folder;
-    if (SUCCEEDED(::SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path)) && path) folder = narrowToUtf8(path);
-    ::CoTaskMemFree(path);
-    return folder;
-}
-
-} // namespace
-
-std::string SystemFolders::userAppDataFolder() { return knownFolder(FOLDERID_RoamingAppData); }
+std::string SystemFolders::userAppDataFolder() { return knownFolderPath(FOLDERID_RoamingAppData); }
 
 // The folder of this program's own kind: a 32-bit program on 64-bit Windows
 // gets "Program Files (x86)".
-std::string SystemFolders::programFilesFolder() { return knownFolder(FOLDERID_ProgramFiles); }
+std::string SystemFolders::programFilesFolder() { return knownFolderPath(FOLDERID_ProgramFiles); }
 
 } // namespace host

@@ -55,11 +55,10 @@ bool SystemRegistry::deleteValue(platform::RegistryRoot root, const std::string&
 
 bool SystemRegistry::setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
                                const std::string& data) {
-    HKEY opened = nullptr;
+    UniqueKey owned;
     if (::RegCreateKeyExW(rootKey(root), widenUtf8(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
-                          nullptr, &opened, nullptr) != ERROR_SUCCESS)
+                          nullptr, owned.put(), nullptr) != ERROR_SUCCESS)
         return false;
-    UniqueKey owned(opened);
     // The text and its terminating null, the null counted in the length.
     const std::wstring wide = widenUtf8(data);
     const DWORD bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
@@ -69,10 +68,9 @@ bool SystemRegistry::setString(platform::RegistryRoot root, const std::string& k
 
 std::optional<std::string> SystemRegistry::readString(platform::RegistryRoot root, const std::string& key,
                                                       const std::string& name) {
-    HKEY opened = nullptr;
-    if (::RegOpenKeyExW(rootKey(root), widenUtf8(key).c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+    UniqueKey owned;
+    if (::RegOpenKeyExW(rootKey(root), widenUtf8(key).c_str(), 0, KEY_QUERY_VALUE, owned.put()) != ERROR_SUCCESS)
         return std::nullopt;
-    UniqueKey owned(opened);
     const std::wstring valueName = widenUtf8(name);
     DWORD type = 0, bytes = 0;
     if (::RegQueryValueExW(owned.get(), valueName.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||

@@ -185,6 +185,38 @@ TEST_F(ControlTest, ComboBoxPickSetsTheText) {
     EXPECT_EQ(errorOf([&] { (void)combo.List(2); }), 381);
 }
 
+TEST_F(ControlTest, InsertedAndRemovedEntriesKeepTheCurrentEntryAndTheTicksInPlace) {
+    forms::ListBox list(form, "List2");
+    list.setStyle(forms::ListBox::Style::CheckBox);
+    for (const char* s : {"a", "b", "c"}) list.AddItem(s);
+    list.setListIndex(1);
+    list.setSelected(2, true);
+    list.Click = record("click");
+    EXPECT_EQ(errorOf([&] { list.AddItem("x", 4); }), rt::InvalidProcedureCall);
+    EXPECT_EQ(errorOf([&] { list.AddItem("x", -2); }), rt::InvalidProcedureCall);
+    EXPECT_EQ(errorOf([&] { list.RemoveItem(3); }), 381);
+    EXPECT_EQ(list.ListCount(), 3);
+
+    list.AddItem("first", 0);  // a, b, c -> first, a, b, c
+    EXPECT_EQ(list.text(), "b");
+    EXPECT_TRUE(list.selected(3));  // the tick stays with "c"
+    list.RemoveItem(1);  // first, b, c
+    EXPECT_EQ(list.text(), "b");
+    EXPECT_TRUE(list.selected(2));
+    list.RemoveItem(1);  // the current entry goes: none is current
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_TRUE(events.empty());  // the current entry never changed by a click
+
+    forms::ComboBox combo(form, "Combo1");
+    for (const char* s : {"English", "Romana"}) combo.AddItem(s);
+    combo.setListIndex(1);
+    combo.AddItem("Deutsch", 0);
+    EXPECT_EQ(combo.listIndex(), 2);
+    combo.RemoveItem(2);
+    EXPECT_EQ(combo.listIndex(), -1);
+    EXPECT_EQ(combo.text(), "Romana");  // the field keeps its text
+}
+
 TEST_F(ControlTest, ObserverSeesRealChangesOnly) {
     forms::Label label(form, "Label17");
     forms::ScrollBar bar(form, "HScroll2");

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -432,6 +433,76 @@ TEST_F(HostTest, ComboPicksAndProgramChangesMeetInTheMiddle) {
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_EQ(textOf(combo), "English");  // the field keeps the control's text
     EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+}
+
+// The rows a list window holds, and its current row, as one line.
+template <UINT Count, UINT Length, UINT Text, UINT Current>
+std::string windowRows(HWND h) {
+    std::string rows;
+    const int count = static_cast<int>(SendMessageW(h, Count, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[64] = {};
+        if (SendMessageW(h, Length, i, 0) < 63) SendMessageA(h, Text, i, reinterpret_cast<LPARAM>(text));
+        rows += std::string(i ? "|" : "") + text;
+    }
+    return rows + " @" + std::to_string(static_cast<int>(SendMessageW(h, Current, 0, 0)));
+}
+
+// The rows a list control holds, and its current row, as the window shows them.
+template <class List>
+std::string controlRows(const List& list) {
+    std::string rows;
+    for (int i = 0; i < list.ListCount(); ++i) rows += std::string(i ? "|" : "") + list.List(i);
+    return rows + " @" + std::to_string(list.listIndex());
+}
+
+// Counts the messages a window receives, until destroyed.
+LRESULT CALLBACK countMessages(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return DefSubclassProc(h, msg, wp, lp);
+}
+
+TEST_F(HostTest, ListRowsReachTheWindowOneByOne) {
+    HWND list = win(form.list), combo = win(form.combo);
+    const auto listRows = windowRows<LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_GETCURSEL>;
+    const auto comboRows = windowRows<CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_GETCURSEL>;
+    form.list.setListIndex(1);
+    form.combo.setListIndex(1);
+    struct Step {
+        const char* what;
+        std::function<void(forms::ListBox&)> onList;
+        std::function<void(forms::ComboBox&)> onCombo;
+    };
+    // Each step on both kinds; the current row follows its entry.
+    const Step steps[] = {
+        {"insert before the current", [](auto& l) { l.AddItem("first", 0); }, [](auto& c) { c.AddItem("first", 0); }},
+        {"insert after the current", [](auto& l) { l.AddItem("third", 3); }, [](auto& c) { c.AddItem("third", 3); }},
+        {"append", [](auto& l) { l.AddItem("last"); }, [](auto& c) { c.AddItem("last"); }},
+        {"remove before the current", [](auto& l) { l.RemoveItem(0); }, [](auto& c) { c.RemoveItem(0); }},
+        {"remove the current", [](auto& l) { l.RemoveItem(1); }, [](auto& c) { c.RemoveItem(1); }},
+        {"choose the last", [](auto& l) { l.setListIndex(l.ListCount() - 1); }, [](auto& c) { c.setListIndex(c.ListCount() - 1); }},
+        {"remove the last", [](auto& l) { l.RemoveItem(l.ListCount() - 1); }, [](auto& c) { c.RemoveItem(c.ListCount() - 1); }},
+        {"clear", [](auto& l) { l.Clear(); }, [](auto& c) { c.Clear(); }},
+        {"add after clearing", [](auto& l) { l.AddItem("again"); }, [](auto& c) { c.AddItem("again"); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.onList(form.list);
+        step.onCombo(form.combo);
+        EXPECT_EQ(listRows(list), controlRows(form.list));
+        EXPECT_EQ(comboRows(combo), controlRows(form.combo));
+    }
+    EXPECT_EQ(controlRows(form.list), "again @-1");
+
+    // One more row costs the window a few messages, not one per row it holds.
+    for (int i = 0; i < 200; ++i) form.list.AddItem("row " + std::to_string(i));
+    int received = 0;
+    ASSERT_TRUE(SetWindowSubclass(list, countMessages, 7, reinterpret_cast<DWORD_PTR>(&received)));
+    form.list.AddItem("one more", 100);
+    form.list.RemoveItem(50);
+    RemoveWindowSubclass(list, countMessages, 7);
+    EXPECT_LE(received, 10);
+    EXPECT_EQ(listRows(list), controlRows(form.list));
 }
 
 TEST_F(HostTest, TimersTickThroughTheMessageLoopWhileRunning) {

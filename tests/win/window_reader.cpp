@@ -50,6 +50,29 @@ std::string quoted(const std::wstring& text) {
     return out + "\"";
 }
 
+// Items of a list or a combo box: the current one, then every text.
+template <UINT Count, UINT Current, UINT Length, UINT Text>
+void printItems(HWND hwnd) {
+    const int count = static_cast<int>(SendMessageW(hwnd, Count, 0, 0));
+    std::printf(" cursel=%d items=", static_cast<int>(SendMessageW(hwnd, Current, 0, 0)));
+    for (int i = 0; i < count; ++i) std::printf("%s%s", i ? "|" : "", narrow(itemText(hwnd, Length, Text, i)).c_str());
+}
+
+void printTrackbarPosition(HWND hwnd) { std::printf(" pos=%d", static_cast<int>(SendMessageW(hwnd, TBM_GETPOS, 0, 0))); }
+void printScrollPosition(HWND hwnd) { std::printf(" pos=%d", GetScrollPos(hwnd, SB_CTL)); }
+
+// What a window of each class shows beyond its text, one row per class.
+struct ClassDetails {
+    const wchar_t* windowClass;
+    void (*print)(HWND);
+};
+const ClassDetails kDetails[] = {
+    {L"ListBox", printItems<LB_GETCOUNT, LB_GETCURSEL, LB_GETTEXTLEN, LB_GETTEXT>},
+    {L"ComboBox", printItems<CB_GETCOUNT, CB_GETCURSEL, CB_GETLBTEXTLEN, CB_GETLBTEXT>},
+    {TRACKBAR_CLASSW, printTrackbarPosition},
+    {L"ScrollBar", printScrollPosition},
+};
+
 HWND g_top = nullptr;
 
 BOOL CALLBACK dumpChild(HWND hwnd, LPARAM) {
@@ -61,22 +84,8 @@ BOOL CALLBACK dumpChild(HWND hwnd, LPARAM) {
     std::printf("child class=%s text=%s rect=%ld,%ld,%ld,%ld visible=%d enabled=%d",
                 quoted(cls).c_str(), quoted(windowText(hwnd)).c_str(), r.left, r.top, r.right - r.left,
                 r.bottom - r.top, IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0);
-    const std::wstring c = cls;
-    if (_wcsicmp(c.c_str(), L"ListBox") == 0) {
-        const int count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
-        std::printf(" cursel=%d items=", static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0)));
-        for (int i = 0; i < count; ++i)
-            std::printf("%s%s", i ? "|" : "", narrow(itemText(hwnd, LB_GETTEXTLEN, LB_GETTEXT, i)).c_str());
-    } else if (_wcsicmp(c.c_str(), L"ComboBox") == 0) {
-        const int count = static_cast<int>(SendMessageW(hwnd, CB_GETCOUNT, 0, 0));
-        std::printf(" cursel=%d items=", static_cast<int>(SendMessageW(hwnd, CB_GETCURSEL, 0, 0)));
-        for (int i = 0; i < count; ++i)
-            std::printf("%s%s", i ? "|" : "", narrow(itemText(hwnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, i)).c_str());
-    } else if (_wcsicmp(c.c_str(), TRACKBAR_CLASSW) == 0) {
-        std::printf(" pos=%d", static_cast<int>(SendMessageW(hwnd, TBM_GETPOS, 0, 0)));
-    } else if (_wcsicmp(c.c_str(), L"ScrollBar") == 0) {
-        std::printf(" pos=%d", GetScrollPos(hwnd, SB_CTL));
-    }
+    for (const ClassDetails& details : kDetails)
+        if (_wcsicmp(cls, details.windowClass) == 0) details.print(hwnd);
     std::printf("\n");
     return TRUE;
 }
