@@ -404,7 +404,11 @@ TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
              return only(doneForm, nullptr, {});
          }},
         {"uninstall-incomplete", [&] {
-             doneForm.showIncomplete({"Corvane Lumetra.exe", "settings.ini", "Install record.txt"});
+             // One of each cause: the longest advice the window has to hold.
+             using Cause = uninstall::Leftover::Cause;
+             doneForm.showIncomplete({{"Corvane Lumetra.exe", Cause::Running, {}},
+                                      {"settings.ini", Cause::ReadOnly, {}},
+                                      {"Install record.txt", Cause::Other, "access is denied"}});
              return only(doneForm, nullptr, {});
          }},
     };
