@@ -44,15 +44,17 @@ function(lumetra_add_windows_program)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/resources/app.manifest.in ${PROGRAM_MANIFEST} @ONLY)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/resources/app.rc.in ${gen}/app.rc @ONLY)
 
+  # plain_terminate.cpp stands in for the C++ library's terminate handler and
+  # its demangler; linked directly, as an archive member it would never be used.
+  set(sources ${P_SOURCES} ${PROJECT_SOURCE_DIR}/runtime/win32/plain_terminate.cpp ${gen}/app.rc)
   if(P_CONSOLE)
-    add_executable(${P_TARGET} ${P_SOURCES} ${gen}/app.rc)
+    add_executable(${P_TARGET} ${sources})
   else()
-    add_executable(${P_TARGET} WIN32 ${P_SOURCES} ${gen}/app.rc)
+    add_executable(${P_TARGET} WIN32 ${sources})
   endif()
   set_target_properties(${P_TARGET} PROPERTIES OUTPUT_NAME "${P_OUTPUT_NAME}")
-  # Two builds of one commit give the same bytes: stripped, no link time stamp.
-  target_link_options(${P_TARGET} PRIVATE -s -Wl,--no-insert-timestamp)
   target_link_libraries(${P_TARGET} PRIVATE ${P_LIBS})
+  # Two builds of one commit give the same bytes: stripped, no link time stamp.
   target_link_options(${P_TARGET} PRIVATE $<$<CONFIG:Release>:-s> LINKER:--no-insert-timestamp)
   target_compile_options(${P_TARGET} PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=
     -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)

@@ -8,7 +8,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ libgtest-dev libbenchmark-dev
+  cmake ninja-build g++ libgtest-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-liberation fonts-wine
   xvfb xauth xdotool imagemagick liblnk-utils python3-numpy sox time

@@ -23,6 +23,9 @@ echo "win32: built $(ls build/win32/bin/*.exe 2>/dev/null | wc -l) programs (com
 status=0
 logs=build/test-logs
 mkdir -p "$logs"
+# Every shipped program stays within 512 KB, in both Windows builds.
+echo "== shipped program sizes (limit 524,288 bytes)"
+bash scripts/program-sizes.sh build/win64 build/win32 || status=1
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure -j "$jobs" 2>&1 | tee "$logs/native.txt" || status=1
 echo "== Windows tests under Wine (private Xvfb display)"

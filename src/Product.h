@@ -1,11 +1,14 @@
 #pragma once
+// product::kVersion is generated from the project version in the
+// top CMakeLists.txt, as the version resources are: they cannot disagree.
+#include "ProductVersion.h"
+
 // What the three programs must agree on. Setup forms the install folder, the
 // uninstall entry's key and the shortcut's name from the product name, and
 // Uninstall removes exactly those: one constant, so they cannot drift apart.
 namespace product {
 
 inline constexpr const char* kName = "Corvane Lumetra";
-inline constexpr const char* kVersion = "1.2.0";
 // The maker, as the uninstall entry and the version resource name it.
 inline constexpr const char* kPublisher = "Corvanesoft";
 // The main program's file name in the install folder: the name & ".exe".
