@@ -13,6 +13,7 @@ namespace {
 constexpr std::string_view kHeading = "Corvane Lumetra install record ";
 constexpr std::string_view kFileKind = "file";
 constexpr std::string_view kFolderKind = "folder";
+constexpr std::string_view kReplacesKind = "replaces";
 
 void addOnce(std::vector<std::string>& paths, const std::string& path) {
     const auto same = [&](const std::string& listed) { return platform::sameTextIgnoringCase(listed, path); };
@@ -46,6 +47,7 @@ std::string format(const InstallRecord& record) {
     std::string text = std::string(kHeading) + std::to_string(kVersion) + "\r\n";
     for (const std::string& folder : record.folders) text += std::string(kFolderKind) + "\t" + folder + "\r\n";
     for (const std::string& file : record.files) text += std::string(kFileKind) + "\t" + file + "\r\n";
+    for (const std::string& copy : record.replaced) text += std::string(kReplacesKind) + "\t" + copy + "\r\n";
     return text;
 }
 
@@ -60,6 +62,7 @@ std::optional<InstallRecord> parse(std::string_view text) {
         const std::string path(lines[i].substr(tab + 1));
         if (kind == kFileKind) addOnce(record.files, path);
         else if (kind == kFolderKind) addOnce(record.folders, path);
+        else if (kind == kReplacesKind) addOnce(record.replaced, path);
     }
     return record;
 }
@@ -68,6 +71,8 @@ InstallRecord merged(const InstallRecord& earlier, const InstallRecord& now) {
     InstallRecord all = earlier;
     for (const std::string& file : now.files) addOnce(all.files, file);
     for (const std::string& folder : now.folders) addOnce(all.folders, folder);
+    all.replaced = now.replaced;
+    for (const std::string& copy : earlier.replaced) addOnce(all.replaced, copy);
     return all;
 }
 

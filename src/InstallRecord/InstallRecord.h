@@ -7,9 +7,13 @@
 //   folder<TAB>C:\Corvane Apps
 //   folder<TAB>C:\Corvane Apps\Corvane Lumetra
 //   file<TAB>C:\Corvane Apps\Corvane Lumetra\Corvane Lumetra.exe
+//   replaces<TAB>D:\Lumetra
 //
 // The first line names the format and its version. Each other line is a
 // kind, a tab and a full path in normal form; folders come outermost first.
+// "replaces" names the folder of another copy whose uninstall entry this
+// installation took over (the latest first): when this copy goes, the entry
+// goes back to the first of them still installed.
 // Lines end in CR LF (LF alone is read too). A reader skips kinds it does not
 // know, so a later version can add kinds and an earlier reader still finds
 // the files and folders; a later version reads every earlier one.
@@ -28,6 +32,7 @@ inline constexpr int kVersion = 1;
 struct InstallRecord {
     std::vector<std::string> files;    // every file written, full paths
     std::vector<std::string> folders;  // every folder made, outermost first
+    std::vector<std::string> replaced = {};  // other copies' folders, the latest first
 };
 
 std::string format(const InstallRecord& record);
@@ -35,7 +40,8 @@ std::string format(const InstallRecord& record);
 std::optional<InstallRecord> parse(std::string_view text);
 
 // An earlier record with this installation's added: each path once (case
-// ignored), the earlier ones first.
+// ignored), the earlier ones first; but the copies this installation
+// replaced come before those of the earlier one.
 InstallRecord merged(const InstallRecord& earlier, const InstallRecord& now);
 
 // The record of an installation folder.

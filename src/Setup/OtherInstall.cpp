@@ -1,6 +1,7 @@
 #include "Setup/OtherInstall.h"
 
-#include "Setup/SetupAddRemovePrograms.h"
+#include "InstallRecord/InstallRecord.h"
+#include "UninstallEntry/UninstallEntry.h"
 #include "platform/path_compare.h"
 #include "platform/paths.h"
 
@@ -9,7 +10,8 @@ namespace setup {
 std::optional<std::string> installedFolder(platform::FileSystem& files, platform::Registry& registry,
                                            const std::string& productName) {
     const auto command =
-        registry.readString(platform::RegistryRoot::LocalMachine, uninstallKey(productName), "UninstallString");
+        registry.readString(platform::RegistryRoot::LocalMachine, entry::uninstallKey(productName),
+                            "UninstallString");
     if (!command) return std::nullopt;
     // Only a full path names one place; the entry may hold anything.
     const auto uninstaller = platform::normalForm(files, platform::commandPath(*command));
@@ -25,6 +27,17 @@ bool secondCopyWanted(platform::FileSystem& files, platform::Registry& registry,
     if (!installed || platform::samePath(files, *installed, folder)) return true;
     return boxes.ask(productName + " is already installed in " + *installed + ". Install a second copy in " + folder + "?",
                      title, platform::Buttons::YesNo, platform::BoxIcon::Question) == platform::Answer::Yes;
+}
+
+std::vector<std::string> replacedCopies(platform::FileSystem& files, platform::Registry& registry,
+                                        const std::string& productName, const std::string& folder) {
+    const auto installed = installedFolder(files, registry, productName);
+    if (!installed || platform::samePath(files, *installed, folder)) return {};
+    std::vector<std::string> copies{*installed};
+    if (const auto other = record::read(files, *installed))
+        for (const std::string& copy : other->replaced)
+            if (!platform::samePath(files, copy, folder)) copies.push_back(copy);
+    return copies;
 }
 
 } // namespace setup

@@ -2,14 +2,16 @@
 // Another installation of the product: the uninstall entry names an
 // uninstaller that is there. The folder page proposes that installation's
 // folder, and a second copy elsewhere is installed only when the user says
-// so. The entry then names the new copy; the first keeps its record and its
-// own uninstaller, which leaves the entry alone.
+// so. The entry then names the new copy, whose record names the first: the
+// first's own uninstaller leaves the entry alone, and the new copy's hands it
+// back to the first.
 #include "platform/files.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace setup {
 
@@ -23,5 +25,13 @@ std::optional<std::string> installedFolder(platform::FileSystem& files, platform
 // second copy (Yes, the default a silent run takes).
 bool secondCopyWanted(platform::FileSystem& files, platform::Registry& registry, platform::MessageBoxes& boxes,
                       const std::string& productName, const std::string& folder, const std::string& title);
+
+// The folders of the copies whose entry an install into `folder` takes over,
+// for its record: the installation the entry names when it is elsewhere,
+// then those that one took the entry over from, so that the entry still
+// finds a remaining copy when some go in another order. None for a first
+// install or one over the same copy.
+std::vector<std::string> replacedCopies(platform::FileSystem& files, platform::Registry& registry,
+                                        const std::string& productName, const std::string& folder);
 
 } // namespace setup

@@ -108,7 +108,6 @@ private:
     void stopTimers();
     void showCompletion();
     bool walkRunning() const;
-    std::uint64_t bytesWritten();
 
     SetupSystem system_;
     wizard::Quiet quiet_ = wizard::Quiet::Shown;

@@ -11,7 +11,7 @@
 #include "Product.h"
 #include "Setup/PackageSpace.h"
 #include "Setup/OtherInstall.h"
-#include "Setup/SetupAddRemovePrograms.h"
+#include "UninstallEntry/UninstallEntry.h"
 #include "Wizard/RunningProgram.h"
 #include "platform/drive_space.h"
 #include "platform/folder_check.h"
@@ -101,8 +101,8 @@ bool Form1::isProductInstallation(const std::string& folder) {
     const std::string uninstaller = platform::joinPath(folder, product::kUninstaller);
     if (const auto earlier = record::read(system_.files, folder); earlier && record::lists(system_.files, *earlier, uninstaller))
         return true;
-    const auto command =
-        system_.registry.readString(platform::RegistryRoot::LocalMachine, uninstallKey(ProductName), "UninstallString");
+    const auto command = system_.registry.readString(platform::RegistryRoot::LocalMachine,
+                                                     entry::uninstallKey(ProductName), "UninstallString");
     return command && platform::samePath(system_.files, platform::commandPath(*command), uninstaller);
 }
 

@@ -6,12 +6,11 @@
 
 #include "InstallRecord/InstallRecord.h"
 #include "Product.h"
-#include "Setup/SetupAddRemovePrograms.h"
+#include "Setup/OtherInstall.h"
 #include "Setup/PackageCheck.h"
 #include "Package/entry_name.h"
+#include "UninstallEntry/UninstallEntry.h"
 #include "platform/paths.h"
-
-#include <algorithm>
 
 namespace setup {
 
@@ -106,12 +105,14 @@ void Form1::registerInstallation() {
 }
 
 // The record lists what this installation wrote and made, added to what an
-// earlier installation into the folder recorded.
+// earlier installation into the folder recorded, and the copies elsewhere
+// whose entry this one takes over.
 bool Form1::writeInstallRecord() {
     const std::string path = record::pathIn(Cale.text());
     const std::optional<std::string> before = system_.files.readFile(path);
     const std::optional<record::InstallRecord> earlier = before ? record::parse(*before) : std::nullopt;
-    const record::InstallRecord now{filesWritten_, madeFolders_};
+    const record::InstallRecord now{filesWritten_, madeFolders_,
+                                    replacedCopies(system_.files, system_.registry, ProductName, Cale.text())};
     takeBack_.willWriteRecord(path, before);
     const platform::WriteResult written =
         platform::writeWholeFile(system_.files, path, record::format(earlier ? record::merged(*earlier, now) : now));
@@ -129,24 +130,16 @@ void Form1::addUninstallEntry() {
         fail(ProductName + " was not added to the installed programs: its programs were not extracted.");
         return;
     }
-    const std::vector<EntryValue> values = uninstallEntryValues({ProductName, Cale.text(), bytesWritten()});
-    takeBack_.willWriteEntry(system_.registry, uninstallKey(ProductName), values);
-    if (!AddUninstallEntry(system_.registry, ProductName, values)) {
+    const std::vector<entry::EntryValue> values =
+        entry::uninstallEntryValues({ProductName, Cale.text(), entry::bytesOfFiles(system_.files, filesWritten_)});
+    takeBack_.willWriteEntry(system_.registry, entry::uninstallKey(ProductName), values);
+    if (!entry::AddUninstallEntry(system_.registry, ProductName, values)) {
         fail(ProductName + " could not be added to the installed programs: the registry refused the entry "
                            "(installing needs an administrator).");
         return;
     }
     report().step("Entry: " + ProductName + " is listed in Add and Remove Programs (" +
                   std::string(product::kUninstallKeyParent) + ProductName + ", HKEY_LOCAL_MACHINE).");
-}
-
-// The size of the files this installation wrote, for the list of programs.
-std::uint64_t Form1::bytesWritten() {
-    std::uint64_t total = 0;
-    for (const std::string& path : filesWritten_)
-        if (const platform::OpenedFile opened = system_.files.openFile(path, platform::OpenMode::Read))
-            total += static_cast<std::uint64_t>(std::max<std::int64_t>(opened.file->size(), 0));
-    return total;
 }
 
 void Form1::fail(const std::string& reason) {

@@ -25,8 +25,9 @@ void TakeBack::willWriteRecord(std::string path, std::optional<std::string> befo
     recordBefore_ = std::move(before);
 }
 
-void TakeBack::willWriteEntry(platform::Registry& registry, std::string key, std::vector<EntryValue> values) {
-    entryBefore_ = currentValues(registry, key, values);
+void TakeBack::willWriteEntry(platform::Registry& registry, std::string key,
+                              std::vector<entry::EntryValue> values) {
+    entryBefore_ = entry::currentValues(registry, key, values);
     entryKey_ = std::move(key);
     entryValues_ = std::move(values);
 }
@@ -38,7 +39,7 @@ void TakeBack::keep() { *this = TakeBack(); }
 // change needs nothing.
 bool TakeBack::entryTakenBack(platform::Registry& registry) const {
     using platform::RegistryRoot;
-    const std::vector<PriorValue> now = currentValues(registry, *entryKey_, entryValues_);
+    const std::vector<entry::PriorValue> now = entry::currentValues(registry, *entryKey_, entryValues_);
     bool unchanged = true, hadAny = false;
     for (std::size_t i = 0; i < now.size(); ++i) {
         unchanged = unchanged && now[i].data == entryBefore_[i].data;
@@ -47,8 +48,8 @@ bool TakeBack::entryTakenBack(platform::Registry& registry) const {
     if (unchanged) return true;
     if (!hadAny) return static_cast<bool>(registry.deleteKey(RegistryRoot::LocalMachine, *entryKey_));
     bool restored = true;
-    for (const PriorValue& prior : entryBefore_)
-        restored = (prior.data ? writeValue(registry, *entryKey_, {prior.name, *prior.data})
+    for (const entry::PriorValue& prior : entryBefore_)
+        restored = (prior.data ? entry::writeValue(registry, *entryKey_, {prior.name, *prior.data})
                                : registry.deleteValue(RegistryRoot::LocalMachine, *entryKey_, prior.name)) &&
                    restored;
     return restored;

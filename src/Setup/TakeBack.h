@@ -3,7 +3,7 @@
 // the files it created (never a file of an earlier installation that it
 // replaced), the folders it made, and the install record and the uninstall
 // entry as they were before it wrote them.
-#include "Setup/SetupAddRemovePrograms.h"
+#include "UninstallEntry/UninstallEntry.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 
@@ -23,7 +23,7 @@ public:
     void willWriteRecord(std::string path, std::optional<std::string> before);
     // The uninstall entry's values are about to be written: notes what they
     // are now.
-    void willWriteEntry(platform::Registry& registry, std::string key, std::vector<EntryValue> values);
+    void willWriteEntry(platform::Registry& registry, std::string key, std::vector<entry::EntryValue> values);
 
     // The installation is complete: nothing is to be taken back any more.
     void keep();
@@ -42,8 +42,8 @@ private:
     std::optional<std::string> recordPath_;
     std::optional<std::string> recordBefore_;
     std::optional<std::string> entryKey_;
-    std::vector<EntryValue> entryValues_;  // what is written, for the kind of each value
-    std::vector<PriorValue> entryBefore_;
+    std::vector<entry::EntryValue> entryValues_;  // what is written, for the kind of each value
+    std::vector<entry::PriorValue> entryBefore_;
 };
 
 // "a, b, c" for the user, or "a, b, c and 4 more" for a long list.

@@ -1,15 +1,11 @@
 #include "Uninstall/UninstallAddRemovePrograms.h"
 
-#include "Product.h"
+#include "UninstallEntry/UninstallEntry.h"
 
 namespace uninstall {
 
-std::string uninstallKey(const std::string& name) {
-    return std::string(product::kUninstallKeyParent) + name;
-}
-
 platform::KeyDeletion RemoveUninstallEntry(platform::Registry& registry, const std::string& name) {
-    return DeleteRegistryKey(registry, platform::RegistryRoot::LocalMachine, uninstallKey(name));
+    return DeleteRegistryKey(registry, platform::RegistryRoot::LocalMachine, entry::uninstallKey(name));
 }
 
 platform::KeyDeletion DeleteRegistryKey(platform::Registry& registry, platform::RegistryRoot root,

@@ -14,7 +14,4 @@ platform::KeyDeletion RemoveUninstallEntry(platform::Registry& registry, const s
 // Deletes a key that holds only values.
 platform::KeyDeletion DeleteRegistryKey(platform::Registry& registry, platform::RegistryRoot root, const std::string& key);
 
-// The key of the product's uninstall entry, under HKEY_LOCAL_MACHINE.
-std::string uninstallKey(const std::string& name);
-
 } // namespace uninstall

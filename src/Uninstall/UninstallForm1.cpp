@@ -1,8 +1,8 @@
 #include "Uninstall/UninstallForm1.h"
 
 #include "Product.h"
-#include "Uninstall/UninstallAddRemovePrograms.h"
 #include "Uninstall/InstallFolderGuard.h"
+#include "UninstallEntry/UninstallEntry.h"
 #include "Wizard/RunningProgram.h"
 #include "core/errors.h"
 #include "platform/paths.h"
@@ -54,7 +54,7 @@ void Form1::Form_Load() {
     facts.programFile = system_.folders.programFile();
     facts.windowsFolder = system_.folders.windowsFolder();
     facts.uninstallCommand = system_.registry.readString(platform::RegistryRoot::LocalMachine,
-                                                         uninstallKey(product::kName), "UninstallString");
+                                                         entry::uninstallKey(product::kName), "UninstallString");
     facts.record = record_;
     isInstallation_ = isInstallFolder(system_.files, facts);
     if (!isInstallation_) refuseFolder();

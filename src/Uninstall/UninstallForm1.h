@@ -2,14 +2,16 @@
 // Uninstall's wizard window: the wizard's welcome page and progress page,
 // whose removal schedule runs over the ticks of InstallTimer (1 to 100). It removes the files the
 // install record lists (or, with no record, the files the product ships), the
-// product's settings, the desktop shortcut and the uninstall entry, but only
-// when the folder it runs from is this product's installation. Nothing else
-// in the folder is touched, and an incomplete run keeps the entry.
+// product's settings, the desktop shortcut and the uninstall entry (or hands
+// the entry back to another copy that remains), but only when the folder it
+// runs from is this product's installation. Nothing else in the folder is
+// touched, and an incomplete run keeps the entry.
 //   Form1.cpp          the window, its design state, load and buttons
 //   Form1Schedule.cpp  the timed removal steps
 #include "InstallRecord/InstallRecord.h"
 #include "Uninstall/Leftovers.h"
 #include "Uninstall/UninstallDoneForm.h"
+#include "UninstallEntry/UninstallEntry.h"
 #include "Wizard/Switches.h"
 #include "Wizard/WizardForm.h"
 
@@ -82,6 +84,7 @@ private:
     void removeShortcut();
     bool linkStartsAnotherCopy(const std::string& link);
     void removeEntry();
+    void handEntryBack(const entry::InstalledProduct& copy);
     bool entryNamesThisProgram();
     void showDone();
 

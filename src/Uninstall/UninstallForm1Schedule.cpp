@@ -5,7 +5,9 @@
 #include "Product.h"
 #include "Uninstall/UninstallAddRemovePrograms.h"
 #include "Uninstall/InstallFolderGuard.h"
+#include "Uninstall/RemainingCopy.h"
 #include "Uninstall/UninstallMakeShortcut.h"
+#include "UninstallEntry/UninstallEntry.h"
 #include "platform/path_compare.h"
 #include "platform/paths.h"
 
@@ -110,11 +112,16 @@ bool Form1::linkStartsAnotherCopy(const std::string& link) {
 // While something stayed, the entry stays too: Add and Remove Programs keeps
 // offering this uninstaller, and a second run completes. An entry that names
 // another copy's uninstaller (a later install into another folder took it
-// over) belongs to that copy: it stays, and that is no failure.
+// over) belongs to that copy: it stays, and that is no failure. The entry
+// that names this program goes back to a copy it took over that remains.
 void Form1::removeEntry() {
     if (!stayed_.empty()) return;
     if (!entryNamesThisProgram()) {
-        report().step("Entry: " + uninstallKey(ProductName) + " names another copy and is left to it.");
+        report().step("Entry: " + entry::uninstallKey(ProductName) + " names another copy and is left to it.");
+        return;
+    }
+    if (const auto copy = record_ ? remainingCopy(system_.files, ProductName, record_->replaced) : std::nullopt) {
+        handEntryBack(*copy);
         return;
     }
     const platform::KeyDeletion deleted = RemoveUninstallEntry(system_.registry, ProductName);
@@ -122,13 +129,25 @@ void Form1::removeEntry() {
         stayed_.push_back({"the entry in Add and Remove Programs", Leftover::Cause::Other, deleted.reason});
         report().step("Could not remove the entry: " + deleted.reason);
     } else {
-        report().step("Entry: " + uninstallKey(ProductName) + " is gone from HKEY_LOCAL_MACHINE.");
+        report().step("Entry: " + entry::uninstallKey(ProductName) + " is gone from HKEY_LOCAL_MACHINE.");
     }
 }
 
+// Every value is written again, so nothing of this copy stays in the entry.
+// A refusal is a leftover, as a failed deletion is.
+void Form1::handEntryBack(const entry::InstalledProduct& copy) {
+    if (entry::AddUninstallEntry(system_.registry, ProductName, entry::uninstallEntryValues(copy))) {
+        report().step("Entry: " + entry::uninstallKey(ProductName) + " now names " + copy.folder + ".");
+        return;
+    }
+    const std::string reason = "it could not be handed back to the copy in " + copy.folder;
+    stayed_.push_back({"the entry in Add and Remove Programs", Leftover::Cause::Other, reason});
+    report().step("Could not hand the entry back: " + reason + ".");
+}
+
 bool Form1::entryNamesThisProgram() {
-    const auto command = system_.registry.readString(platform::RegistryRoot::LocalMachine, uninstallKey(ProductName),
-                                                     "UninstallString");
+    const auto command = system_.registry.readString(platform::RegistryRoot::LocalMachine,
+                                                     entry::uninstallKey(ProductName), "UninstallString");
     return command && platform::samePath(system_.files, platform::commandPath(*command), system_.folders.programFile());
 }
 

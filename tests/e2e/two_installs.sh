@@ -4,9 +4,9 @@
 # proposes C:\Corvane EA, and C:\Corvane EB typed over it asks first whether
 # to install a second copy (Yes, the default). The entry then names EB. Each
 # copy's Uninstall.exe, run with Enter, Enter, completes and takes its own
-# folder; the other copy keeps its files; the entry and the desktop link
-# are left to the copy they name (EA's run leaves both to EB) and go with
-# that copy's own run.
+# folder; the other copy keeps its files. The entry and the desktop link are
+# left to the copy they name (EA's run leaves both to EB); EB's run takes its
+# link and hands the entry back to EA, whose own run removes it.
 # Usage: two_installs.sh WINE_RUN WINE_ROOT DIST WINDOW_READER WORK
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,8 +21,10 @@ drive_c="$root/prefix/drive_c"
 desktop=$(ls -d "$drive_c"/users/*/Desktop | grep -v /Public/ | head -n 1)
 link="$desktop/Corvane Lumetra.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
-# The uninstaller the entry names, as written; empty when there is no entry.
-entry() { "$wine_run" "$root" reg query "$key" /v UninstallString 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p'; }
+# A string value of the entry, as written; empty when there is no entry.
+value() { "$wine_run" "$root" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p'; }
+# The uninstaller the entry names.
+entry() { value UninstallString; }
 
 install_both() {
   "$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
@@ -72,19 +74,20 @@ uninstall_copy() {
 for first in EA EB; do
   case $first in
     EA) second=EB between='"C:\Corvane EB\Uninstall.exe"' ;;  # left to EB, which it names
-    EB) second=EA between= ;;  # EB's own entry goes with EB
+    EB) second=EA between='"C:\Corvane EA\Uninstall.exe"' ;;  # handed back to EA, which remains
   esac
   install_both
   ok "EA and EB installed; the second copy was asked about and the entry names EB"
   uninstall_copy "$first"
   [ -f "$drive_c/Corvane $second/Corvane Lumetra.exe" ] || fail "removing $first took $second's files"
   [ "$(entry)" = "$between" ] || fail "after removing $first the entry names '$(entry)', not '$between'"
-  if [ -n "$between" ]; then
+  if [ "$first" = EA ]; then
     [ -f "$link" ] || fail "removing $first took EB's desktop link"; left="EB's link stays"
   else
     [ ! -e "$link" ] || fail "removing $first left its desktop link"; left="the link is gone"
+    [ "$(value InstallLocation)" = 'C:\Corvane EA' ] || fail "the entry handed back says $(value InstallLocation)"
   fi
-  ok "$first uninstalled: $second keeps its files, the entry names '${between:-nothing}', $left"
+  ok "$first uninstalled: $second keeps its files, the entry names '$between', $left"
   uninstall_copy "$second"
   [ -z "$(entry)" ] || fail "after removing both the entry names $(entry)"
   [ ! -e "$link" ] || fail "the desktop link outlived both copies"

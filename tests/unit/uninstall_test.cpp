@@ -1,11 +1,12 @@
 // Uninstall's wizard on fakes and the manual clock: the load, the removal
 // schedule from the install record, the guard against a folder that is not an
 // installation, a user's file in the folder, files that cannot be deleted,
-// a running program, "Cancel" midway, the completion window, and a very
-// silent run with its log and exit status.
+// a running program, "Cancel" midway, the entry handed back to another copy,
+// the completion window, and a very silent run with its log and exit status.
 #include "Uninstall/UninstallDoneForm.h"
 #include "Uninstall/UninstallForm1.h"
 #include "Uninstall/InstallFolderGuard.h"
+#include "UninstallEntry/UninstallEntry.h"
 #include "fake_registry.h"
 #include "fake_shortcuts.h"
 #include "fixed_folders.h"
@@ -22,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -382,6 +384,60 @@ TEST_F(Uninstaller, AnEntryThatCannotBeDeletedIsReported) {
     ticks(100);
     EXPECT_EQ(done.caption(), "Uninstall incomplete");
     EXPECT_NE(done.ThankYouLabel.caption().find("the entry in Add and Remove Programs"), std::string::npos);
+}
+
+// This copy took the entry over from copies elsewhere (its record says
+// which, the latest first): the entry goes back to the first still installed,
+// with the values Setup writes and the size of its files still there, and
+// goes only when none is left.
+TEST_F(Uninstaller, TheEntryGoesBackToACopyThatRemains) {
+    const std::string ea = "/other/EA", eb = "/other/EB";
+    const struct {
+        const char* what;
+        bool eaInstalled, ebInstalled;
+        std::string namesFolder;  // "" when the entry goes
+    } cases[] = {
+        {"the latest replaced copy is gone, an earlier one remains", true, false, ea},
+        {"every replaced copy is gone", false, false, ""},
+        {"both remain: the latest gets it", true, true, eb},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        install();
+        files.files[kRecord] += "replaces\t" + eb + "\r\nreplaces\t" + ea + "\r\n";
+        for (const auto& [folder, installed] : {std::pair{ea, c.eaInstalled}, std::pair{eb, c.ebInstalled}}) {
+            files.folders.insert(folder);
+            // Uninstalled, a copy leaves a stray file and no uninstaller.
+            files.files[joinPath(folder, installed ? "Uninstall.exe" : "stray.txt")] = std::string(1500, 'u');
+            files.files[joinPath(folder, "Corvane Lumetra.exe")] = std::string(1000, 'p');
+            if (installed)
+                files.files[record::pathIn(folder)] = "Corvane Lumetra install record 1\r\nfile\t" + folder +
+                                                      "/Uninstall.exe\r\nfile\t" + folder + "/Corvane Lumetra.exe\r\n"
+                                                      "file\t" + folder + "/readme.txt\r\n";  // deleted by its user
+        }
+        uninstall::DoneForm doneHere{removal};
+        uninstall::Form1 run{{folders, files, registry, shortcuts, removal, boxes}, doneHere};
+        run.load();
+        run.Command4.press();
+        forms::ManualClock runClock;
+        runClock.attach(run);
+        for (int i = 0; i < 100; ++i) runClock.step();
+
+        EXPECT_EQ(doneHere.caption(), "Install complete!");
+        ASSERT_EQ(hasEntry(), !c.namesFolder.empty());
+        if (c.namesFolder.empty()) continue;
+        // 2500 bytes of recorded files are there: 3 KB.
+        for (const entry::EntryValue& value : entry::uninstallEntryValues({product::kName, c.namesFolder, 2500})) {
+            if (const auto* text = std::get_if<std::string>(&value.data))
+                EXPECT_EQ(registry.readString(RegistryRoot::LocalMachine, kKey, value.name), *text) << value.name;
+            else
+                EXPECT_EQ(registry.readDword(RegistryRoot::LocalMachine, kKey, value.name),
+                          std::get<std::uint32_t>(value.data)) << value.name;
+        }
+        EXPECT_EQ(registry.readString(RegistryRoot::LocalMachine, kKey, "UninstallString"),
+                  "\"" + c.namesFolder + "/Uninstall.exe\"");
+        EXPECT_EQ(registry.readDword(RegistryRoot::LocalMachine, kKey, "EstimatedSize"), 3u);
+    }
 }
 
 TEST_F(Uninstaller, AFolderThatIsNotAnInstallationDeletesNothingAndSaysWhy) {

@@ -2,10 +2,10 @@
 // uninstall entry under HKEY_LOCAL_MACHINE (and a second removal is no
 // failure), and the desktop link in the folder LocateShortcut names.
 #include "Product.h"
-#include "Setup/SetupAddRemovePrograms.h"
 #include "Setup/SetupMakeShortcut.h"
 #include "Uninstall/UninstallAddRemovePrograms.h"
 #include "Uninstall/UninstallMakeShortcut.h"
+#include "UninstallEntry/UninstallEntry.h"
 #include "win32/shell_links.h"
 #include "win32/system_files.h"
 #include "win32/system_registry.h"
@@ -39,7 +39,7 @@ TEST(UninstallSystem, TheEntrySetupWroteIsDeletedAndAMissingOneIsNoFailure) {
     const std::string name = testProduct();
     const std::string key = std::string(product::kUninstallKeyParent) + name;
     // The whole entry, number values too: the key still goes in one call.
-    ASSERT_TRUE(setup::AddUninstallEntry(registry, name, setup::uninstallEntryValues({name, "C:\\Corvane Test", 5000})));
+    ASSERT_TRUE(entry::AddUninstallEntry(registry, name, entry::uninstallEntryValues({name, "C:\\Corvane Test", 5000})));
     ASSERT_TRUE(keyExists(key));
     EXPECT_EQ(registry.readDword(platform::RegistryRoot::LocalMachine, key, "EstimatedSize"), 5u);
     EXPECT_EQ(registry.readString(platform::RegistryRoot::LocalMachine, key, "EstimatedSize"), std::nullopt);

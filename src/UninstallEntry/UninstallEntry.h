@@ -1,7 +1,9 @@
 #pragma once
 // The uninstall entry that lists the product among the installed programs:
 // the key "...\Uninstall\" & the name under HKEY_LOCAL_MACHINE, with the
-// values Windows and deployment tools read.
+// values Windows and deployment tools read. Setup writes it for the copy it
+// installs; Uninstall writes it again for a copy that remains.
+#include "platform/files.h"
 #include "platform/registry.h"
 
 #include <cstdint>
@@ -10,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-namespace setup {
+namespace entry {
 
 // A registry value's data: a string (REG_SZ) or a number (REG_DWORD).
 using RegistryData = std::variant<std::string, std::uint32_t>;
@@ -39,6 +41,9 @@ std::string uninstallKey(const std::string& name);
 // Every value of the entry, "DisplayName" and "UninstallString" first.
 std::vector<EntryValue> uninstallEntryValues(const InstalledProduct& product);
 
+// The bytes of those files that are there, for "EstimatedSize".
+std::uint64_t bytesOfFiles(platform::FileSystem& files, const std::vector<std::string>& paths);
+
 // Writes the values into the product's entry, creating the key. True when
 // every value was written.
 bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::vector<EntryValue>& values);
@@ -57,4 +62,4 @@ std::vector<PriorValue> currentValues(platform::Registry& registry, const std::s
 // so that Windows never tries "C:\Program.exe" for a path with spaces.
 std::string quotedCommand(const std::string& path);
 
-} // namespace setup
+} // namespace entry

@@ -1,9 +1,11 @@
-#include "Setup/SetupAddRemovePrograms.h"
+#include "UninstallEntry/UninstallEntry.h"
 
 #include "Product.h"
 #include "platform/paths.h"
 
-namespace setup {
+#include <algorithm>
+
+namespace entry {
 
 namespace {
 
@@ -37,6 +39,14 @@ std::vector<EntryValue> uninstallEntryValues(const InstalledProduct& installed) 
         {"NoModify", std::uint32_t{1}},
         {"NoRepair", std::uint32_t{1}},
     };
+}
+
+std::uint64_t bytesOfFiles(platform::FileSystem& files, const std::vector<std::string>& paths) {
+    std::uint64_t total = 0;
+    for (const std::string& path : paths)
+        if (const platform::OpenedFile opened = files.openFile(path, platform::OpenMode::Read))
+            total += static_cast<std::uint64_t>(std::max<std::int64_t>(opened.file->size(), 0));
+    return total;
 }
 
 bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::vector<EntryValue>& values) {
@@ -74,4 +84,4 @@ std::vector<PriorValue> currentValues(platform::Registry& registry, const std::s
 
 std::string quotedCommand(const std::string& path) { return "\"" + path + "\""; }
 
-} // namespace setup
+} // namespace entry
