@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -89,6 +91,23 @@ protected:
             button.press();
         } catch (const forms::ProgramEnded&) {
         }
+    }
+    // A second uninstaller over the files as they are now, as a new start
+    // would be: "Uninstall" pressed, then `afterPress`, then every tick.
+    struct Run {
+        uninstall::DoneForm done;
+        uninstall::Form1 form;
+        Run(uninstall::UninstallPlatform system) : done(system.removal), form(system, done) {}
+    };
+    std::unique_ptr<Run> runToEnd(const std::function<void()>& afterPress = {}) {
+        auto run = std::make_unique<Run>(uninstall::UninstallPlatform{folders, files, registry, shortcuts, removal, boxes});
+        run->form.load();
+        run->form.Command4.press();
+        if (afterPress) afterPress();
+        forms::ManualClock runClock;
+        runClock.attach(run->form);
+        for (int i = 0; i < 100; ++i) runClock.step();
+        return run;
     }
     // Loads and starts the uninstaller as "Uninstall.exe /VERYSILENT /LOG=..."
     // does, until it ends; the log it wrote.
@@ -262,13 +281,8 @@ TEST_F(Uninstaller, AUsersFileAndItsFolderStay) {
         files.files[joinPath(kFolder, "letter.txt")] = "the user's";
         if (!withRecord) files.files.erase(kRecord);
         removal.calls.clear();
-        uninstall::DoneForm doneHere{removal};
-        uninstall::Form1 run{{folders, files, registry, shortcuts, removal, boxes}, doneHere};
-        run.load();
-        run.Command4.press();
-        forms::ManualClock runClock;
-        runClock.attach(run);
-        for (int i = 0; i < 100; ++i) runClock.step();
+        const auto run = runToEnd();
+        uninstall::DoneForm& doneHere = run->done;
 
         const std::vector<std::string> stay = withRecord ? std::vector<std::string>{"Uninstall.exe", "letter.txt"}
                                                          : std::vector<std::string>{"Uninstall.exe", "letter.txt", "readme.txt"};
@@ -329,14 +343,10 @@ TEST_F(Uninstaller, TheAdviceFollowsWhyAFileStayed) {
         SCOPED_TRACE(c.what);
         install();
         (c.readOnly ? files.readOnlyFiles : files.undeletable) = {c.file};
-        uninstall::DoneForm doneHere{removal};
-        uninstall::Form1 run{{folders, files, registry, shortcuts, removal, boxes}, doneHere};
-        run.load();
-        run.Command4.press();
-        if (c.running) files.runningFor[c.file] = 1;
-        forms::ManualClock runClock;
-        runClock.attach(run);
-        for (int i = 0; i < 100; ++i) runClock.step();
+        const auto run = runToEnd([&] {
+            if (c.running) files.runningFor[c.file] = 1;
+        });
+        uninstall::DoneForm& doneHere = run->done;
         EXPECT_EQ(doneHere.caption(), "Uninstall incomplete");
         EXPECT_EQ(doneHere.ThankYouLabel.caption(), c.says);
         EXPECT_TRUE(has(c.file));
@@ -415,13 +425,8 @@ TEST_F(Uninstaller, TheEntryGoesBackToACopyThatRemains) {
                                                       "/Uninstall.exe\r\nfile\t" + folder + "/Corvane Lumetra.exe\r\n"
                                                       "file\t" + folder + "/readme.txt\r\n";  // deleted by its user
         }
-        uninstall::DoneForm doneHere{removal};
-        uninstall::Form1 run{{folders, files, registry, shortcuts, removal, boxes}, doneHere};
-        run.load();
-        run.Command4.press();
-        forms::ManualClock runClock;
-        runClock.attach(run);
-        for (int i = 0; i < 100; ++i) runClock.step();
+        const auto run = runToEnd();
+        uninstall::DoneForm& doneHere = run->done;
 
         EXPECT_EQ(doneHere.caption(), "Install complete!");
         ASSERT_EQ(hasEntry(), !c.namesFolder.empty());
