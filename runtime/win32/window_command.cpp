@@ -17,19 +17,19 @@ bool held(int virtualKey) { return ::GetKeyState(virtualKey) < 0; }
 
 struct WindowCommand::Impl {
     HWND hwnd;
-    Spec spec;
+    Action action;
 
     // Ctrl and the letter alone, pressed in the window or any of its
     // controls. With no control focused (the one that had it was disabled)
     // the key comes to the window itself as a system key.
     bool isTheKey(const MSG& msg) const {
         return hwnd && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
-               msg.wParam == static_cast<WPARAM>(spec.ctrlKey) && held(VK_CONTROL) && !held(VK_MENU) &&
+               msg.wParam == static_cast<WPARAM>(action.ctrlKey) && held(VK_CONTROL) && !held(VK_MENU) &&
                !held(VK_SHIFT) && msg.hwnd && ::GetAncestor(msg.hwnd, GA_ROOT) == hwnd;
     }
 
     // The caption with its key beside it, as menus show shortcuts.
-    std::wstring itemText() const { return widen(spec.caption()) + L"\tCtrl+" + static_cast<wchar_t>(spec.ctrlKey); }
+    std::wstring itemText() const { return widen(action.caption()) + L"\tCtrl+" + static_cast<wchar_t>(action.ctrlKey); }
 
     static LRESULT CALLBACK subclass(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
         auto* impl = reinterpret_cast<Impl*>(self);
@@ -42,7 +42,7 @@ struct WindowCommand::Impl {
             break;
         case WM_SYSCOMMAND:
             if ((wp & 0xFFF0) == kItemId) {
-                guarded([impl] { impl->spec.run(); });
+                guarded([impl] { impl->action.run(); });
                 return 0;
             }
             break;
@@ -56,8 +56,8 @@ struct WindowCommand::Impl {
     }
 };
 
-WindowCommand::WindowCommand(Application& app, forms::Form& form, Spec spec)
-    : impl_(std::make_shared<Impl>(Impl{reinterpret_cast<HWND>(form.hWnd()), std::move(spec)})) {
+WindowCommand::WindowCommand(Application& app, forms::Form& form, Action action)
+    : impl_(std::make_shared<Impl>(Impl{reinterpret_cast<HWND>(form.hWnd()), std::move(action)})) {
     Impl* impl = impl_.get();
     if (!impl->hwnd) return;
     if (HMENU menu = ::GetSystemMenu(impl->hwnd, FALSE)) {
@@ -68,7 +68,7 @@ WindowCommand::WindowCommand(Application& app, forms::Form& form, Spec spec)
     app.addMessageFilter([weak = std::weak_ptr<Impl>(impl_)](const MSG& msg) {
         const std::shared_ptr<Impl> live = weak.lock();
         if (!live || !live->isTheKey(msg)) return false;
-        guarded([&live] { live->spec.run(); });
+        guarded([&live] { live->action.run(); });
         return true;
     });
 }

@@ -14,14 +14,14 @@ namespace host {
 
 class WindowCommand {
 public:
-    struct Spec {
+    struct Action {
         char ctrlKey;  // an upper-case letter: 'S' for Ctrl+S
         std::function<std::string()> caption;
         std::function<void()> run;
     };
 
     // The form's window must exist (Application::attach).
-    WindowCommand(Application& app, forms::Form& form, Spec spec);
+    WindowCommand(Application& app, forms::Form& form, Action action);
     ~WindowCommand();
     WindowCommand(const WindowCommand&) = delete;
     WindowCommand& operator=(const WindowCommand&) = delete;
