@@ -1,6 +1,7 @@
 #include "Setup/OtherInstall.h"
 
 #include "InstallRecord/InstallRecord.h"
+#include "Setup/SetupTexts.h"
 #include "UninstallEntry/UninstallEntry.h"
 #include "platform/path_compare.h"
 #include "platform/paths.h"
@@ -25,8 +26,7 @@ bool secondCopyWanted(platform::FileSystem& files, platform::Registry& registry,
                       const std::string& productName, const std::string& folder, const std::string& title) {
     const auto installed = installedFolder(files, registry, productName);
     if (!installed || platform::samePath(files, *installed, folder)) return true;
-    return boxes.ask(productName + " is already installed in " + *installed + ". Install a second copy in " + folder + "?",
-                     title, platform::Buttons::YesNo, platform::BoxIcon::Question) == platform::Answer::Yes;
+    return boxes.ask(wizard::say(texts::kSecondCopy, {productName, *installed, folder}), title, platform::Buttons::YesNo, platform::BoxIcon::Question) == platform::Answer::Yes;
 }
 
 std::vector<std::string> replacedCopies(platform::FileSystem& files, platform::Registry& registry,

@@ -2,6 +2,7 @@
 
 #include "Package/archive_reader.h"
 #include "Package/entry_name.h"
+#include "Setup/SetupTexts.h"
 #include "Setup/WindowsProgram.h"
 
 #include <map>
@@ -19,13 +20,13 @@ std::optional<std::string> packageProblem(platform::FileSystem& files, const std
     for (const std::string& name : programs) found[package::lowerAscii(name)];
 
     package::ArchiveReader reader(files);
-    if (!reader.open(packagePath)) return "The package " + packagePath + " cannot be opened.";
+    if (!reader.open(packagePath)) return wizard::say(texts::kPackageUnopened, {packagePath});
     for (;;) {
         package::ArchiveEntry entry;
         const auto step = reader.next(entry);
         if (step == package::ArchiveReader::Step::End) break;
         if (step != package::ArchiveReader::Step::Entry)
-            return "The package " + packagePath + " cannot be read: " + package::describe(reader.error()) + ".";
+            return wizard::say(texts::kPackageUnread, {packagePath, package::describe(reader.error())});
         const auto wanted = found.find(package::lowerAscii(entry.name));
         if (wanted == found.end() || wanted->second.seen) continue;
         wanted->second.seen = true;
@@ -35,9 +36,9 @@ std::optional<std::string> packageProblem(platform::FileSystem& files, const std
     }
     for (const std::string& name : programs) {
         const Program& program = found[package::lowerAscii(name)];
-        if (!program.seen) return "The package " + packagePath + " does not hold " + name + ".";
+        if (!program.seen) return wizard::say(texts::kPackageLacks, {packagePath, name});
         if (program.problem)
-            return name + " in the package " + packagePath + " is not a Windows program: " + *program.problem + ".";
+            return wizard::say(texts::kNotAProgram, {name, packagePath, *program.problem});
     }
     return std::nullopt;
 }

@@ -2,10 +2,12 @@
 
 #include "Package/archive_reader.h"
 #include "Package/entry_name.h"
+#include "Setup/SetupTexts.h"
 
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <set>
 
 namespace setup {
@@ -25,7 +27,7 @@ std::optional<std::int64_t> packageSpaceNeeded(platform::FileSystem& files, cons
 }
 
 std::string describeBytes(std::uint64_t bytes, Rounding rounding) {
-    if (bytes < 1024) return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+    if (bytes < 1024) return wizard::say(bytes == 1 ? texts::kOneByte : texts::kBytes, {std::to_string(bytes)});
     static constexpr std::array<const char*, 5> kUnits{"KB", "MB", "GB", "TB", "PB"};
     double value = static_cast<double>(bytes);
     for (std::size_t unit = 0; unit < kUnits.size(); ++unit) {
@@ -36,6 +38,8 @@ std::string describeBytes(std::uint64_t bytes, Rounding rounding) {
         if (shown >= 1024 && unit + 1 < kUnits.size()) continue;
         char text[32];
         std::snprintf(text, sizeof text, shown < 100 ? "%.1f %s" : "%.0f %s", shown, kUnits[unit]);
+        // Romanian writes a decimal comma.
+        if (char* point = std::strchr(text, '.'); point && wizard::language() == wizard::Language::Romanian) *point = ',';
         return text;
     }
     return {};  // not reached: the last unit always answers

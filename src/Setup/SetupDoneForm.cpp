@@ -1,15 +1,18 @@
 #include "Setup/SetupDoneForm.h"
 
 #include "Product.h"
+#include "Wizard/WizardTexts.h"
 #include "Setup/SetupMakeShortcut.h"
+#include "Setup/SetupTexts.h"
 #include "platform/paths.h"
 
 namespace setup {
 
 DoneForm::DoneForm(platform::Shortcuts& shortcuts, const forms::TextBox& installFolder, wizard::ReportsRun& run)
-    : DoneWindow("Install complete!", 600, 1500, std::string("For support, please visit ") + product::WebSite::kAddress),
+    : DoneWindow(wizard::say(wizard::texts::kInstallComplete), 600, 1500,
+                 wizard::say(texts::kSupport, {product::WebSite::kAddress})),
       shortcuts_(shortcuts), installFolder_(installFolder), run_(run) {
-    Check1.setCaption("Make shortcut on Desktop");
+    Check1.setCaption(wizard::say(texts::kMakeShortcut));
     Check1.move(240, 1860, 3600, 285);
     Check1.setValue(1);
     placeDoneButton(Command1);
@@ -22,8 +25,8 @@ DoneForm::DoneForm(platform::Shortcuts& shortcuts, const forms::TextBox& install
 
 void DoneForm::showFailure(const std::string& reason) {
     failed_ = true;
-    setCaption("Install failed");
-    Label1.setCaption("Install failed!");
+    setCaption(wizard::say(texts::kFailedCaption));
+    Label1.setCaption(wizard::say(texts::kFailedResult));
     ThankYouLabel.setCaption(reason);
     Check1.setValue(0);
     Check1.setVisible(false);

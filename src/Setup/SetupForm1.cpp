@@ -2,6 +2,7 @@
 
 #include "Product.h"
 #include "Setup/OtherInstall.h"
+#include "Setup/SetupTexts.h"
 #include "Wizard/WizardLook.h"
 #include "core/errors.h"
 #include "platform/paths.h"
@@ -9,7 +10,8 @@
 namespace setup {
 
 Form1::Form1(SetupSystem system)
-    : WizardForm("Corvane Setup", {255, 1080, 1800, "Click Next to begin installation.", "Next >"}),
+    : WizardForm(wizard::say(texts::kCaption),
+                 {255, 1080, 1800, wizard::say(texts::kClickNext), wizard::say(texts::kNext)}),
       doneForm(system.shortcuts, Cale, *this),
       dezarhivator(system.folders, system.files),
       system_(system) {
@@ -34,7 +36,7 @@ Form1::Form1(SetupSystem system)
 
 void Form1::layOutFolderPage() {
     wizard::placePage(Pas2);
-    Label5.setCaption("The program will be installed in:");
+    Label5.setCaption(wizard::say(texts::kInstalledIn));
     wizard::placeText(Label5, 480, 255);
     // The box leaves room for "Browse..." at its right, the button centred
     // on the box's height and as wide as the page's other buttons.
@@ -42,26 +44,23 @@ void Form1::layOutFolderPage() {
     constexpr int kBrowseLeft = wizard::kTextLeft + wizard::kTextWidth - wizard::kButtonWidth;
     Cale.move(wizard::kTextLeft, kBoxTop, kBrowseLeft - kGap - wizard::kTextLeft, kBoxHeight);
     Cale.setBackColor(forms::kWindowBackground);
-    Command9.setCaption("&Browse...");
+    Command9.setCaption(wizard::say(texts::kBrowse));
     Command9.move(kBrowseLeft, kBoxTop - (wizard::kButtonHeight - kBoxHeight) / 2, wizard::kButtonWidth,
                   wizard::kButtonHeight);
     // Empty (and so not shown) until the load has read the package.
     wizard::placeText(Label6, kBoxTop + kBoxHeight + 165, 255);
     wizard::placeSeparator(Line2);
-    Command7.setCaption("Next >");
+    Command7.setCaption(wizard::say(texts::kNext));
     wizard::placeButtons(&Command7, Command6);
 }
 
 void Form1::Form_Load() {
     rt::ResumeNext steps;
     steps([&] { ProductName = product::kName; });
-    steps([&] { Titlu.setCaption("Setup " + ProductName); });
-    steps([&] { WelcomeLabel.setCaption("Welcome to the " + ProductName + " Install Program."); });
-    steps([&] { SetupLabel.setCaption("This program allows you to install " + ProductName + " on your computer."); });
-    steps([&] {
-        SetupLabel2.setCaption("If you don't want to install " + ProductName +
-                               " on your computer, plase click Cancel now, otherwise click Next to continue.");
-    });
+    steps([&] { Titlu.setCaption(wizard::say(texts::kTitle, {ProductName})); });
+    steps([&] { WelcomeLabel.setCaption(wizard::say(texts::kWelcome, {ProductName})); });
+    steps([&] { SetupLabel.setCaption(wizard::say(texts::kIntro, {ProductName})); });
+    steps([&] { SetupLabel2.setCaption(wizard::say(texts::kMore, {ProductName})); });
     steps([&] {
         // The system's Program Files folder, wherever the system keeps it.
         std::string programFiles = system_.folders.programFilesFolder();
@@ -75,7 +74,7 @@ void Form1::Form_Load() {
     });
     steps([&] {
         doneForm.load();
-        doneForm.ThankYouLabel.setCaption("Thank you for chosing " + ProductName);
+        doneForm.ThankYouLabel.setCaption(wizard::say(texts::kThanks, {ProductName}));
     });
     steps([&] { StepCounter = 0; });
     steps([&] { doneForm.ShortcutName.setCaption(ProductName); });
@@ -109,9 +108,7 @@ void Form1::Cancel_Click() {
     stopTimers();
     const std::vector<std::string> stayed = takeBack_.takeBack(system_.files, system_.registry);
     if (!stayed.empty())
-        system_.boxes.ask("Setup could not remove everything this installation made. Still there: " +
-                              describeList(stayed) + ".",
-                          caption(), platform::Buttons::Ok, platform::BoxIcon::Warning);
+        system_.boxes.ask(wizard::say(texts::kCouldNotRemoveAll, {describeList(stayed)}), caption(), platform::Buttons::Ok, platform::BoxIcon::Warning);
     forms::endProgram();
 }
 

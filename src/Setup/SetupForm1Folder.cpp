@@ -11,6 +11,7 @@
 #include "Product.h"
 #include "Setup/PackageSpace.h"
 #include "Setup/OtherInstall.h"
+#include "Setup/SetupTexts.h"
 #include "UninstallEntry/UninstallEntry.h"
 #include "Wizard/RunningProgram.h"
 #include "platform/drive_space.h"
@@ -30,10 +31,9 @@ bool Form1::acceptFolder() {
     const std::string example = platform::joinPath("C:\\Program Files", ProductName);
     if (!check) {
         const bool blank = Cale.text().find_first_not_of(" \t") == std::string::npos;
-        const std::string what = blank ? std::string("No install folder was given.")
-                                       : "The folder \"" + Cale.text() + "\" cannot be used: " + *check.problem;
-        system_.boxes.ask(what + "\n\nPlease choose another folder, for example " + example + ".", caption(), Buttons::Ok,
-                          BoxIcon::Warning);
+        system_.boxes.ask(blank ? wizard::say(texts::kNoFolderChooseAnother, {example})
+                                : wizard::say(texts::kFolderRefused, {Cale.text(), *check.problem, example}),
+                          caption(), Buttons::Ok, BoxIcon::Warning);
     } else {
         Cale.setText(check.normal);
         // A second copy beside an installation elsewhere is asked about first.
@@ -56,18 +56,16 @@ bool Form1::enoughSpace(const std::string& folder) {
     const std::optional<std::uint64_t> free = platform::freeSpaceFor(system_.files, folder);
     const auto needed = static_cast<std::uint64_t>(*spaceNeeded_);
     if (!free || *free >= needed) return true;
-    system_.boxes.ask("There is not enough free disk space to install " + ProductName + " in " + folder + ": it needs " +
-                          describeBytes(needed, Rounding::Up) + ", and the drive has " +
-                          describeBytes(*free, Rounding::Down) +
-                          " free.\n\nPlease make room on that drive, or choose a folder on another one.",
+    system_.boxes.ask(wizard::say(texts::kNoRoom, {ProductName, folder, describeBytes(needed, Rounding::Up),
+                                                   describeBytes(*free, Rounding::Down)}),
                       caption(), Buttons::Ok, BoxIcon::Warning);
     return false;
 }
 
 void Form1::showSpaceNeeded() {
     spaceNeeded_ = packageSpaceNeeded(system_.files, platform::joinPath(system_.folders.programFolder(), product::kPackage));
-    Label6.setCaption(spaceNeeded_ ? "At least " + describeBytes(static_cast<std::uint64_t>(*spaceNeeded_), Rounding::Up) +
-                                         " of free disk space is required."
+    Label6.setCaption(spaceNeeded_ ? wizard::say(texts::kSpaceNeeded,
+                                                 {describeBytes(static_cast<std::uint64_t>(*spaceNeeded_), Rounding::Up)})
                                    : std::string());
 }
 
@@ -77,7 +75,7 @@ void Form1::showSpaceNeeded() {
 void Form1::Command9_Click() {
     platform::FolderRequest request;
     request.owner = hWnd();
-    request.title = "Choose where to install " + ProductName;
+    request.title = wizard::say(texts::kPickerTitle, {ProductName});
     request.start = platform::nearestExistingFolder(system_.files, Cale.text()).value_or("");
     const std::optional<std::string> chosen = system_.picker.pickFolder(request);
     if (!chosen) return;
@@ -91,9 +89,7 @@ void Form1::Command9_Click() {
 bool Form1::askAboutOtherFiles(const std::string& folder) {
     const auto names = system_.files.listFiles(folder);
     if (!names || names->empty() || isProductInstallation(folder)) return true;
-    return system_.boxes.ask("The folder " + folder + " already exists and holds other files. Install " + ProductName +
-                                 " there anyway? Your own files will be kept.",
-                             caption(), Buttons::YesNo, BoxIcon::Question) == Answer::Yes;
+    return system_.boxes.ask(wizard::say(texts::kOtherFiles, {folder, ProductName}), caption(), Buttons::YesNo, BoxIcon::Question) == Answer::Yes;
 }
 
 // Its install record, or the uninstall entry, names the uninstaller in it.
@@ -111,7 +107,7 @@ bool Form1::isProductInstallation(const std::string& folder) {
 // is made.
 bool Form1::programClosed(const std::string& folder) {
     if (!wizard::programClosed(system_.files, system_.boxes, platform::joinPath(folder, ProductName + ".exe"),
-                               ProductName + " is running. Close it, then press Retry. Cancel stops the installation.",
+                               wizard::say(texts::kRunning, {ProductName}),
                                caption()))
         forms::endProgram();
     return true;

@@ -8,6 +8,7 @@
 #include "Product.h"
 #include "Setup/OtherInstall.h"
 #include "Setup/PackageCheck.h"
+#include "Setup/SetupTexts.h"
 #include "Package/entry_name.h"
 #include "UninstallEntry/UninstallEntry.h"
 #include "platform/paths.h"
@@ -19,14 +20,14 @@ constexpr std::int16_t kUninstallEntryTick = 90;
 } // namespace
 
 const wizard::ScheduleRow<Form1> Form1::kSchedule[] = {
-    {1, "Begin installation..."},
-    {5, "Making folders...", &Form1::makeInstallFolder},
-    {10, "Check package...", &Form1::checkPackage},
-    {15, "Extract files from Data.dat file...", &Form1::startExtraction},
-    {40, "Copy files..."},
-    {80, "Register variabiles if needed..."},
-    {kUninstallEntryTick, "Add to Add and Remove Programs...", &Form1::registerInstallation},
-    {wizard::kLastTick, "Done!..."},
+    {1, texts::kStepBegin},
+    {5, texts::kStepFolders, &Form1::makeInstallFolder},
+    {10, texts::kStepCheck, &Form1::checkPackage},
+    {15, texts::kStepExtract, &Form1::startExtraction},
+    {40, texts::kStepCopy},
+    {80, texts::kStepRegister},
+    {kUninstallEntryTick, texts::kStepEntry, &Form1::registerInstallation},
+    {wizard::kLastTick, texts::kStepDone},
 };
 
 void Form1::InstallTimer_Timer() {
@@ -47,14 +48,14 @@ void Form1::completeInstall() {
 
 void Form1::makeInstallFolder() {
     if (Cale.text().empty()) {
-        fail("No install folder was given.");
+        fail(wizard::say(texts::kNoFolder));
         return;
     }
     const platform::MadeFolders made = platform::makeFolderPath(system_.files, Cale.text());
     madeFolders_ = made.created;
     takeBack_.madeFolders(made.created);
     if (!made.ok) {
-        fail("The folder " + Cale.text() + " could not be made: the drive may not exist, or you may not write there.");
+        fail(wizard::say(texts::kFolderNotMade, {Cale.text()}));
         return;
     }
     report().step("Folder: " + Cale.text() + (made.created.empty() ? " (it was there)" : " (made)"));
@@ -90,7 +91,7 @@ void Form1::noteFilesToCreate() {
 void Form1::entryExtracted(const std::string& name, const std::string& problem) {
     const std::string path = package::entryPathIn(Cale.text(), name);
     if (!problem.empty()) {
-        fail("Could not write " + path + ": " + problem + ".");
+        fail(wizard::say(texts::kCouldNotWrite, {path, problem}));
         return;
     }
     filesWritten_.push_back(path);
@@ -117,7 +118,7 @@ bool Form1::writeInstallRecord() {
     const platform::WriteResult written =
         platform::writeWholeFile(system_.files, path, record::format(earlier ? record::merged(*earlier, now) : now));
     if (!written) {
-        fail("Could not write " + path + ": " + written.failure + ".");
+        fail(wizard::say(texts::kCouldNotWrite, {path, written.failure}));
         return false;
     }
     report().step("Record: " + path);
@@ -127,15 +128,14 @@ bool Form1::writeInstallRecord() {
 void Form1::addUninstallEntry() {
     // Never list a product whose programs are not in the folder.
     if (programsWritten_.size() < 2) {
-        fail(ProductName + " was not added to the installed programs: its programs were not extracted.");
+        fail(wizard::say(texts::kNotExtracted, {ProductName}));
         return;
     }
     const std::vector<entry::EntryValue> values =
         entry::uninstallEntryValues({ProductName, Cale.text(), entry::bytesOfFiles(system_.files, filesWritten_)});
     takeBack_.willWriteEntry(system_.registry, entry::uninstallKey(ProductName), values);
     if (!entry::AddUninstallEntry(system_.registry, ProductName, values)) {
-        fail(ProductName + " could not be added to the installed programs: the registry refused the entry "
-                           "(installing needs an administrator).");
+        fail(wizard::say(texts::kEntryRefused, {ProductName}));
         return;
     }
     report().step("Entry: " + ProductName + " is listed in Add and Remove Programs (" +
@@ -147,7 +147,7 @@ void Form1::fail(const std::string& reason) {
     firstFailure_ = reason;
     stopTimers();
     const std::vector<std::string> stayed = takeBack_.takeBack(system_.files, system_.registry);
-    if (!stayed.empty()) firstFailure_ += " Setup could not remove: " + describeList(stayed) + ".";
+    if (!stayed.empty()) firstFailure_ = wizard::say(texts::kAlsoStayed, {firstFailure_, describeList(stayed)});
     report().failed(firstFailure_);
     showCompletion();
 }

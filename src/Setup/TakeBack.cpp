@@ -1,18 +1,19 @@
 #include "Setup/TakeBack.h"
 
+#include "Setup/SetupTexts.h"
+
 #include <utility>
 
 namespace setup {
 
 namespace {
-constexpr const char* kEntryWords = "the entry in Add and Remove Programs";
 constexpr std::size_t kItemsNamed = 3;
 } // namespace
 
 std::string describeList(const std::vector<std::string>& items) {
     std::string text;
     for (std::size_t i = 0; i < items.size() && i < kItemsNamed; ++i) text += (i ? ", " : "") + items[i];
-    if (items.size() > kItemsNamed) text += " and " + std::to_string(items.size() - kItemsNamed) + " more";
+    if (items.size() > kItemsNamed) text = wizard::say(texts::kListAndMore, {text, std::to_string(items.size() - kItemsNamed)});
     return text;
 }
 
@@ -57,7 +58,7 @@ bool TakeBack::entryTakenBack(platform::Registry& registry) const {
 
 std::vector<std::string> TakeBack::takeBack(platform::FileSystem& files, platform::Registry& registry) {
     std::vector<std::string> stayed;
-    if (entryKey_ && !entryTakenBack(registry)) stayed.push_back(kEntryWords);
+    if (entryKey_ && !entryTakenBack(registry)) stayed.push_back(wizard::say(texts::kTheEntry));
     if (recordPath_) {
         const bool restored = recordBefore_ ? platform::writeFileAtomically(files, *recordPath_, *recordBefore_)
                                             : files.deleteFile(*recordPath_);

@@ -3,6 +3,7 @@
 // the archive window's timer runs the extraction walk. The command line may
 // ask for a silent run, a folder, no shortcut and a log (Wizard/Switches.h).
 #include "Setup/SetupForm1.h"
+#include "Setup/SetupTexts.h"
 #include "Wizard/QuietBoxes.h"
 #include "Wizard/RunStart.h"
 #include "win32/command_line.h"
@@ -13,6 +14,7 @@
 #include "win32/system_folders.h"
 #include "win32/system_message_boxes.h"
 #include "win32/system_registry.h"
+#include "win32/ui_language.h"
 
 int main() {
     host::Application app;
@@ -23,9 +25,10 @@ int main() {
     host::SystemMessageBoxes shownBoxes;
 
     const std::vector<std::string> args = host::commandLineArguments();
+    wizard::setLanguage(wizard::chooseLanguage(args, host::userInterfaceIsRomanian()));
     const wizard::ParsedSwitches parsed = wizard::parseSwitches(args, wizard::Program::Setup);
     wizard::RunReport report;
-    if (const auto status = wizard::startRun({wizard::Program::Setup, "Corvane Setup", args, host::writeStandardError},
+    if (const auto status = wizard::startRun({wizard::Program::Setup, wizard::say(setup::texts::kCaption), args, host::writeStandardError},
                                              parsed, files, shownBoxes, report))
         return *status;
     wizard::QuietBoxes boxes(shownBoxes, report, parsed.switches);

@@ -1,5 +1,7 @@
 #include "Uninstall/Leftovers.h"
 
+#include "Uninstall/UninstallTexts.h"
+
 #include <cstddef>
 
 namespace uninstall {
@@ -19,7 +21,8 @@ std::vector<const Leftover*> withCause(const std::vector<Leftover>& leftovers, L
 std::string names(const std::vector<const Leftover*>& leftovers) {
     std::string text;
     for (std::size_t i = 0; i < leftovers.size() && i < kNamesShown; ++i) text += (i ? ", " : "") + leftovers[i]->name;
-    if (leftovers.size() > kNamesShown) text += " and " + std::to_string(leftovers.size() - kNamesShown) + " more";
+    if (leftovers.size() > kNamesShown)
+        text = wizard::say(texts::kListAndMore, {text, std::to_string(leftovers.size() - kNamesShown)});
     return text;
 }
 
@@ -27,7 +30,7 @@ std::string names(const std::vector<const Leftover*>& leftovers) {
 std::string asClause(std::string reason) {
     while (!reason.empty() && (reason.back() == '.' || reason.back() == ' ' || reason.back() == '\n' || reason.back() == '\r'))
         reason.pop_back();
-    return reason.empty() ? "it cannot be removed" : reason;
+    return reason.empty() ? wizard::say(texts::kCannotBeRemoved) : reason;
 }
 
 void addSentence(std::string& text, const std::string& sentence) { text += (text.empty() ? "" : " ") + sentence; }
@@ -37,17 +40,16 @@ void addSentence(std::string& text, const std::string& sentence) { text += (text
 std::string describeLeftovers(const std::vector<Leftover>& leftovers, const std::string& productName) {
     std::string text;
     if (const auto running = withCause(leftovers, Leftover::Cause::Running); !running.empty())
-        addSentence(text, "Could not remove: " + names(running) + ". Close " + productName + " and run Uninstall again.");
+        addSentence(text, wizard::say(texts::kStayedRunning, {names(running), productName}));
     if (const auto readOnly = withCause(leftovers, Leftover::Cause::ReadOnly); !readOnly.empty()) {
-        const bool one = readOnly.size() == 1;
-        addSentence(text, "Could not remove " + names(readOnly) + (one ? ": it is" : ": they are") +
-                              " read-only. Clear the read-only attribute and run Uninstall again.");
+        addSentence(text, wizard::say(readOnly.size() == 1 ? texts::kStayedReadOnly : texts::kStayedReadOnlyMany,
+                                      {names(readOnly)}));
     }
     const auto other = withCause(leftovers, Leftover::Cause::Other);
     for (std::size_t i = 0; i < other.size() && i < kNamesShown; ++i)
-        addSentence(text, "Could not remove " + other[i]->name + ": " + asClause(other[i]->reason) + ".");
+        addSentence(text, wizard::say(texts::kStayedOther, {other[i]->name, asClause(other[i]->reason)}));
     if (other.size() > kNamesShown)
-        addSentence(text, "Could not remove " + std::to_string(other.size() - kNamesShown) + " more items.");
+        addSentence(text, wizard::say(texts::kStayedMore, {std::to_string(other.size() - kNamesShown)}));
     return text;
 }
 

@@ -1,12 +1,12 @@
 #include "Uninstall/UninstallDoneForm.h"
 
 #include "Product.h"
+#include "Uninstall/UninstallTexts.h"
 
 namespace uninstall {
 
 DoneForm::DoneForm(platform::SelfRemoval& removal)
-    : DoneWindow("Uninstall complete!", 855, 1800,
-                 std::string("You can find more on our website: ") + product::WebSite::kAddress),
+    : DoneWindow(wizard::say(texts::kComplete), 855, 1800, wizard::say(texts::kWebsite, {product::WebSite::kAddress})),
       removal_(removal) {
     placeDoneButton(Command1);
 
@@ -15,8 +15,8 @@ DoneForm::DoneForm(platform::SelfRemoval& removal)
 }
 
 void DoneForm::showIncomplete(const std::vector<Leftover>& stayed) {
-    setCaption("Uninstall incomplete");
-    Label1.setCaption("Uninstall incomplete");
+    setCaption(wizard::say(texts::kIncomplete));
+    Label1.setCaption(wizard::say(texts::kIncomplete));
     ThankYouLabel.setCaption(describeLeftovers(stayed, product::kName));
     programFile_.clear();
     folders_.clear();
@@ -28,8 +28,7 @@ void DoneForm::removeAfterEnd(std::string programFile, std::vector<std::string> 
 }
 
 void DoneForm::noteFolderKept(const std::string& folder) {
-    ThankYouLabel.setCaption(ThankYouLabel.caption() + " The folder " + folder +
-                             " was kept because it holds other files.");
+    ThankYouLabel.setCaption(wizard::say(texts::kFolderKept, {ThankYouLabel.caption(), folder}));
 }
 
 void DoneForm::Command1_Click() {

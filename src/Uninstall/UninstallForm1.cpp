@@ -2,6 +2,7 @@
 
 #include "Product.h"
 #include "Uninstall/InstallFolderGuard.h"
+#include "Uninstall/UninstallTexts.h"
 #include "UninstallEntry/UninstallEntry.h"
 #include "Wizard/RunningProgram.h"
 #include "core/errors.h"
@@ -11,7 +12,8 @@ namespace uninstall {
 
 Form1::Form1(const UninstallPlatform& system, DoneForm& doneForm)
     // Room for two lines in SetupLabel: the refusal names the folder there.
-    : WizardForm("Corvane Uninstaller", {495, 1260, 1860, "Click Uninstall to begin.", "Uninstall"}),
+    : WizardForm(wizard::say(texts::kCaption),
+                 {495, 1260, 1860, wizard::say(texts::kClickUninstall), wizard::say(texts::kUninstall)}),
       system_(system), DoneForm_(doneForm) {
     Cale.setVisible(false);
     ShortcutToDelete.setVisible(false);
@@ -27,19 +29,14 @@ Form1::Form1(const UninstallPlatform& system, DoneForm& doneForm)
 void Form1::Form_Load() {
     rt::ResumeNext steps;
     steps([&] { ProductName = product::kName; });
-    steps([&] { Titlu.setCaption("Setup " + ProductName); });
-    steps([&] { WelcomeLabel.setCaption("You are about to uninstall " + ProductName + "."); });
-    steps([&] {
-        SetupLabel.setCaption("This program allows you to uninstall " + ProductName + " from your hard drive.");
-    });
-    steps([&] {
-        SetupLabel2.setCaption("If you don't want to uninstall " + ProductName +
-                               " on your computer, plase click Cancel now, otherwise click Uninstall to continue.");
-    });
+    steps([&] { Titlu.setCaption(wizard::say(texts::kTitle, {ProductName})); });
+    steps([&] { WelcomeLabel.setCaption(wizard::say(texts::kWelcome, {ProductName})); });
+    steps([&] { SetupLabel.setCaption(wizard::say(texts::kIntro, {ProductName})); });
+    steps([&] { SetupLabel2.setCaption(wizard::say(texts::kMore, {ProductName})); });
     steps([&] { Cale.setText(system_.folders.programFolder()); });
     steps([&] {
         DoneForm_.load();
-        DoneForm_.ThankYouLabel.setCaption("The " + ProductName + " was succesfuly uninstalled!");
+        DoneForm_.ThankYouLabel.setCaption(wizard::say(texts::kUninstalled, {ProductName}));
     });
     steps([&] { StepCounter = 0; });
     steps([&] { DoneForm_.ShortcutName.setCaption(ProductName); });
@@ -65,10 +62,10 @@ void Form1::Form_Load() {
 void Form1::refuseFolder() {
     report().failed("The folder " + Cale.text() + " is not an installation of " + ProductName +
                     ", so nothing was removed.");
-    WelcomeLabel.setCaption("This folder is not an installation of " + ProductName + ".");
-    SetupLabel.setCaption("Uninstall was started from " + Cale.text() + ".");
-    SetupLabel2.setCaption("Nothing will be removed.");
-    Label3.setCaption("Click Cancel to close.");
+    WelcomeLabel.setCaption(wizard::say(texts::kNotInstallation, {ProductName}));
+    SetupLabel.setCaption(wizard::say(texts::kStartedFrom, {Cale.text()}));
+    SetupLabel2.setCaption(wizard::say(texts::kNothingRemoved));
+    Label3.setCaption(wizard::say(texts::kClickCancel));
     Command4.setEnabled(false);
     Command4.setDefault(false);
     Command5.setDefault(true);
@@ -96,7 +93,7 @@ void Form1::Command4_Click() {
 // (Retry) or stops (Cancel), before anything is deleted.
 bool Form1::programClosed() {
     if (!wizard::programClosed(system_.files, system_.boxes, platform::joinPath(Cale.text(), product::kMainProgram),
-                               ProductName + " is running. Close it, then press Retry. Cancel stops the uninstall.",
+                               wizard::say(texts::kRunning, {ProductName}),
                                caption()))
         forms::endProgram();
     return true;

@@ -7,6 +7,7 @@
 #include "Uninstall/InstallFolderGuard.h"
 #include "Uninstall/RemainingCopy.h"
 #include "Uninstall/UninstallMakeShortcut.h"
+#include "Uninstall/UninstallTexts.h"
 #include "UninstallEntry/UninstallEntry.h"
 #include "platform/path_compare.h"
 #include "platform/paths.h"
@@ -16,12 +17,12 @@
 namespace uninstall {
 
 const wizard::ScheduleRow<Form1> Form1::kSchedule[] = {
-    {1, "Get list..."},
-    {5, "Delete files...", &Form1::deleteFiles},
-    {15, "Remove shortcuts", &Form1::removeShortcut},
-    {80, "Unregister variabiles..."},
-    {90, "Remove from Add and Remove Programs...", &Form1::removeEntry},
-    {wizard::kLastTick, "Done!..."},
+    {1, texts::kStepList},
+    {5, texts::kStepFiles, &Form1::deleteFiles},
+    {15, texts::kStepShortcuts, &Form1::removeShortcut},
+    {80, texts::kStepUnregister},
+    {90, texts::kStepEntry, &Form1::removeEntry},
+    {wizard::kLastTick, texts::kStepDone},
 };
 
 void Form1::InstallTimer_Timer() { runTick(kSchedule, &Form1::showDone); }
@@ -126,7 +127,7 @@ void Form1::removeEntry() {
     }
     const platform::KeyDeletion deleted = RemoveUninstallEntry(system_.registry, ProductName);
     if (!deleted) {
-        stayed_.push_back({"the entry in Add and Remove Programs", Leftover::Cause::Other, deleted.reason});
+        stayed_.push_back({wizard::say(texts::kTheEntry), Leftover::Cause::Other, deleted.reason});
         report().step("Could not remove the entry: " + deleted.reason);
     } else {
         report().step("Entry: " + entry::uninstallKey(ProductName) + " is gone from HKEY_LOCAL_MACHINE.");
@@ -140,8 +141,8 @@ void Form1::handEntryBack(const entry::InstalledProduct& copy) {
         report().step("Entry: " + entry::uninstallKey(ProductName) + " now names " + copy.folder + ".");
         return;
     }
-    const std::string reason = "it could not be handed back to the copy in " + copy.folder;
-    stayed_.push_back({"the entry in Add and Remove Programs", Leftover::Cause::Other, reason});
+    const std::string reason = wizard::say(texts::kNotHandedBack, {copy.folder});
+    stayed_.push_back({wizard::say(texts::kTheEntry), Leftover::Cause::Other, reason});
     report().step("Could not hand the entry back: " + reason + ".");
 }
 

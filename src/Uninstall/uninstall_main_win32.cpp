@@ -3,6 +3,7 @@
 // removes the ended uninstaller and its folder, and shows nothing. The
 // command line may ask for a silent run and a log (Wizard/Switches.h).
 #include "Uninstall/UninstallForm1.h"
+#include "Uninstall/UninstallTexts.h"
 #include "Wizard/QuietBoxes.h"
 #include "Wizard/RunStart.h"
 #include "win32/command_line.h"
@@ -13,6 +14,7 @@
 #include "win32/system_folders.h"
 #include "win32/system_message_boxes.h"
 #include "win32/system_registry.h"
+#include "win32/ui_language.h"
 
 int main() {
     if (host::runSelfRemovalIfAsked()) return 0;
@@ -25,10 +27,11 @@ int main() {
     host::SystemMessageBoxes shownBoxes;
 
     const std::vector<std::string> args = host::commandLineArguments();
+    wizard::setLanguage(wizard::chooseLanguage(args, host::userInterfaceIsRomanian()));
     const wizard::ParsedSwitches parsed = wizard::parseSwitches(args, wizard::Program::Uninstall);
     wizard::RunReport report;
     if (const auto status = wizard::startRun(
-            {wizard::Program::Uninstall, "Corvane Uninstaller", args, host::writeStandardError}, parsed, files,
+            {wizard::Program::Uninstall, wizard::say(uninstall::texts::kCaption), args, host::writeStandardError}, parsed, files,
             shownBoxes, report))
         return *status;
     wizard::QuietBoxes boxes(shownBoxes, report, parsed.switches);

@@ -1,12 +1,13 @@
 #include "Wizard/DoneWindow.h"
 
 #include "Wizard/WizardLook.h"
+#include "Wizard/WizardTexts.h"
 
 namespace wizard {
 
 DoneWindow::DoneWindow(const std::string& result, int thanksHeight, int siteTop, const std::string& site)
     : Form("DoneForm") {
-    setCaption("Install complete!");
+    setCaption(say(texts::kInstallComplete));
     setBorder(Border::FixedDialog);
     setMinButton(false);
     setMaxButton(false);
@@ -27,7 +28,7 @@ DoneWindow::DoneWindow(const std::string& result, int thanksHeight, int siteTop,
 }
 
 void DoneWindow::placeDoneButton(forms::CommandButton& done) {
-    done.setCaption("Done");
+    done.setCaption(say(texts::kDone));
     done.move(kDoneButton.left, kDoneButton.top, kDoneButton.width, kDoneButton.height);
     // Enter and Esc both mean "Done", as closing the window does.
     done.setDefault(true);

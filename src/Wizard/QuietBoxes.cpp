@@ -1,5 +1,7 @@
 #include "Wizard/QuietBoxes.h"
 
+#include "Wizard/Language.h"
+
 namespace wizard {
 
 using platform::Answer;
@@ -33,16 +35,17 @@ QuietBoxes::QuietBoxes(platform::MessageBoxes& shown, RunReport& report, const S
     : shown_(shown), report_(report), silent_(switches.quiet != Quiet::Shown),
       suppress_(switches.suppressMessageBoxes) {}
 
-Answer QuietBoxes::ask(const std::string& text, const std::string& title, Buttons buttons, platform::BoxIcon icon) {
+Answer QuietBoxes::ask(const std::string& shown, const std::string& title, Buttons buttons, platform::BoxIcon icon) {
+    const std::string text = inEnglish(shown);  // for the log
     if (buttons == Buttons::Ok) {
         if (silent_) {
             report_.failed(text);
             return Answer::Ok;
         }
         report_.step("Message: " + text);
-        return shown_.ask(text, title, buttons, icon);
+        return shown_.ask(shown, title, buttons, icon);
     }
-    const Answer answer = suppress_ ? defaultAnswer(buttons) : shown_.ask(text, title, buttons, icon);
+    const Answer answer = suppress_ ? defaultAnswer(buttons) : shown_.ask(shown, title, buttons, icon);
     report_.step("Question: " + text + " Answer: " + nameOf(answer) + (suppress_ ? " (the default)." : "."));
     if (answer == Answer::No || answer == Answer::Cancel) report_.cancelled(text + " " + nameOf(answer) + ".");
     return answer;

@@ -1,5 +1,7 @@
 #include "Wizard/RunReport.h"
 
+#include "Wizard/Language.h"
+#include "Wizard/WizardTexts.h"
 #include "forms/form.h"
 
 namespace wizard {
@@ -9,7 +11,7 @@ std::string RunReport::openLog(platform::FileSystem& files, const std::string& p
     platform::OpenedFile opened = files.openFile(path, platform::OpenMode::ReadWrite);
     if (!opened) {
         const std::string why = opened.reason.empty() ? "it cannot be written" : opened.reason;
-        return "The log file " + path + " cannot be written: " + why + ".";
+        return say(texts::kLogRefused, {path, why});
     }
     opened.file->truncate(0);
     log_ = std::move(opened.file);
@@ -19,7 +21,7 @@ std::string RunReport::openLog(platform::FileSystem& files, const std::string& p
 
 void RunReport::step(const std::string& line) {
     if (!log_) return;
-    std::string text = line;
+    std::string text = inEnglish(line);
     for (char& c : text)
         if (c == '\r' || c == '\n') c = ' ';
     text += "\r\n";
@@ -32,7 +34,7 @@ void RunReport::settle(int status, const char* outcome, const std::string& reaso
     settled_ = true;
     status_ = status;
     outcome_ = outcome;
-    reason_ = reason;
+    reason_ = inEnglish(reason);
     forms::setExitStatus(status_);
 }
 
@@ -43,18 +45,18 @@ void RunReport::succeeded(const std::string& what) {
 
 void RunReport::failed(const std::string& reason) {
     if (settled_ && status_ == kExitFailed) return;
-    step("Failed: " + reason);
+    step("Failed: " + inEnglish(reason));
     settle(kExitFailed, "failed", reason);
 }
 
 void RunReport::cancelled(const std::string& reason) {
     if (settled_) return;
-    reason_ = reason;
+    reason_ = inEnglish(reason);
     forms::setExitStatus(status_);
 }
 
 void RunReport::refused(const std::string& reason) {
-    step("Refused: " + reason);
+    step("Refused: " + inEnglish(reason));
     settle(kExitCancelled, "refused", reason);
 }
 

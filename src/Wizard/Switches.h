@@ -2,8 +2,9 @@
 // The command line of Setup and Uninstall: the switches administrators know
 // from other installers, in any case and any order.
 //
-//   Setup.exe     [/SILENT | /VERYSILENT] [/DIR="folder"] [/NOICONS] [/LOG="file"] [/SUPPRESSMSGBOXES]
-//   Uninstall.exe [/SILENT | /VERYSILENT] [/LOG="file"] [/SUPPRESSMSGBOXES]
+//   Setup.exe     [/SILENT | /VERYSILENT] [/DIR="folder"] [/ALLUSERS | /CURRENTUSER] [/NOICONS]
+//                 [/LOG="file"] [/LANG=en|ro] [/SUPPRESSMSGBOXES]
+//   Uninstall.exe [/SILENT | /VERYSILENT] [/LOG="file"] [/LANG=en|ro] [/SUPPRESSMSGBOXES]
 //
 // and /HELP or /? for the list. Anything else refuses the whole command line.
 #include <optional>
@@ -22,9 +23,15 @@ enum class Program { Setup, Uninstall };
 // How much of the wizard shows: all of it, only the progress page, nothing.
 enum class Quiet { Shown, Silent, VerySilent };
 
+// Who the installation is for: everyone (Program Files, HKEY_LOCAL_MACHINE,
+// administrator rights) or the user alone (the user's own programs folder,
+// HKEY_CURRENT_USER, no rights asked).
+enum class InstallMode { AllUsers, CurrentUser };
+
 struct Switches {
     Quiet quiet = Quiet::Shown;
     std::optional<std::string> dir;  // Setup only
+    std::optional<InstallMode> mode;  // Setup only; the last of /ALLUSERS and /CURRENTUSER
     bool noIcons = false;            // Setup only
     std::optional<std::string> log;
     bool suppressMessageBoxes = false;

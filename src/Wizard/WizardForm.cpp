@@ -1,6 +1,7 @@
 #include "Wizard/WizardForm.h"
 
 #include "Wizard/WizardLook.h"
+#include "Wizard/WizardTexts.h"
 
 namespace wizard {
 
@@ -35,13 +36,13 @@ WizardForm::WizardForm(const std::string& caption, const WelcomePage& welcome) :
     placePage(Pas3);
     Frame2.move(kTextLeft, 480, kTextWidth, 1140);
     Frame2.setTransparent(true);
-    Status.setCaption("Begin installation, please wait...");
+    Status.setCaption(say(texts::kBeginWait));
     Status.move(120, 120, kTextWidth - 240, 255);
     Status.setTransparent(true);
     Bar.move(120, 600, kBarGrowth, 255);
     Bar.setStretch(true);
     Bar.setPicture(BarPicture());
-    Label1.setCaption("Please wait...");
+    Label1.setCaption(say(texts::kPleaseWait));
     placeText(Label1, 1860, 255);
     placeSeparator(Line3);
     placeButtons(nullptr, Command8);

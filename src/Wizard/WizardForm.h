@@ -5,6 +5,7 @@
 // progress page with its status text and growing bar. Each program adds its
 // own pages, its texts and its schedule: a table of the ticks that do
 // something, each with the status text it shows and the action it runs.
+#include "Wizard/Language.h"
 #include "Wizard/RunReport.h"
 #include "core/errors.h"
 #include "forms/controls.h"
@@ -27,7 +28,7 @@ inline constexpr std::int16_t kLastTick = 100;
 template <class Wizard>
 struct ScheduleRow {
     std::int16_t tick;
-    const char* status;
+    Text status;
     void (Wizard::*action)() = nullptr;
 };
 
@@ -37,8 +38,8 @@ struct WelcomePage {
     int introHeight;     // SetupLabel: one line, or two where it names a folder
     int moreTop;         // SetupLabel2, two lines high
     int clickTop;        // Label3
-    const char* click;   // Label3's caption
-    const char* next;    // Command4's caption
+    std::string click;   // Label3's caption
+    std::string next;    // Command4's caption
 };
 
 class WizardForm : public forms::Form, public ReportsRun {
@@ -99,7 +100,7 @@ void WizardForm::runTick(const ScheduleRow<Wizard> (&schedule)[N], void (Wizard:
     steps([&] { growBar(); });
     for (const ScheduleRow<Wizard>& row : schedule) {
         if (row.tick != StepCounter) continue;
-        steps([&] { Status.setCaption(row.status); });
+        steps([&] { Status.setCaption(say(row.status)); });
         if (row.action) steps([&] { (program.*row.action)(); });
     }
 }

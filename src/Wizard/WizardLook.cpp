@@ -1,5 +1,7 @@
 #include "Wizard/WizardLook.h"
 
+#include "Wizard/WizardTexts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -132,7 +134,7 @@ void placeButtons(forms::CommandButton* next, forms::CommandButton& cancel) {
         next->setDefault(true);
     }
     cancel.move(kCancelButton.left, kCancelButton.top, kCancelButton.width, kCancelButton.height);
-    cancel.setCaption("Cancel");
+    cancel.setCaption(say(texts::kCancel));
     cancel.setCancel(true);
 }
 
