@@ -19,6 +19,9 @@ public:
     // The system's folder for installed programs ("C:\Program Files" on a
     // usual machine); empty when the system does not say.
     virtual std::string programFilesFolder() = 0;
+    // The user's own folder for programs installed for them alone
+    // ("%LOCALAPPDATA%\Programs"); empty when the system does not say.
+    virtual std::string userProgramsFolder() = 0;
 };
 
 } // namespace platform

@@ -43,4 +43,13 @@ std::string SystemFolders::userAppDataFolder() { return knownFolderPath(FOLDERID
 // gets "Program Files (x86)".
 std::string SystemFolders::programFilesFolder() { return knownFolderPath(FOLDERID_ProgramFiles); }
 
+// Known to every system since Windows 7; the local application data's
+// "Programs" folder is the same place where it is not.
+std::string SystemFolders::userProgramsFolder() {
+    const std::string folder = knownFolderPath(FOLDERID_UserProgramFiles);
+    if (!folder.empty()) return folder;
+    const std::string local = knownFolderPath(FOLDERID_LocalAppData);
+    return local.empty() ? local : platform::joinPath(local, "Programs");
+}
+
 } // namespace host

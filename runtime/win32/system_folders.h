@@ -17,6 +17,7 @@ public:
     std::string windowsFolder() override;
     std::string userAppDataFolder() override;
     std::string programFilesFolder() override;
+    std::string userProgramsFolder() override;
 };
 
 } // namespace host

@@ -14,6 +14,9 @@ constexpr std::string_view kHeading = "Corvane Lumetra install record ";
 constexpr std::string_view kFileKind = "file";
 constexpr std::string_view kFolderKind = "folder";
 constexpr std::string_view kReplacesKind = "replaces";
+constexpr std::string_view kModeKind = "mode";
+constexpr std::string_view kCurrentUser = "current user";
+constexpr std::string_view kAllUsers = "all users";
 
 void addOnce(std::vector<std::string>& paths, const std::string& path) {
     const auto same = [&](const std::string& listed) { return platform::sameTextIgnoringCase(listed, path); };
@@ -48,6 +51,7 @@ std::string format(const InstallRecord& record) {
     for (const std::string& folder : record.folders) text += std::string(kFolderKind) + "\t" + folder + "\r\n";
     for (const std::string& file : record.files) text += std::string(kFileKind) + "\t" + file + "\r\n";
     for (const std::string& copy : record.replaced) text += std::string(kReplacesKind) + "\t" + copy + "\r\n";
+    text += std::string(kModeKind) + "\t" + std::string(record.forCurrentUser ? kCurrentUser : kAllUsers) + "\r\n";
     return text;
 }
 
@@ -63,6 +67,7 @@ std::optional<InstallRecord> parse(std::string_view text) {
         if (kind == kFileKind) addOnce(record.files, path);
         else if (kind == kFolderKind) addOnce(record.folders, path);
         else if (kind == kReplacesKind) addOnce(record.replaced, path);
+        else if (kind == kModeKind) record.forCurrentUser = path == kCurrentUser;
     }
     return record;
 }
@@ -72,6 +77,7 @@ InstallRecord merged(const InstallRecord& earlier, const InstallRecord& now) {
     for (const std::string& file : now.files) addOnce(all.files, file);
     for (const std::string& folder : now.folders) addOnce(all.folders, folder);
     all.replaced = now.replaced;
+    all.forCurrentUser = now.forCurrentUser;
     for (const std::string& copy : earlier.replaced) addOnce(all.replaced, copy);
     return all;
 }

@@ -8,12 +8,16 @@
 //   folder<TAB>C:\Corvane Apps\Corvane Lumetra
 //   file<TAB>C:\Corvane Apps\Corvane Lumetra\Corvane Lumetra.exe
 //   replaces<TAB>D:\Lumetra
+//   mode<TAB>current user
 //
 // The first line names the format and its version. Each other line is a
 // kind, a tab and a full path in normal form; folders come outermost first.
 // "replaces" names the folder of another copy whose uninstall entry this
 // installation took over (the latest first): when this copy goes, the entry
-// goes back to the first of them still installed.
+// goes back to the first of them still installed. "mode" says whom the
+// installation is for: "current user" has its uninstall entry under
+// HKEY_CURRENT_USER; "all users", or no such line (older records), under
+// HKEY_LOCAL_MACHINE.
 // Lines end in CR LF (LF alone is read too). A reader skips kinds it does not
 // know, so a later version can add kinds and an earlier reader still finds
 // the files and folders; a later version reads every earlier one.
@@ -33,6 +37,7 @@ struct InstallRecord {
     std::vector<std::string> files;    // every file written, full paths
     std::vector<std::string> folders;  // every folder made, outermost first
     std::vector<std::string> replaced = {};  // other copies' folders, the latest first
+    bool forCurrentUser = false;  // installed for the user alone
 };
 
 std::string format(const InstallRecord& record);

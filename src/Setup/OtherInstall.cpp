@@ -9,10 +9,8 @@
 namespace setup {
 
 std::optional<std::string> installedFolder(platform::FileSystem& files, platform::Registry& registry,
-                                           const std::string& productName) {
-    const auto command =
-        registry.readString(platform::RegistryRoot::LocalMachine, entry::uninstallKey(productName),
-                            "UninstallString");
+                                           const std::string& productName, platform::RegistryRoot hive) {
+    const auto command = registry.readString(hive, entry::uninstallKey(productName), "UninstallString");
     if (!command) return std::nullopt;
     // Only a full path names one place; the entry may hold anything.
     const auto uninstaller = platform::normalForm(files, platform::commandPath(*command));
@@ -23,15 +21,17 @@ std::optional<std::string> installedFolder(platform::FileSystem& files, platform
 }
 
 bool secondCopyWanted(platform::FileSystem& files, platform::Registry& registry, platform::MessageBoxes& boxes,
-                      const std::string& productName, const std::string& folder, const std::string& title) {
-    const auto installed = installedFolder(files, registry, productName);
+                      const std::string& productName, const std::string& folder, const std::string& title,
+                      platform::RegistryRoot hive) {
+    const auto installed = installedFolder(files, registry, productName, hive);
     if (!installed || platform::samePath(files, *installed, folder)) return true;
     return boxes.ask(wizard::say(texts::kSecondCopy, {productName, *installed, folder}), title, platform::Buttons::YesNo, platform::BoxIcon::Question) == platform::Answer::Yes;
 }
 
 std::vector<std::string> replacedCopies(platform::FileSystem& files, platform::Registry& registry,
-                                        const std::string& productName, const std::string& folder) {
-    const auto installed = installedFolder(files, registry, productName);
+                                        const std::string& productName, const std::string& folder,
+                                        platform::RegistryRoot hive) {
+    const auto installed = installedFolder(files, registry, productName, hive);
     if (!installed || platform::samePath(files, *installed, folder)) return {};
     std::vector<std::string> copies{*installed};
     if (const auto other = record::read(files, *installed))

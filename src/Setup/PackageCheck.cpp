@@ -5,7 +5,8 @@
 #include "Setup/SetupTexts.h"
 #include "Setup/WindowsProgram.h"
 
-#include <map>
+#include <algorithm>
+#include <utility>
 
 namespace setup {
 
@@ -16,8 +17,11 @@ std::optional<std::string> packageProblem(platform::FileSystem& files, const std
         bool seen = false;
         std::optional<std::string> problem;
     };
-    std::map<std::string, Program> found;
-    for (const std::string& name : programs) found[package::lowerAscii(name)];
+    std::vector<std::pair<std::string, Program>> found;
+    for (const std::string& name : programs) found.push_back({package::lowerAscii(name), {}});
+    const auto programNamed = [&](const std::string& name) {
+        return std::find_if(found.begin(), found.end(), [&](const auto& p) { return p.first == package::lowerAscii(name); });
+    };
 
     package::ArchiveReader reader(files);
     if (!reader.open(packagePath)) return wizard::say(texts::kPackageUnopened, {packagePath});
@@ -27,7 +31,7 @@ std::optional<std::string> packageProblem(platform::FileSystem& files, const std
         if (step == package::ArchiveReader::Step::End) break;
         if (step != package::ArchiveReader::Step::Entry)
             return wizard::say(texts::kPackageUnread, {packagePath, package::describe(reader.error())});
-        const auto wanted = found.find(package::lowerAscii(entry.name));
+        const auto wanted = programNamed(entry.name);
         if (wanted == found.end() || wanted->second.seen) continue;
         wanted->second.seen = true;
         wanted->second.problem = notAWindowsProgram(entry.size, [&](std::int64_t offset, void* buffer, std::size_t n) {
@@ -35,7 +39,7 @@ std::optional<std::string> packageProblem(platform::FileSystem& files, const std
         });
     }
     for (const std::string& name : programs) {
-        const Program& program = found[package::lowerAscii(name)];
+        const Program& program = programNamed(name)->second;
         if (!program.seen) return wizard::say(texts::kPackageLacks, {packagePath, name});
         if (program.problem)
             return wizard::say(texts::kNotAProgram, {name, packagePath, *program.problem});

@@ -8,21 +8,25 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <set>
+#include <algorithm>
+#include <vector>
 
 namespace setup {
 
 std::optional<std::int64_t> packageSpaceNeeded(platform::FileSystem& files, const std::string& packagePath) {
     package::ArchiveReader reader(files);
     if (!reader.open(packagePath)) return std::nullopt;
-    std::set<std::string> names;
+    std::vector<std::string> names;
     std::int64_t total = 0;
     for (;;) {
         package::ArchiveEntry entry;
         const auto step = reader.next(entry);
         if (step == package::ArchiveReader::Step::End) return total;
         if (step != package::ArchiveReader::Step::Entry) return std::nullopt;
-        if (names.insert(package::lowerAscii(entry.name)).second) total += entry.size;
+        std::string name = package::lowerAscii(entry.name);
+        if (std::find(names.begin(), names.end(), name) != names.end()) continue;
+        names.push_back(std::move(name));
+        total += entry.size;
     }
 }
 

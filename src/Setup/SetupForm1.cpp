@@ -61,17 +61,7 @@ void Form1::Form_Load() {
     steps([&] { WelcomeLabel.setCaption(wizard::say(texts::kWelcome, {ProductName})); });
     steps([&] { SetupLabel.setCaption(wizard::say(texts::kIntro, {ProductName})); });
     steps([&] { SetupLabel2.setCaption(wizard::say(texts::kMore, {ProductName})); });
-    steps([&] {
-        // The system's Program Files folder, wherever the system keeps it.
-        std::string programFiles = system_.folders.programFilesFolder();
-        if (programFiles.empty()) programFiles = "C:\\Program Files";
-        Cale.setText(platform::joinPath(programFiles, ProductName));
-    });
-    // An installation elsewhere is proposed instead: installing over it
-    // keeps one copy.
-    steps([&] {
-        if (const auto installed = installedFolder(system_.files, system_.registry, ProductName)) Cale.setText(*installed);
-    });
+    steps([&] { Cale.setText(proposedFolder()); });
     steps([&] {
         doneForm.load();
         doneForm.ThankYouLabel.setCaption(wizard::say(texts::kThanks, {ProductName}));
@@ -85,6 +75,30 @@ void Form1::Form_Load() {
     });
     steps([&] { dezarhivator.load(); });
     steps([&] { showSpaceNeeded(); });
+}
+
+platform::RegistryRoot Form1::hive() const noexcept {
+    return mode_ == wizard::InstallMode::CurrentUser ? platform::RegistryRoot::CurrentUser
+                                                     : platform::RegistryRoot::LocalMachine;
+}
+
+// The system's Program Files folder, wherever the system keeps it, or the
+// user's own programs folder. An installation elsewhere is proposed
+// instead: installing over it keeps one copy.
+std::string Form1::proposedFolder() {
+    if (const auto installed = installedFolder(system_.files, system_.registry, ProductName, hive())) return *installed;
+    const bool forUser = mode_ == wizard::InstallMode::CurrentUser;
+    std::string programs = forUser ? system_.folders.userProgramsFolder() : system_.folders.programFilesFolder();
+    if (programs.empty() && !forUser) programs = "C:\\Program Files";
+    return platform::joinPath(programs, ProductName);
+}
+
+void Form1::setMode(wizard::InstallMode mode) {
+    if (mode == mode_) return;
+    // A folder the user typed stays; the one proposed follows the mode.
+    const bool proposed = Cale.text() == proposedFolder();
+    mode_ = mode;
+    if (proposed) Cale.setText(proposedFolder());
 }
 
 void Form1::Command4_Click() {

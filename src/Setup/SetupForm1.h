@@ -24,7 +24,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -38,6 +37,9 @@ struct SetupSystem {
     platform::Shortcuts& shortcuts;
     platform::MessageBoxes& boxes;
     platform::FolderPicker& picker;
+    // Whether Setup runs with administrator rights: a silent run without
+    // /ALLUSERS or /CURRENTUSER installs for all users only then.
+    bool elevated = true;
 };
 
 class Form1 : public wizard::WizardForm {
@@ -53,6 +55,10 @@ public:
     // (/VERYSILENT). A silent run goes through the pages as a user pressing
     // "Next >" would, and "Done" is pressed for it at the end.
     void start(const wizard::Switches& switches);
+
+    // Whom the installation is for; all users until a switch says otherwise.
+    wizard::InstallMode mode() const noexcept { return mode_; }
+    void setMode(wizard::InstallMode mode);
 
     // The first thing that went wrong, in plain words; empty while all is well.
     const std::string& firstFailure() const noexcept { return firstFailure_; }
@@ -73,6 +79,11 @@ private:
     static const wizard::ScheduleRow<Form1> kSchedule[];
 
     void layOutFolderPage();
+    // The hive of the mode's uninstall entry.
+    platform::RegistryRoot hive() const noexcept;
+    // The folder the page proposes for the mode: its installation, if there
+    // is one, or the mode's programs folder.
+    std::string proposedFolder();
     void Form_Load();
     void Command4_Click();
     void Command7_Click();
@@ -111,10 +122,11 @@ private:
 
     SetupSystem system_;
     wizard::Quiet quiet_ = wizard::Quiet::Shown;
+    wizard::InstallMode mode_ = wizard::InstallMode::AllUsers;
     std::string firstFailure_;
     std::optional<std::int64_t> spaceNeeded_;  // the package's bytes, read at load
     std::vector<std::string> madeFolders_;  // by tick 5, outermost first
-    std::set<std::string> programsWritten_;  // the main program and the uninstaller, once written
+    std::vector<std::string> programsWritten_;  // the main program and the uninstaller, once written
     std::vector<std::string> filesWritten_;  // every entry written, full paths
     TakeBack takeBack_;
 };

@@ -38,7 +38,7 @@ bool Form1::acceptFolder() {
         Cale.setText(check.normal);
         // A second copy beside an installation elsewhere is asked about first.
         if (enoughSpace(check.normal) &&
-            secondCopyWanted(system_.files, system_.registry, system_.boxes, ProductName, check.normal, caption()) &&
+            secondCopyWanted(system_.files, system_.registry, system_.boxes, ProductName, check.normal, caption(), hive()) &&
             askAboutOtherFiles(check.normal))
             return programClosed(check.normal);
     }
@@ -97,8 +97,7 @@ bool Form1::isProductInstallation(const std::string& folder) {
     const std::string uninstaller = platform::joinPath(folder, product::kUninstaller);
     if (const auto earlier = record::read(system_.files, folder); earlier && record::lists(system_.files, *earlier, uninstaller))
         return true;
-    const auto command = system_.registry.readString(platform::RegistryRoot::LocalMachine,
-                                                     entry::uninstallKey(ProductName), "UninstallString");
+    const auto command = system_.registry.readString(hive(), entry::uninstallKey(ProductName), "UninstallString");
     return command && platform::samePath(system_.files, platform::commandPath(*command), uninstaller);
 }
 

@@ -13,6 +13,8 @@
 #include "UninstallEntry/UninstallEntry.h"
 #include "platform/paths.h"
 
+#include <algorithm>
+
 namespace setup {
 
 namespace {
@@ -98,7 +100,8 @@ void Form1::entryExtracted(const std::string& name, const std::string& problem) 
     report().step("Wrote: " + path);
     const std::string written = package::lowerAscii(name);
     if (written == package::lowerAscii(ProductName + ".exe") || written == package::lowerAscii(product::kUninstaller))
-        programsWritten_.insert(written);
+        if (std::find(programsWritten_.begin(), programsWritten_.end(), written) == programsWritten_.end())
+            programsWritten_.push_back(written);
 }
 
 void Form1::registerInstallation() {
@@ -113,7 +116,8 @@ bool Form1::writeInstallRecord() {
     const std::optional<std::string> before = system_.files.readFile(path);
     const std::optional<record::InstallRecord> earlier = before ? record::parse(*before) : std::nullopt;
     const record::InstallRecord now{filesWritten_, madeFolders_,
-                                    replacedCopies(system_.files, system_.registry, ProductName, Cale.text())};
+                                    replacedCopies(system_.files, system_.registry, ProductName, Cale.text(), hive()),
+                                    mode_ == wizard::InstallMode::CurrentUser};
     takeBack_.willWriteRecord(path, before);
     const platform::WriteResult written =
         platform::writeWholeFile(system_.files, path, record::format(earlier ? record::merged(*earlier, now) : now));
@@ -133,13 +137,14 @@ void Form1::addUninstallEntry() {
     }
     const std::vector<entry::EntryValue> values =
         entry::uninstallEntryValues({ProductName, Cale.text(), entry::bytesOfFiles(system_.files, filesWritten_)});
-    takeBack_.willWriteEntry(system_.registry, entry::uninstallKey(ProductName), values);
-    if (!entry::AddUninstallEntry(system_.registry, ProductName, values)) {
-        fail(wizard::say(texts::kEntryRefused, {ProductName}));
+    takeBack_.willWriteEntry(system_.registry, hive(), entry::uninstallKey(ProductName), values);
+    if (!entry::AddUninstallEntry(system_.registry, ProductName, values, hive())) {
+        fail(wizard::say(hive() == platform::RegistryRoot::LocalMachine ? texts::kEntryRefused : texts::kUserEntryRefused,
+                         {ProductName}));
         return;
     }
     report().step("Entry: " + ProductName + " is listed in Add and Remove Programs (" +
-                  std::string(product::kUninstallKeyParent) + ProductName + ", HKEY_LOCAL_MACHINE).");
+                  std::string(product::kUninstallKeyParent) + ProductName + ", " + entry::hiveName(hive()) + ").");
 }
 
 void Form1::fail(const std::string& reason) {

@@ -7,6 +7,8 @@ namespace setup {
 
 void Form1::start(const wizard::Switches& switches) {
     quiet_ = switches.quiet;
+    setMode(wizard::chosenMode(switches, system_.elevated));
+    report().step(mode_ == wizard::InstallMode::AllUsers ? "Mode: for all users." : "Mode: for the current user only.");
     if (switches.dir) Cale.setText(*switches.dir);
     if (switches.noIcons) doneForm.Check1.setValue(0);
     if (quiet_ == wizard::Quiet::Shown) {

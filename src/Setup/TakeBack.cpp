@@ -26,9 +26,10 @@ void TakeBack::willWriteRecord(std::string path, std::optional<std::string> befo
     recordBefore_ = std::move(before);
 }
 
-void TakeBack::willWriteEntry(platform::Registry& registry, std::string key,
+void TakeBack::willWriteEntry(platform::Registry& registry, platform::RegistryRoot hive, std::string key,
                               std::vector<entry::EntryValue> values) {
-    entryBefore_ = entry::currentValues(registry, key, values);
+    entryHive_ = hive;
+    entryBefore_ = entry::currentValues(registry, key, values, hive);
     entryKey_ = std::move(key);
     entryValues_ = std::move(values);
 }
@@ -39,19 +40,18 @@ void TakeBack::keep() { *this = TakeBack(); }
 // have goes), a new one goes; an entry the registry never let this run
 // change needs nothing.
 bool TakeBack::entryTakenBack(platform::Registry& registry) const {
-    using platform::RegistryRoot;
-    const std::vector<entry::PriorValue> now = entry::currentValues(registry, *entryKey_, entryValues_);
+    const std::vector<entry::PriorValue> now = entry::currentValues(registry, *entryKey_, entryValues_, entryHive_);
     bool unchanged = true, hadAny = false;
     for (std::size_t i = 0; i < now.size(); ++i) {
         unchanged = unchanged && now[i].data == entryBefore_[i].data;
         hadAny = hadAny || entryBefore_[i].data.has_value();
     }
     if (unchanged) return true;
-    if (!hadAny) return static_cast<bool>(registry.deleteKey(RegistryRoot::LocalMachine, *entryKey_));
+    if (!hadAny) return static_cast<bool>(registry.deleteKey(entryHive_, *entryKey_));
     bool restored = true;
     for (const entry::PriorValue& prior : entryBefore_)
-        restored = (prior.data ? entry::writeValue(registry, *entryKey_, {prior.name, *prior.data})
-                               : registry.deleteValue(RegistryRoot::LocalMachine, *entryKey_, prior.name)) &&
+        restored = (prior.data ? entry::writeValue(registry, *entryKey_, {prior.name, *prior.data}, entryHive_)
+                               : registry.deleteValue(entryHive_, *entryKey_, prior.name)) &&
                    restored;
     return restored;
 }

@@ -23,7 +23,8 @@ public:
     void willWriteRecord(std::string path, std::optional<std::string> before);
     // The uninstall entry's values are about to be written: notes what they
     // are now.
-    void willWriteEntry(platform::Registry& registry, std::string key, std::vector<entry::EntryValue> values);
+    void willWriteEntry(platform::Registry& registry, platform::RegistryRoot hive, std::string key,
+                        std::vector<entry::EntryValue> values);
 
     // The installation is complete: nothing is to be taken back any more.
     void keep();
@@ -42,6 +43,7 @@ private:
     std::optional<std::string> recordPath_;
     std::optional<std::string> recordBefore_;
     std::optional<std::string> entryKey_;
+    platform::RegistryRoot entryHive_ = platform::RegistryRoot::LocalMachine;
     std::vector<entry::EntryValue> entryValues_;  // what is written, for the kind of each value
     std::vector<entry::PriorValue> entryBefore_;
 };

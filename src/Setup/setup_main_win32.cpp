@@ -7,6 +7,7 @@
 #include "Wizard/QuietBoxes.h"
 #include "Wizard/RunStart.h"
 #include "win32/command_line.h"
+#include "win32/elevation.h"
 #include "win32/folder_picker_win32.h"
 #include "win32/host.h"
 #include "win32/shell_links.h"
@@ -27,6 +28,16 @@ int main() {
     const std::vector<std::string> args = host::commandLineArguments();
     wizard::setLanguage(wizard::chooseLanguage(args, host::userInterfaceIsRomanian()));
     const wizard::ParsedSwitches parsed = wizard::parseSwitches(args, wizard::Program::Setup);
+    const bool elevated = host::runsElevated();
+    // Installing for all users needs administrator rights: Setup asks for
+    // them by starting itself again with them, and the same choices.
+    if (parsed && !parsed.switches.help && !elevated &&
+        wizard::chosenMode(parsed.switches, elevated) == wizard::InstallMode::AllUsers) {
+        std::vector<std::string> again = args;
+        again.push_back("/ALLUSERS");
+        again.push_back(wizard::language() == wizard::Language::Romanian ? "/LANG=ro" : "/LANG=en");
+        if (const auto status = host::runElevatedAndWait(again)) return *status;
+    }
     wizard::RunReport report;
     if (const auto status = wizard::startRun({wizard::Program::Setup, wizard::say(setup::texts::kCaption), args, host::writeStandardError},
                                              parsed, files, shownBoxes, report))
@@ -35,7 +46,7 @@ int main() {
     host::SystemFolderPicker picker;
     wizard::finishReportAtEnd(report);
 
-    setup::Form1 form({folders, files, registry, shortcuts, boxes, picker});
+    setup::Form1 form({folders, files, registry, shortcuts, boxes, picker, elevated});
     form.reportTo(report);
     app.attach(form);
     app.attach(form.doneForm);

@@ -4,8 +4,9 @@
 
 namespace uninstall {
 
-platform::KeyDeletion RemoveUninstallEntry(platform::Registry& registry, const std::string& name) {
-    return DeleteRegistryKey(registry, platform::RegistryRoot::LocalMachine, entry::uninstallKey(name));
+platform::KeyDeletion RemoveUninstallEntry(platform::Registry& registry, const std::string& name,
+                                           platform::RegistryRoot hive) {
+    return DeleteRegistryKey(registry, hive, entry::uninstallKey(name));
 }
 
 platform::KeyDeletion DeleteRegistryKey(platform::Registry& registry, platform::RegistryRoot root,

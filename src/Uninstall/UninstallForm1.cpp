@@ -50,8 +50,7 @@ void Form1::Form_Load() {
     facts.folder = Cale.text();
     facts.programFile = system_.folders.programFile();
     facts.windowsFolder = system_.folders.windowsFolder();
-    facts.uninstallCommand = system_.registry.readString(platform::RegistryRoot::LocalMachine,
-                                                         entry::uninstallKey(product::kName), "UninstallString");
+    facts.uninstallCommand = system_.registry.readString(hive(), entry::uninstallKey(product::kName), "UninstallString");
     facts.record = record_;
     isInstallation_ = isInstallFolder(system_.files, facts);
     if (!isInstallation_) refuseFolder();
@@ -69,6 +68,10 @@ void Form1::refuseFolder() {
     Command4.setEnabled(false);
     Command4.setDefault(false);
     Command5.setDefault(true);
+}
+
+platform::RegistryRoot Form1::hive() const noexcept {
+    return record_ && record_->forCurrentUser ? platform::RegistryRoot::CurrentUser : platform::RegistryRoot::LocalMachine;
 }
 
 void Form1::start(const wizard::Switches& switches) {

@@ -87,6 +87,8 @@ private:
     void handEntryBack(const entry::InstalledProduct& copy);
     bool entryNamesThisProgram();
     void showDone();
+    // The hive of the entry: the record says whom the installation was for.
+    platform::RegistryRoot hive() const noexcept;
 
     UninstallPlatform system_;
     DoneForm& DoneForm_;

@@ -125,19 +125,19 @@ void Form1::removeEntry() {
         handEntryBack(*copy);
         return;
     }
-    const platform::KeyDeletion deleted = RemoveUninstallEntry(system_.registry, ProductName);
+    const platform::KeyDeletion deleted = RemoveUninstallEntry(system_.registry, ProductName, hive());
     if (!deleted) {
         stayed_.push_back({wizard::say(texts::kTheEntry), Leftover::Cause::Other, deleted.reason});
         report().step("Could not remove the entry: " + deleted.reason);
     } else {
-        report().step("Entry: " + entry::uninstallKey(ProductName) + " is gone from HKEY_LOCAL_MACHINE.");
+        report().step("Entry: " + entry::uninstallKey(ProductName) + " is gone from " + entry::hiveName(hive()) + ".");
     }
 }
 
 // Every value is written again, so nothing of this copy stays in the entry.
 // A refusal is a leftover, as a failed deletion is.
 void Form1::handEntryBack(const entry::InstalledProduct& copy) {
-    if (entry::AddUninstallEntry(system_.registry, ProductName, entry::uninstallEntryValues(copy))) {
+    if (entry::AddUninstallEntry(system_.registry, ProductName, entry::uninstallEntryValues(copy), hive())) {
         report().step("Entry: " + entry::uninstallKey(ProductName) + " now names " + copy.folder + ".");
         return;
     }
@@ -147,8 +147,7 @@ void Form1::handEntryBack(const entry::InstalledProduct& copy) {
 }
 
 bool Form1::entryNamesThisProgram() {
-    const auto command = system_.registry.readString(platform::RegistryRoot::LocalMachine,
-                                                     entry::uninstallKey(ProductName), "UninstallString");
+    const auto command = system_.registry.readString(hive(), entry::uninstallKey(ProductName), "UninstallString");
     return command && platform::samePath(system_.files, platform::commandPath(*command), system_.folders.programFile());
 }
 

@@ -2,11 +2,13 @@
 // and shell. Started by itself with the private argument, it is the copy that
 // removes the ended uninstaller and its folder, and shows nothing. The
 // command line may ask for a silent run and a log (Wizard/Switches.h).
+#include "InstallRecord/InstallRecord.h"
 #include "Uninstall/UninstallForm1.h"
 #include "Uninstall/UninstallTexts.h"
 #include "Wizard/QuietBoxes.h"
 #include "Wizard/RunStart.h"
 #include "win32/command_line.h"
+#include "win32/elevation.h"
 #include "win32/host.h"
 #include "win32/self_removal_win32.h"
 #include "win32/shell_links.h"
@@ -29,6 +31,15 @@ int main() {
     const std::vector<std::string> args = host::commandLineArguments();
     wizard::setLanguage(wizard::chooseLanguage(args, host::userInterfaceIsRomanian()));
     const wizard::ParsedSwitches parsed = wizard::parseSwitches(args, wizard::Program::Uninstall);
+    // An installation for all users is removed with administrator rights:
+    // Uninstall asks for them by starting itself again with them. One for
+    // the user alone needs none.
+    const auto installed = record::read(files, folders.programFolder());
+    if (parsed && !parsed.switches.help && !host::runsElevated() && !(installed && installed->forCurrentUser)) {
+        std::vector<std::string> again = args;
+        again.push_back(wizard::language() == wizard::Language::Romanian ? "/LANG=ro" : "/LANG=en");
+        if (const auto status = host::runElevatedAndWait(again)) return *status;
+    }
     wizard::RunReport report;
     if (const auto status = wizard::startRun(
             {wizard::Program::Uninstall, wizard::say(uninstall::texts::kCaption), args, host::writeStandardError}, parsed, files,

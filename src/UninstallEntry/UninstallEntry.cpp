@@ -49,10 +49,11 @@ std::uint64_t bytesOfFiles(platform::FileSystem& files, const std::vector<std::s
     return total;
 }
 
-bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::vector<EntryValue>& values) {
+bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::vector<EntryValue>& values,
+                       RegistryRoot hive) {
     const std::string key = uninstallKey(name);
     bool all = true;
-    for (const EntryValue& value : values) all = writeValue(registry, key, value) && all;
+    for (const EntryValue& value : values) all = writeValue(registry, key, value, hive) && all;
     return all;
 }
 
@@ -61,20 +62,24 @@ bool SetRegistryString(platform::Registry& registry, platform::RegistryRoot root
     return registry.setString(root, key, valueName, data);
 }
 
-bool writeValue(platform::Registry& registry, const std::string& key, const EntryValue& value) {
+bool writeValue(platform::Registry& registry, const std::string& key, const EntryValue& value, RegistryRoot hive) {
     if (const auto* text = std::get_if<std::string>(&value.data))
-        return SetRegistryString(registry, RegistryRoot::LocalMachine, key, value.name, *text);
-    return registry.setDword(RegistryRoot::LocalMachine, key, value.name, std::get<std::uint32_t>(value.data));
+        return SetRegistryString(registry, hive, key, value.name, *text);
+    return registry.setDword(hive, key, value.name, std::get<std::uint32_t>(value.data));
+}
+
+const char* hiveName(RegistryRoot hive) {
+    return hive == RegistryRoot::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
 }
 
 std::vector<PriorValue> currentValues(platform::Registry& registry, const std::string& key,
-                                      const std::vector<EntryValue>& like) {
+                                      const std::vector<EntryValue>& like, RegistryRoot hive) {
     std::vector<PriorValue> values;
     for (const EntryValue& value : like) {
         PriorValue prior{value.name, std::nullopt};
         if (std::holds_alternative<std::string>(value.data)) {
-            if (auto text = registry.readString(RegistryRoot::LocalMachine, key, value.name)) prior.data = *text;
-        } else if (auto number = registry.readDword(RegistryRoot::LocalMachine, key, value.name)) {
+            if (auto text = registry.readString(hive, key, value.name)) prior.data = *text;
+        } else if (auto number = registry.readDword(hive, key, value.name)) {
             prior.data = *number;
         }
         values.push_back(std::move(prior));

@@ -46,17 +46,24 @@ std::uint64_t bytesOfFiles(platform::FileSystem& files, const std::vector<std::s
 
 // Writes the values into the product's entry, creating the key. True when
 // every value was written.
-bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::vector<EntryValue>& values);
+bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::vector<EntryValue>& values,
+                       platform::RegistryRoot hive = platform::RegistryRoot::LocalMachine);
 
 // Sets one string value, creating the key and any missing keys above it.
 bool SetRegistryString(platform::Registry& registry, platform::RegistryRoot root, const std::string& key,
                        const std::string& valueName, const std::string& data);
 
-// One value under HKEY_LOCAL_MACHINE, of the kind its data is.
-bool writeValue(platform::Registry& registry, const std::string& key, const EntryValue& value);
+// One value under the hive (HKEY_LOCAL_MACHINE for an installation for all
+// users, HKEY_CURRENT_USER for one for the user alone), of the kind its data is.
+bool writeValue(platform::Registry& registry, const std::string& key, const EntryValue& value,
+                platform::RegistryRoot hive = platform::RegistryRoot::LocalMachine);
 // The values of those names as they stand now, each read as the kind given.
 std::vector<PriorValue> currentValues(platform::Registry& registry, const std::string& key,
-                                      const std::vector<EntryValue>& like);
+                                      const std::vector<EntryValue>& like,
+                                      platform::RegistryRoot hive = platform::RegistryRoot::LocalMachine);
+
+// "HKEY_LOCAL_MACHINE" or "HKEY_CURRENT_USER", for the log.
+const char* hiveName(platform::RegistryRoot hive);
 
 // The uninstall command for an uninstaller path: the path in double quotes,
 // so that Windows never tries "C:\Program.exe" for a path with spaces.

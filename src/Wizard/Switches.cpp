@@ -117,6 +117,11 @@ ParsedSwitches parseSwitches(const std::vector<std::string>& args, Program progr
     return parsed;
 }
 
+InstallMode chosenMode(const Switches& switches, bool elevated) {
+    if (switches.mode) return *switches.mode;
+    return switches.quiet == Quiet::Shown || elevated ? InstallMode::AllUsers : InstallMode::CurrentUser;
+}
+
 std::string switchHelp(Program program) {
     const bool setup = program == Program::Setup;
     std::string text = say({"{1} takes these switches, in any case and any order:",

@@ -48,6 +48,11 @@ struct ParsedSwitches {
 // already taken off).
 ParsedSwitches parseSwitches(const std::vector<std::string>& args, Program program);
 
+// Whom Setup installs for: the switch's choice; without one all users in
+// the wizard (its default) and in a silent run with administrator rights,
+// else the current user.
+InstallMode chosenMode(const Switches& switches, bool elevated);
+
 // The help box's text: the program's switches and the exit statuses.
 std::string switchHelp(Program program);
 

@@ -17,6 +17,7 @@ public:
     std::string windowsFolder() override { return windows; }
     std::string userAppDataFolder() override { return appData_; }
     std::string programFilesFolder() override { return programFiles_; }
+    std::string userProgramsFolder() override { return "C:\\Users\\Someone\\AppData\\Local\\Programs"; }
     void setProgramFilesFolder(std::string folder) { programFiles_ = std::move(folder); }
     std::string programFileName = "Uninstall.exe";
     std::string windows = "C:\\Windows";
