@@ -11,6 +11,7 @@
 #include "Setup/SetupForm1.h"
 #include "Uninstall/UninstallDoneForm.h"
 #include "Uninstall/UninstallForm1.h"
+#include "Wizard/Language.h"
 #include "fake_registry.h"
 #include "fake_shortcuts.h"
 #include "fake_sound.h"
@@ -345,7 +346,21 @@ struct WizardCaptions : Captions {
     }
 };
 
+// Every page in each language: the language's column of the wizards'
+// tables, and the line the folder page shows for the package in it.
+struct WizardLanguage {
+    wizard::Language language;
+    const char* prefix;  // of the pictures' names
+    const char* spaceLine;
+};
+const WizardLanguage kWizardLanguages[] = {
+    {wizard::Language::English, "", "At least 1.1 MB of free disk space is required."},
+    {wizard::Language::Romanian, "ro-", "Este nevoie de cel puțin 1,1 MB de spațiu liber pe disc."},
+};
+
 TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
+  for (const WizardLanguage& language : kWizardLanguages) {
+    wizard::setLanguage(language.language);
     setup::Form1 setupForm({folders, files, registry, shortcuts, boxes, picker});
     uninstall::DoneForm doneForm{removal};
     uninstall::Form1 uninstallForm({uninstallFolders, files, registry, shortcuts, removal, boxes}, doneForm);
@@ -360,7 +375,7 @@ TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
     setupForm.show();
     app.pump();
     expectDpi(setupForm);
-    ASSERT_EQ(setupForm.Label6.caption(), "At least 1.1 MB of free disk space is required.");
+    ASSERT_EQ(setupForm.Label6.caption(), language.spaceLine);
     uninstallForm.load();
     ASSERT_TRUE(uninstallForm.isInstallation());
     refusedForm.load();
@@ -418,8 +433,12 @@ TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
     for (const UINT other : {96u, 120u, 144u, 192u})
         if (other != dpis.front()) dpis.push_back(other);
     for (const auto& page : pages)
-        for (const UINT at : dpis) checkPage(*page.show(), page.name, at, at == dpis.front());
-    report();
+        for (const UINT at : dpis)
+            checkPage(*page.show(), language.prefix + std::string(page.name), at, at == dpis.front());
+    for (forms::Form* f : windows) f->hide();
+  }
+  wizard::setLanguage(wizard::Language::English);
+  report();
 }
 
 } // namespace
