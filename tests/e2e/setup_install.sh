@@ -22,9 +22,10 @@ wine_run=$1 root=$2 dist=$3 vek=$4 reader=$5 work=$6
 rm -rf "$work" && mkdir -p "$work"
 trap stop_program EXIT
 
-# Setup writes Program Files and HKEY_LOCAL_MACHINE: its manifest asks for an
-# administrator (Wine runs it as its user, who may write both).
-grep -aq 'level="requireAdministrator"' "$dist/Setup.exe" || fail "Setup.exe does not ask for an administrator"
+# Setup starts without administrator rights (an installation for the user
+# alone needs none) and asks for them only to install for all users (Wine
+# runs it as its user, who may write Program Files and HKEY_LOCAL_MACHINE).
+grep -aq 'level="asInvoker"' "$dist/Setup.exe" || fail "Setup.exe asks for rights at its start"
 
 drive_c="$root/prefix/drive_c"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'

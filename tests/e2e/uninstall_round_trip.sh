@@ -23,9 +23,9 @@ wine_run=$1 root=$2 dist=$3 uninstaller=$4 reader=$5 work=$6
 rm -rf "$work" && mkdir -p "$work"
 trap stop_program EXIT
 
-# Uninstall deletes from Program Files and HKEY_LOCAL_MACHINE: its manifest
-# asks for an administrator.
-grep -aq 'level="requireAdministrator"' "$uninstaller" || fail "Uninstall.exe does not ask for an administrator"
+# Uninstall starts without administrator rights and asks for them only to
+# remove an installation for all users.
+grep -aq 'level="asInvoker"' "$uninstaller" || fail "Uninstall.exe asks for rights at its start"
 drive_c="$root/prefix/drive_c"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
 folder='C:\Corvane Round Trip\Corvane Lumetra'
