@@ -10,8 +10,6 @@
 namespace rt {
 
 namespace {
-char g_decimalSeparator = '.';
-
 bool isSpace(char c) { return c == ' ' || c == '\t'; }
 
 template <class Int>
@@ -24,9 +22,6 @@ Int toIntegral(double value) {
     return static_cast<Int>(rounded);
 }
 } // namespace
-
-char userDecimalSeparator() noexcept { return g_decimalSeparator; }
-void setUserDecimalSeparator(char separator) noexcept { g_decimalSeparator = separator; }
 
 double roundHalfEven(double value) noexcept {
     if (!std::isfinite(value)) return value;
@@ -82,7 +77,7 @@ double toNumber(std::string_view text, char decimalSeparator) {
     return value;
 }
 
-double toNumber(std::string_view text) { return toNumber(text, g_decimalSeparator); }
+double toNumber(std::string_view text) { return toNumber(text, userDecimalSeparator()); }
 
 std::int16_t toInt16(std::string_view text, char sep) { return toInt16(toNumber(text, sep)); }
 std::int16_t toInt16(std::string_view text) { return toInt16(toNumber(text)); }
@@ -94,7 +89,7 @@ float toSingle(std::string_view text, char sep) {
     if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) raise(Overflow);
     return static_cast<float>(value);
 }
-float toSingle(std::string_view text) { return toSingle(text, g_decimalSeparator); }
+float toSingle(std::string_view text) { return toSingle(text, userDecimalSeparator()); }
 
 std::string toText(long long value) { return std::to_string(value); }
 
@@ -116,6 +111,6 @@ std::string singleToText(float value, char decimalSeparator) {
     return mantissa + exponent;
 }
 
-std::string singleToText(float value) { return singleToText(value, g_decimalSeparator); }
+std::string singleToText(float value) { return singleToText(value, userDecimalSeparator()); }
 
 } // namespace rt

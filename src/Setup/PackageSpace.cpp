@@ -4,11 +4,9 @@
 #include "Package/entry_name.h"
 #include "Setup/SetupTexts.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <algorithm>
 #include <vector>
 
 namespace setup {
@@ -16,7 +14,7 @@ namespace setup {
 std::optional<std::int64_t> packageSpaceNeeded(platform::FileSystem& files, const std::string& packagePath) {
     package::ArchiveReader reader(files);
     if (!reader.open(packagePath)) return std::nullopt;
-    std::vector<std::string> names;
+    std::vector<std::string> names;  // sorted, to find a repeated name quickly
     std::int64_t total = 0;
     for (;;) {
         package::ArchiveEntry entry;
@@ -24,8 +22,9 @@ std::optional<std::int64_t> packageSpaceNeeded(platform::FileSystem& files, cons
         if (step == package::ArchiveReader::Step::End) return total;
         if (step != package::ArchiveReader::Step::Entry) return std::nullopt;
         std::string name = package::lowerAscii(entry.name);
-        if (std::find(names.begin(), names.end(), name) != names.end()) continue;
-        names.push_back(std::move(name));
+        const auto place = std::lower_bound(names.begin(), names.end(), name);
+        if (place != names.end() && *place == name) continue;
+        names.insert(place, std::move(name));
         total += entry.size;
     }
 }
@@ -40,11 +39,13 @@ std::string describeBytes(std::uint64_t bytes, Rounding rounding) {
         const double step = value < 100 ? 0.1 : 1;
         const double shown = (rounding == Rounding::Up ? std::ceil(value / step - 1e-9) : std::floor(value / step + 1e-9)) * step;
         if (shown >= 1024 && unit + 1 < kUnits.size()) continue;
-        char text[32];
-        std::snprintf(text, sizeof text, shown < 100 ? "%.1f %s" : "%.0f %s", shown, kUnits[unit]);
-        // Romanian writes a decimal comma.
-        if (char* point = std::strchr(text, '.'); point && wizard::language() == wizard::Language::Romanian) *point = ',';
-        return text;
+        // Written out by hand rather than by printf, which would add its
+        // formatting code to Setup for this one line. Romanian writes a
+        // decimal comma.
+        if (shown >= 100) return std::to_string(std::llround(shown)) + " " + kUnits[unit];
+        const long long tenths = std::llround(shown * 10);
+        const char point = wizard::language() == wizard::Language::Romanian ? ',' : '.';
+        return std::to_string(tenths / 10) + point + std::to_string(tenths % 10) + " " + kUnits[unit];
     }
     return {};  // not reached: the last unit always answers
 }

@@ -98,6 +98,7 @@ struct Folders : platform::Folders {
     std::string windowsFolder() override { return {}; }
     std::string userAppDataFolder() override { return appData; }
     std::string programFilesFolder() override { return {}; }
+    std::string userProgramsFolder() override { return {}; }
 };
 
 TEST(SystemFiles, SettingsFallBackWhenTheProgramFolderCannotBeWritten) {
