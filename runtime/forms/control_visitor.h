@@ -7,6 +7,7 @@ namespace forms {
 class Label;
 class CommandButton;
 class CheckBox;
+class OptionButton;
 class TextBox;
 class Frame;
 class Image;
@@ -23,6 +24,7 @@ public:
     virtual void visit(Label&) = 0;
     virtual void visit(CommandButton&) = 0;
     virtual void visit(CheckBox&) = 0;
+    virtual void visit(OptionButton&) = 0;
     virtual void visit(TextBox&) = 0;
     virtual void visit(Frame&) = 0;
     virtual void visit(Image&) = 0;

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "forms/control_visitor.h"
+#include "forms/form.h"
 
 #include <algorithm>
 
@@ -10,6 +11,7 @@ namespace forms {
 void Label::accept(ControlVisitor& visitor) { visitor.visit(*this); }
 void CommandButton::accept(ControlVisitor& visitor) { visitor.visit(*this); }
 void CheckBox::accept(ControlVisitor& visitor) { visitor.visit(*this); }
+void OptionButton::accept(ControlVisitor& visitor) { visitor.visit(*this); }
 void TextBox::accept(ControlVisitor& visitor) { visitor.visit(*this); }
 void Frame::accept(ControlVisitor& visitor) { visitor.visit(*this); }
 void Image::accept(ControlVisitor& visitor) { visitor.visit(*this); }
@@ -49,6 +51,40 @@ void CheckBox::setValue(int value) {
     value_ = value;
     notify(Prop::Value);
     Click();
+}
+
+void OptionButton::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify(Prop::Caption);
+}
+
+std::vector<OptionButton*> OptionButton::group() {
+    std::vector<OptionButton*> options;
+    for (Control* c : form().controls())
+        if (auto* option = dynamic_cast<OptionButton*>(c); option && option->container() == container()) options.push_back(option);
+    return options;
+}
+
+void OptionButton::setValue(bool value) {
+    if (value == value_) return;
+    if (value) {
+        for (OptionButton* other : group()) {
+            if (other == this || !other->value_) continue;
+            other->value_ = false;
+            other->notify(Prop::Value);
+        }
+    }
+    value_ = value;
+    notify(Prop::Value);
+    if (value) Click();
+}
+
+OptionButton& OptionButton::neighbour(int step) {
+    const std::vector<OptionButton*> options = group();
+    const auto count = static_cast<long>(options.size());
+    const long at = std::find(options.begin(), options.end(), this) - options.begin();
+    return *options[static_cast<std::size_t>(((at + step) % count + count) % count)];
 }
 
 void TextBox::setText(std::string text) {

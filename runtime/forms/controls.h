@@ -1,5 +1,6 @@
 #pragma once
-// The simple controls: labels, buttons, check boxes, text boxes, frames,
+// The simple controls: labels, buttons, check boxes, option buttons, text
+// boxes, frames,
 // pictures, shapes and lines.
 #include "forms/control.h"
 
@@ -57,6 +58,28 @@ public:
 private:
     std::string caption_;
     int value_ = 0;
+};
+
+// An option button: of the option buttons in one container (a frame, or the
+// form itself), at most one is chosen, and choosing one clears the others.
+// Click is raised when it becomes the chosen one.
+class OptionButton : public Control {
+public:
+    using Control::Control;
+    void accept(ControlVisitor& visitor) override;
+    const std::string& caption() const noexcept { return caption_; }
+    void setCaption(std::string caption);
+    bool value() const noexcept { return value_; }
+    void setValue(bool value);
+    // The option `step` places after this one in its group (negative: before),
+    // going round at the ends; the arrow keys move the choice this way.
+    OptionButton& neighbour(int step);
+
+private:
+    std::vector<OptionButton*> group();
+
+    std::string caption_;
+    bool value_ = false;
 };
 
 class TextBox : public Control {

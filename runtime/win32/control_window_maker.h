@@ -26,6 +26,7 @@ public:
     void visit(forms::Label& control) override;
     void visit(forms::CommandButton& control) override;
     void visit(forms::CheckBox& control) override;
+    void visit(forms::OptionButton& control) override;
     void visit(forms::TextBox& control) override;
     void visit(forms::Frame& control) override;
     void visit(forms::Image& control) override;

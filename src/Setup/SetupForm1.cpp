@@ -28,6 +28,8 @@ Form1::Form1(SetupSystem system)
     Command4.Click = [this] { Command4_Click(); };
     Command7.Click = [this] { Command7_Click(); };
     Command9.Click = [this] { Command9_Click(); };
+    ForAllUsers.Click = [this] { setMode(wizard::InstallMode::AllUsers); };
+    ForMeOnly.Click = [this] { setMode(wizard::InstallMode::CurrentUser); };
     Command5.Click = [this] { Cancel_Click(); };
     Command6.Click = [this] { Cancel_Click(); };
     Command8.Click = [this] { Cancel_Click(); };
@@ -36,11 +38,17 @@ Form1::Form1(SetupSystem system)
 
 void Form1::layOutFolderPage() {
     wizard::placePage(Pas2);
+    // Whom for, first: the folder proposed below follows the choice.
+    ForAllUsers.setCaption(wizard::say(texts::kForAllUsers));
+    ForAllUsers.move(wizard::kTextLeft, 360, wizard::kTextWidth, 255);
+    ForAllUsers.setValue(true);
+    ForMeOnly.setCaption(wizard::say(texts::kForMeOnly));
+    ForMeOnly.move(wizard::kTextLeft, 675, wizard::kTextWidth, 255);
     Label5.setCaption(wizard::say(texts::kInstalledIn));
-    wizard::placeText(Label5, 480, 255);
+    wizard::placeText(Label5, 1170, 255);
     // The box leaves room for "Browse..." at its right, the button centred
     // on the box's height and as wide as the page's other buttons.
-    constexpr int kBoxTop = 840, kBoxHeight = 315, kGap = 120;
+    constexpr int kBoxTop = 1530, kBoxHeight = 315, kGap = 120;
     constexpr int kBrowseLeft = wizard::kTextLeft + wizard::kTextWidth - wizard::kButtonWidth;
     Cale.move(wizard::kTextLeft, kBoxTop, kBrowseLeft - kGap - wizard::kTextLeft, kBoxHeight);
     Cale.setBackColor(forms::kWindowBackground);
@@ -99,6 +107,31 @@ void Form1::setMode(wizard::InstallMode mode) {
     const bool proposed = Cale.text() == proposedFolder();
     mode_ = mode;
     if (proposed) Cale.setText(proposedFolder());
+    (mode == wizard::InstallMode::AllUsers ? ForAllUsers : ForMeOnly).setValue(true);
+}
+
+// Without administrator rights "for all users" goes on in a copy of Setup
+// started with them (Windows asks the user), from this page with the same
+// choices; this run ends with the copy's status. A copy that lacks them
+// still, or none started, leaves the user on the page with the way out.
+bool Form1::lacksRights() {
+    if (mode_ != wizard::InstallMode::AllUsers || system_.elevated) return false;
+    if (system_.runElevatedCopy) {
+        report().step("Installing for all users: Setup starts again with administrator rights.");
+        report().lendLog();
+        hide();
+        const std::optional<int> status = system_.runElevatedCopy(Cale.text());
+        if (status) {
+            report().wentOnInCopy(*status);
+            forms::endProgram();
+        }
+        report().takeBackLog();
+        if (quiet_ != wizard::Quiet::VerySilent) show();
+    }
+    system_.boxes.ask(wizard::say(texts::kNeedsRights), caption(), platform::Buttons::Ok, platform::BoxIcon::Warning);
+    if (quiet_ != wizard::Quiet::Shown) report().failed(wizard::say(texts::kNeedsRights));
+    ForMeOnly.setFocus();
+    return true;
 }
 
 void Form1::Command4_Click() {
@@ -110,7 +143,7 @@ void Form1::Command4_Click() {
 }
 
 void Form1::Command7_Click() {
-    if (!acceptFolder()) return;
+    if (lacksRights() || !acceptFolder()) return;
     Pas2.setVisible(false);
     Pas3.setVisible(true);
     Command8.setFocus();

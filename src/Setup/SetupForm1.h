@@ -23,6 +23,7 @@
 #include "platform/shortcuts.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,10 @@ struct SetupSystem {
     // Whether Setup runs with administrator rights: a silent run without
     // /ALLUSERS or /CURRENTUSER installs for all users only then.
     bool elevated = true;
+    // Runs a copy of Setup with administrator rights for all users, into the
+    // given folder, and waits for it: its exit status, or nothing when it
+    // did not start (the user said no). Empty in a copy so started.
+    std::function<std::optional<int>(const std::string& folder)> runElevatedCopy;
 };
 
 class Form1 : public wizard::WizardForm {
@@ -65,6 +70,9 @@ public:
 
     // The install-folder page, between the wizard's two.
     forms::Frame Pas2{*this, "Pas2"};
+    // Above the folder box: whom the installation is for.
+    forms::OptionButton ForAllUsers{*this, "ForAllUsers", &Pas2};
+    forms::OptionButton ForMeOnly{*this, "ForMeOnly", &Pas2};
     forms::Label Label5{*this, "Label5", &Pas2};
     forms::TextBox Cale{*this, "Cale", &Pas2};
     // "Browse...", beside the box: the system's folder picker.
@@ -79,6 +87,9 @@ private:
     static const wizard::ScheduleRow<Form1> kSchedule[];
 
     void layOutFolderPage();
+    // "For all users" without administrator rights: true when the page must
+    // stay (no copy with them went on with the run; the user was told).
+    bool lacksRights();
     // The hive of the mode's uninstall entry.
     platform::RegistryRoot hive() const noexcept;
     // The folder the page proposes for the mode: its installation, if there

@@ -13,6 +13,9 @@ void Form1::start(const wizard::Switches& switches) {
     if (switches.noIcons) doneForm.Check1.setValue(0);
     if (quiet_ == wizard::Quiet::Shown) {
         show();
+        // The copy started with administrator rights goes on where the
+        // user left the first run: on the folder page.
+        if (switches.elevatedCopy) Command4_Click();
         return;
     }
     Pas1.setVisible(false);

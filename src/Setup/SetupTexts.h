@@ -22,6 +22,13 @@ inline constexpr Text kClickNext{"Click Next to begin installation.", "Apăsați
 inline constexpr Text kNext{"Next >", "Înainte >"};
 
 // The folder page.
+inline constexpr Text kForAllUsers{"Install for &all users (needs administrator rights)",
+                                   "Instalare pentru &toți utilizatorii (necesită drepturi de administrator)"};
+inline constexpr Text kForMeOnly{"Install for &me only", "Instalare doar pentru &mine"};
+inline constexpr Text kNeedsRights{"Installing for all users needs administrator rights, and they were not given.\n\n"
+                                   "Please choose \"Install for me only\" to install without them.",
+                                   "Instalarea pentru toți utilizatorii necesită drepturi de administrator, iar acestea "
+                                   "nu au fost acordate.\n\nAlegeți „Instalare doar pentru mine” pentru a instala fără ele."};
 inline constexpr Text kInstalledIn{"The program will be installed in:", "Programul va fi instalat în:"};
 inline constexpr Text kBrowse{"&Browse...", "&Răsfoire..."};
 inline constexpr Text kSpaceNeeded{"At least {1} of free disk space is required.",

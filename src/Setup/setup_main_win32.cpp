@@ -29,15 +29,6 @@ int main() {
     wizard::setLanguage(wizard::chooseLanguage(args, host::userInterfaceIsRomanian()));
     const wizard::ParsedSwitches parsed = wizard::parseSwitches(args, wizard::Program::Setup);
     const bool elevated = host::runsElevated();
-    // Installing for all users needs administrator rights: Setup asks for
-    // them by starting itself again with them, and the same choices.
-    if (parsed && !parsed.switches.help && !elevated &&
-        wizard::chosenMode(parsed.switches, elevated) == wizard::InstallMode::AllUsers) {
-        std::vector<std::string> again = args;
-        again.push_back("/ALLUSERS");
-        again.push_back(wizard::language() == wizard::Language::Romanian ? "/LANG=ro" : "/LANG=en");
-        if (const auto status = host::runElevatedAndWait(again)) return *status;
-    }
     wizard::RunReport report;
     if (const auto status = wizard::startRun({wizard::Program::Setup, wizard::say(setup::texts::kCaption), args, host::writeStandardError},
                                              parsed, files, shownBoxes, report))
@@ -46,7 +37,19 @@ int main() {
     host::SystemFolderPicker picker;
     wizard::finishReportAtEnd(report);
 
-    setup::Form1 form({folders, files, registry, shortcuts, boxes, picker, elevated});
+    setup::SetupSystem system{folders, files, registry, shortcuts, boxes, picker, elevated};
+    // Installing for all users needs administrator rights: Setup asks for
+    // them by starting itself again with them and the same choices, marked
+    // so that the copy never asks once more.
+    if (!parsed.switches.elevatedCopy) {
+        system.runElevatedCopy = [&args](const std::string& folder) {
+            std::vector<std::string> again = args;
+            again.insert(again.end(), {"/ALLUSERS", "/DIR=" + folder, "/ELEVATED",
+                                       wizard::language() == wizard::Language::Romanian ? "/LANG=ro" : "/LANG=en"});
+            return host::runElevatedAndWait(again);
+        };
+    }
+    setup::Form1 form(system);
     form.reportTo(report);
     app.attach(form);
     app.attach(form.doneForm);

@@ -35,8 +35,11 @@ int main() {
     // Uninstall asks for them by starting itself again with them. One for
     // the user alone needs none.
     const auto installed = record::read(files, folders.programFolder());
-    if (parsed && !parsed.switches.help && !host::runsElevated() && !(installed && installed->forCurrentUser)) {
+    // The copy is marked, and never asks once more.
+    if (parsed && !parsed.switches.help && !parsed.switches.elevatedCopy && !host::runsElevated() &&
+        !(installed && installed->forCurrentUser)) {
         std::vector<std::string> again = args;
+        again.push_back("/ELEVATED");
         again.push_back(wizard::language() == wizard::Language::Romanian ? "/LANG=ro" : "/LANG=en");
         if (const auto status = host::runElevatedAndWait(again)) return *status;
     }

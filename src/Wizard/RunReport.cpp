@@ -16,7 +16,29 @@ std::string RunReport::openLog(platform::FileSystem& files, const std::string& p
     opened.file->truncate(0);
     log_ = std::move(opened.file);
     logEnd_ = 0;
+    logFiles_ = &files;
+    logPath_ = path;
     return {};
+}
+
+void RunReport::lendLog() {
+    if (log_) log_->close();
+    log_.reset();
+}
+
+void RunReport::takeBackLog() {
+    if (!logFiles_ || log_) return;
+    platform::OpenedFile opened = logFiles_->openFile(logPath_, platform::OpenMode::ReadWrite);
+    if (!opened) return;
+    log_ = std::move(opened.file);
+    logEnd_ = log_->size();
+}
+
+void RunReport::wentOnInCopy(int status) {
+    lendLog();
+    logFiles_ = nullptr;
+    settle(status, "handed over", "");
+    finished_ = true;
 }
 
 void RunReport::step(const std::string& line) {

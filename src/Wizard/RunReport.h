@@ -30,6 +30,14 @@ public:
     // The command line was refused: nothing was done.
     void refused(const std::string& reason);
 
+    // A copy of the program started with administrator rights goes on with
+    // the run: this one closes the log for it (which starts it anew) and,
+    // once the copy has ended, ends with its status and writes no more.
+    // When no copy started, the log is taken up again at its end.
+    void lendLog();
+    void takeBackLog();
+    void wentOnInCopy(int status);
+
     int status() const noexcept { return status_; }
     const std::string& reason() const noexcept { return reason_; }
 
@@ -40,6 +48,8 @@ private:
     void settle(int status, const char* outcome, const std::string& reason);
 
     std::unique_ptr<platform::File> log_;
+    platform::FileSystem* logFiles_ = nullptr;
+    std::string logPath_;
     std::int64_t logEnd_ = 0;
     int status_ = kExitCancelled;
     bool settled_ = false;

@@ -51,6 +51,7 @@ const SwitchRow kSwitches[] = {
     {"/HELP", Takes::Nothing, false, {"shows this list", "arată această listă"},
      [](Switches& s, const std::string&) { s.help = true; }},
     {"/?", Takes::Nothing, false, {nullptr, nullptr}, [](Switches& s, const std::string&) { s.help = true; }},
+    {"/ELEVATED", Takes::Nothing, false, {nullptr, nullptr}, [](Switches& s, const std::string&) { s.elevatedCopy = true; }},
 };
 
 std::string upper(std::string text) {

@@ -36,6 +36,9 @@ struct Switches {
     std::optional<std::string> log;
     bool suppressMessageBoxes = false;
     bool help = false;
+    // /ELEVATED, unlisted: this run is the copy a run without administrator
+    // rights started with them, and never starts another.
+    bool elevatedCopy = false;
 };
 
 struct ParsedSwitches {

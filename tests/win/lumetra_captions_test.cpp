@@ -206,8 +206,10 @@ struct Captions : ::testing::Test {
             misfit(button, text, m.width(text) + edges, m.lineHeight(), room);
     }
 
-    // The caption beside its box (13 pixels at 96 DPI) and the gap between.
-    void checkCheckBox(const forms::CheckBox& box) {
+    // The caption beside its box or circle (13 pixels at 96 DPI) and the gap
+    // between.
+    template <class Box>
+    void checkCheckBox(const Box& box) {
         if (!onScreen(box)) return;
         const std::wstring text = shown(box.caption());
         Measure m(win(box));
@@ -216,13 +218,14 @@ struct Captions : ::testing::Test {
         if (need > room.cx || m.lineHeight() > room.cy) misfit(box, text, need, m.lineHeight(), room);
     }
 
-    // Every label, button and check box of the form as it shows now.
+    // Every label, button, check box and option button of the form as it shows now.
     void checkForm(const forms::Form& form) {
         app.pump();
         for (forms::Control* c : form.controls()) {
             if (auto* label = dynamic_cast<forms::Label*>(c)) checkLabel(*label);
             else if (auto* button = dynamic_cast<forms::CommandButton*>(c)) checkButton(*button);
             else if (auto* box = dynamic_cast<forms::CheckBox*>(c)) checkCheckBox(*box);
+            else if (auto* option = dynamic_cast<forms::OptionButton*>(c)) checkCheckBox(*option);
         }
     }
 };
