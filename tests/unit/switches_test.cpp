@@ -45,6 +45,10 @@ TEST(Switches, EachLineSetsWhatItSaysOrRefusesNamingTheSwitch) {
         {{"/DIR=C:\\X"}, Program::Uninstall, Quiet::Shown, "", "", false, false, false, "Unknown switch \"/DIR=C:\\X\"."},
         {{"/NOICONS"}, Program::Uninstall, Quiet::Shown, "", "", false, false, false, "Unknown switch"},
         {{"-SILENT"}, Program::Setup, Quiet::Shown, "", "", false, false, false, "\"-SILENT\" is not a switch"},
+        // The language in either case; any other value refuses the line.
+        {{"/lang=RO"}, Program::Uninstall, Quiet::Shown, "", "", false, false, false, ""},
+        {{"/LANG=de"}, Program::Setup, Quiet::Shown, "", "", false, false, false, "/LANG takes en or ro: \"/LANG=de\"."},
+        {{"/LANG"}, Program::Uninstall, Quiet::Shown, "", "", false, false, false, "/LANG takes en or ro"},
     };
     for (const auto& c : cases) {
         std::string line;
@@ -59,6 +63,29 @@ TEST(Switches, EachLineSetsWhatItSaysOrRefusesNamingTheSwitch) {
         EXPECT_EQ(parsed.switches.help, c.help);
         EXPECT_EQ(static_cast<bool>(parsed), c.refusal.empty());
         EXPECT_EQ(parsed.refusal.substr(0, c.refusal.size()), c.refusal) << parsed.refusal;
+    }
+}
+
+// Whom Setup installs for: the last switch, else all users in the wizard and
+// in a silent run with administrator rights, else the current user.
+TEST(Switches, TheModeFollowsTheLastSwitchThenTheRunAndTheRights) {
+    using wizard::InstallMode;
+    const struct {
+        std::vector<std::string> args;
+        bool elevated;
+        InstallMode mode;
+    } cases[] = {
+        {{}, false, InstallMode::AllUsers},
+        {{"/SILENT"}, true, InstallMode::AllUsers},
+        {{"/VERYSILENT"}, false, InstallMode::CurrentUser},
+        {{"/CURRENTUSER"}, true, InstallMode::CurrentUser},
+        {{"/VERYSILENT", "/CURRENTUSER", "/allusers"}, false, InstallMode::AllUsers},
+        {{"/ALLUSERS", "/currentuser"}, true, InstallMode::CurrentUser},
+    };
+    for (const auto& c : cases) {
+        const wizard::ParsedSwitches parsed = wizard::parseSwitches(c.args, Program::Setup);
+        ASSERT_TRUE(parsed) << parsed.refusal;
+        EXPECT_EQ(wizard::chosenMode(parsed.switches, c.elevated), c.mode) << c.args.size() << " switches";
     }
 }
 

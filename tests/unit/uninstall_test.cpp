@@ -6,6 +6,7 @@
 #include "Uninstall/UninstallDoneForm.h"
 #include "Uninstall/UninstallForm1.h"
 #include "Uninstall/InstallFolderGuard.h"
+#include "InstallRecord/InstallRecord.h"
 #include "UninstallEntry/UninstallEntry.h"
 #include "fake_registry.h"
 #include "fake_shortcuts.h"
@@ -541,6 +542,26 @@ TEST_F(Uninstaller, AVerySilentRunFromAFolderThatIsNoInstallationDeletesNothingA
               std::string::npos) << log;
     files.files.erase("/logs/uninstall.log");
     EXPECT_EQ(files.files, before);
+}
+
+// The mode line: written for a per-user installation and read back; a record
+// without it (an older Setup's) is one for all users; an unknown value of a
+// later Setup is not taken for the user alone.
+TEST(InstallRecordMode, TheModeLineRoundTripsAndItsAbsenceMeansAllUsers) {
+    for (const bool forUser : {false, true}) {
+        record::InstallRecord written{{"C:\\P\\Corvane Lumetra\\a.exe"}, {"C:\\P\\Corvane Lumetra"}};
+        written.forCurrentUser = forUser;
+        const auto read = record::parse(record::format(written));
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->forCurrentUser, forUser);
+        EXPECT_EQ(read->files, written.files);
+    }
+    const std::string old = "Corvane Lumetra install record 1\r\nfolder\tC:\\P\r\n";
+    for (const std::string& text : {old, old + "mode\tall users\r\n", old + "mode\tsomeone else\r\n"}) {
+        const auto read = record::parse(text);
+        ASSERT_TRUE(read) << text;
+        EXPECT_FALSE(read->forCurrentUser) << text;
+    }
 }
 
 } // namespace
