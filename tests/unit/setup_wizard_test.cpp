@@ -363,7 +363,9 @@ TEST_F(SetupWizard, TheFolderPageKeepsAUsersInstallRecordAndANeededFileFromTheLo
         boxes = {};
         platform::StandardFileSystem files;
         wizard::RunReport report;
-        if (!c.logFile.empty()) ASSERT_EQ(report.holdLog(files, c.logFile), "");
+        if (!c.logFile.empty()) {
+            ASSERT_EQ(report.holdLog(files, c.logFile), "");
+        }
         setup::Form1& form = start();
         form.reportTo(report);
         form.Command4.press();
