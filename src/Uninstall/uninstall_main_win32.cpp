@@ -2,7 +2,9 @@
 // and shell. Started by itself with the private argument, it is the copy that
 // removes the ended uninstaller and its folder, and shows nothing. The
 // command line may ask for a silent run and a log (Wizard/Switches.h).
+#include "Product.h"
 #include "Uninstall/UninstallForm1.h"
+#include "platform/paths.h"
 #include "Wizard/QuietBoxes.h"
 #include "Wizard/RunStart.h"
 #include "win32/command_line.h"
@@ -27,9 +29,16 @@ int main() {
     const std::vector<std::string> args = host::commandLineArguments();
     const wizard::ParsedSwitches parsed = wizard::parseSwitches(args, wizard::Program::Uninstall);
     wizard::RunReport report;
-    if (const auto status = wizard::startRun(
-            {wizard::Program::Uninstall, "Corvane Uninstaller", args, host::writeStandardError}, parsed, files,
-            shownBoxes, report))
+    // Uninstall deletes in the folder it runs from and the settings kept in
+    // the user's application data: a log there is refused.
+    const std::string appData = folders.userAppDataFolder();
+    const std::string appDataSettings =
+        appData.empty() ? std::string()
+                        : platform::joinPath(platform::joinPath(appData, product::kName), product::kSettingsFile);
+    const wizard::RunStartFacts facts{wizard::Program::Uninstall, "Corvane Uninstaller", args,
+                                      host::writeStandardError,
+                                      {{folders.programFile(), appDataSettings}, {folders.programFolder()}}};
+    if (const auto status = wizard::startRun(facts, parsed, files, shownBoxes, report))
         return *status;
     wizard::QuietBoxes boxes(shownBoxes, report, parsed.switches);
     wizard::finishReportAtEnd(report);
