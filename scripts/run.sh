@@ -17,6 +17,13 @@ fi
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/run-prefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# A prefix made before wine32 was installed no longer starts ("could not
+# load kernel32.dll"): its syswow64 folder is empty. Such a prefix is made again.
+if [[ -d "$WINEPREFIX" && ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]]; then
+  echo "run: $WINEPREFIX was made without 32-bit Wine; making it again"
+  wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+fi
 if [[ ! -d "$WINEPREFIX" ]]; then
   echo "run: preparing a Wine prefix in $WINEPREFIX (once)"
   wineboot -i >/dev/null 2>&1
