@@ -4,6 +4,7 @@
 #include "win32/control_window_maker.h"
 #include "win32/dispatch_guard.h"
 #include "win32/mouse_args.h"
+#include "win32/newer_functions.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -67,14 +68,14 @@ DWORD FormWindow::exStyle() const {
 
 SIZE FormWindow::outerSize() const {
     RECT r{0, 0, toPixelsX(form_->clientWidth()), toPixelsY(form_->clientHeight())};
-    ::AdjustWindowRectExForDpi(&r, style(), FALSE, exStyle(), dpi_);
+    adjustWindowRect(&r, style(), exStyle(), dpi_);
     return {r.right - r.left, r.bottom - r.top};
 }
 
 void FormWindow::create() {
     if (!form_ || hwnd_) return;
     registerWindowClass(kFormClass, &FormWindow::proc);
-    useDpi(::GetDpiForSystem());
+    useDpi(systemDpi());
     const SIZE size = outerSize();
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
     if (form_->startPosition() == forms::Form::StartPosition::CenterScreen) {
@@ -98,9 +99,9 @@ void FormWindow::create() {
         ::SetWindowLongPtrW(hwnd_.get(), GWL_STYLE, static_cast<LONG_PTR>(style()));
         ::SetWindowPos(hwnd_.get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
-    const UINT windowDpi = ::GetDpiForWindow(hwnd_.get());
-    if (windowDpi && windowDpi != dpi_) {
-        useDpi(windowDpi);
+    const UINT actualDpi = windowDpi(hwnd_.get());
+    if (actualDpi && actualDpi != dpi_) {
+        useDpi(actualDpi);
         applyGeometry();
     }
     if (form_->iconId()) formChanged(*form_, forms::Prop::Icon);
@@ -205,7 +206,7 @@ void FormWindow::formChanged(forms::Form&, forms::Prop what) {
         HINSTANCE module = ::GetModuleHandleW(nullptr);
         const auto id = MAKEINTRESOURCEW(form_->iconId());
         auto load = [&](int metric) {
-            const int px = ::GetSystemMetricsForDpi(metric, dpi_);
+            const int px = systemMetric(metric, dpi_);
             return reinterpret_cast<LPARAM>(::LoadImageW(module, id, IMAGE_ICON, px, px, LR_SHARED));
         };
         ::SendMessageW(hwnd_.get(), WM_SETICON, ICON_BIG, load(SM_CXICON));

@@ -7,11 +7,10 @@
 
 namespace setup {
 
-std::optional<std::string> installedFolder(platform::FileSystem& files, platform::Registry& registry,
-                                           const std::string& productName) {
-    const auto command =
-        registry.readString(platform::RegistryRoot::LocalMachine, entry::uninstallKey(productName),
-                            "UninstallString");
+namespace {
+
+// The folder of the uninstaller an entry's command names, when it is there.
+std::optional<std::string> folderOfUninstaller(platform::FileSystem& files, const std::optional<std::string>& command) {
     if (!command) return std::nullopt;
     // Only a full path names one place; the entry may hold anything.
     const auto uninstaller = platform::normalForm(files, platform::commandPath(*command));
@@ -21,9 +20,23 @@ std::optional<std::string> installedFolder(platform::FileSystem& files, platform
     return platform::normalForm(files, folder);
 }
 
+} // namespace
+
+std::optional<std::string> installedFolder(platform::FileSystem& files, platform::Registry& registry,
+                                           const std::string& productName) {
+    return folderOfUninstaller(files, registry.readString(platform::RegistryRoot::LocalMachine,
+                                                          entry::uninstallKey(productName), "UninstallString"));
+}
+
 bool secondCopyWanted(platform::FileSystem& files, platform::Registry& registry, platform::MessageBoxes& boxes,
                       const std::string& productName, const std::string& folder, const std::string& title) {
-    const auto installed = installedFolder(files, registry, productName);
+    auto installed = installedFolder(files, registry, productName);
+    // The other build (x86 beside x64) in the other registry view: a second
+    // copy too, though its entry stays its own.
+    if (!installed)
+        installed = folderOfUninstaller(files, registry.readStringInOtherView(platform::RegistryRoot::LocalMachine,
+                                                                              entry::uninstallKey(productName),
+                                                                              "UninstallString"));
     if (!installed || platform::samePath(files, *installed, folder)) return true;
     return boxes.ask(productName + " is already installed in " + *installed + ". Install a second copy in " + folder + "?",
                      title, platform::Buttons::YesNo, platform::BoxIcon::Question) == platform::Answer::Yes;

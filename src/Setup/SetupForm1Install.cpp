@@ -147,7 +147,7 @@ void Form1::addUninstallEntry() {
         return;
     }
     report().step("Entry: " + ProductName + " is listed in Add and Remove Programs (" +
-                  std::string(product::kUninstallKeyParent) + ProductName + ", HKEY_LOCAL_MACHINE).");
+                  std::string(product::kUninstallKeyParent) + ProductName + ", " + entry::rootAndView(system_.registry) + ").");
 }
 
 void Form1::fail(const std::string& reason) {

@@ -141,7 +141,7 @@ void Form1::removeEntry() {
         stayed_.push_back({"the entry in Add and Remove Programs", Leftover::Cause::Other, deleted.reason});
         report().step("Could not remove the entry: " + deleted.reason);
     } else {
-        report().step("Entry: " + entry::uninstallKey(ProductName) + " is gone from HKEY_LOCAL_MACHINE.");
+        report().step("Entry: " + entry::uninstallKey(ProductName) + " is gone from " + entry::rootAndView(system_.registry) + ".");
     }
 }
 

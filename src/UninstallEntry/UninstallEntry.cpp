@@ -22,6 +22,11 @@ std::uint32_t kilobytes(std::uint64_t bytes) {
 
 std::string uninstallKey(const std::string& name) { return std::string(product::kUninstallKeyParent) + name; }
 
+std::string rootAndView(const platform::Registry& registry) {
+    const std::string view = registry.viewName();
+    return view.empty() ? "HKEY_LOCAL_MACHINE" : "HKEY_LOCAL_MACHINE, " + view;
+}
+
 std::vector<EntryValue> uninstallEntryValues(const InstalledProduct& installed) {
     const std::string uninstaller = quotedCommand(platform::joinPath(installed.folder, product::kUninstaller));
     const std::string program = platform::joinPath(installed.folder, installed.name + ".exe");

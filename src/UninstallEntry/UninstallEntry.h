@@ -37,6 +37,9 @@ struct InstalledProduct {
 
 // The key of the product's uninstall entry, under HKEY_LOCAL_MACHINE.
 std::string uninstallKey(const std::string& name);
+// Where the entry is, for the log: "HKEY_LOCAL_MACHINE", and the registry
+// view where the system has two ("HKEY_LOCAL_MACHINE, 32-bit view").
+std::string rootAndView(const platform::Registry& registry);
 
 // Every value of the entry, "DisplayName" and "UninstallString" first.
 std::vector<EntryValue> uninstallEntryValues(const InstalledProduct& product);
