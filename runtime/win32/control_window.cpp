@@ -1,5 +1,6 @@
 #include "win32/control_window.h"
 
+#include "win32/dispatch_guard.h"
 #include "win32/form_window.h"
 #include "win32/mouse_args.h"
 #include "win32/wide_text.h"
@@ -97,9 +98,13 @@ LRESULT CALLBACK ControlWindow::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPA
         return ::CallWindowProcW(original, hwnd, msg, wp, lp);
     }
     if (msg == WM_CAPTURECHANGED) self->captured_ = false;
-    LRESULT result = 0;
-    if (self->ownMessage(msg, wp, lp, result)) return result;
-    return ::CallWindowProcW(original, hwnd, msg, wp, lp);
+    const auto passOn = [&] { return ::CallWindowProcW(original, hwnd, msg, wp, lp); };
+    return guardedMessage(
+        [&] {
+            LRESULT result = 0;
+            return self->ownMessage(msg, wp, lp, result) ? result : passOn();
+        },
+        passOn);
 }
 
 void ControlWindow::mirror(forms::Prop what) {

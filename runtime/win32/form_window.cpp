@@ -422,12 +422,12 @@ bool FormWindow::childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
     case WM_COMMAND: {
         if (ControlWindow* c = ControlWindow::fromHandle(reinterpret_cast<HWND>(lp))) {
-            guarded([&] { c->command(HIWORD(wp)); });
+            c->command(HIWORD(wp));
         } else if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
             // Enter and Esc, as the dialog keyboard handling reports them.
-            if (ControlWindow* b = defaultButton(LOWORD(wp) == IDCANCEL)) guarded([&] { b->pushButton()->press(); });
+            if (ControlWindow* b = defaultButton(LOWORD(wp) == IDCANCEL)) b->pushButton()->press();
         } else if (ControlWindow* c = byId(LOWORD(wp)); c && c->pushButton()) {
-            guarded([&] { c->command(HIWORD(wp)); });
+            c->command(HIWORD(wp));
         } else {
             return false;
         }
@@ -437,7 +437,7 @@ bool FormWindow::childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_HSCROLL: case WM_VSCROLL: {
         ControlWindow* c = ControlWindow::fromHandle(reinterpret_cast<HWND>(lp));
         if (!c) return false;
-        guarded([&] { c->scroll(LOWORD(wp), HIWORD(wp)); });
+        c->scroll(LOWORD(wp), HIWORD(wp));
         result = 0;
         return true;
     }
@@ -459,7 +459,7 @@ bool FormWindow::childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_DRAWITEM: {
         ControlWindow* c = byId(static_cast<int>(wp));
         if (!c) return false;
-        guarded([&] { c->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); });
+        c->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
         result = TRUE;
         return true;
     }
@@ -490,8 +490,7 @@ void FormWindow::formMouse(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void FormWindow::closeBySystem() {
-    forms::Form* form = form_;
-    guarded([&] { form->unload(); });
+    form_->unload();
     destroyWindows();
 }
 
@@ -523,8 +522,9 @@ LRESULT CALLBACK FormWindow::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (self && self->hwnd_.get() == hwnd) self->windowGone();
         return ::DefWindowProcW(hwnd, msg, wp, lp);
     }
-    if (!self || !self->form_) return ::DefWindowProcW(hwnd, msg, wp, lp);
-    return self->message(hwnd, msg, wp, lp);
+    const auto passOn = [&] { return ::DefWindowProcW(hwnd, msg, wp, lp); };
+    if (!self || !self->form_) return passOn();
+    return guardedMessage([&] { return self->message(hwnd, msg, wp, lp); }, passOn);
 }
 
 LRESULT FormWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -551,12 +551,12 @@ LRESULT FormWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DPICHANGED: changeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp)); return 0;
     case WM_TIMER: {
         const std::size_t index = static_cast<std::size_t>(wp) - 1;
-        if (index < timers_.size() && timers_[index]) guarded([&] { timers_[index]->fire(); });
+        if (index < timers_.size() && timers_[index]) timers_[index]->fire();
         return 0;
     }
     case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_LBUTTONUP:
     case WM_RBUTTONUP: case WM_MBUTTONUP:
-        guarded([&] { formMouse(msg, wp, lp); });
+        formMouse(msg, wp, lp);
         return 0;
     case WM_CAPTURECHANGED: captured_ = false; return 0;
     case WM_ACTIVATE:
@@ -578,7 +578,7 @@ LRESULT FormWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ENDSESSION:
         // Windows is shutting down or the user logs off: the form unloads
         // (its Unload event runs) before the system ends the process.
-        if (wp) guarded([this] { form_->unload(); });
+        if (wp) form_->unload();
         return 0;
     default: return ::DefWindowProcW(h, msg, wp, lp);
     }

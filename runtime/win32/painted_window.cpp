@@ -19,8 +19,9 @@ ControlWindow::Creation PaintedWindow::paintedCreation(std::string text, DWORD s
 LRESULT CALLBACK PaintedWindow::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) bindEarly(hwnd, reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     auto* self = static_cast<PaintedWindow*>(boundTo(hwnd));
-    if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
-    return self->message(hwnd, msg, wp, lp);
+    const auto passOn = [&] { return ::DefWindowProcW(hwnd, msg, wp, lp); };
+    if (!self) return passOn();
+    return guardedMessage([&] { return self->message(hwnd, msg, wp, lp); }, passOn);
 }
 
 LRESULT PaintedWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -34,7 +35,7 @@ LRESULT PaintedWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETFONT: return reinterpret_cast<LRESULT>(font());
     case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_LBUTTONUP:
     case WM_RBUTTONUP: case WM_MBUTTONUP:
-        guarded([&] { mouseEvent(msg, wp, lp); });
+        mouseEvent(msg, wp, lp);
         return 0;
     case WM_CAPTURECHANGED: captured_ = false; return 0;
     default: break;

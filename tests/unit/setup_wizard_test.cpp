@@ -7,7 +7,7 @@
 #include "fake_registry.h"
 #include "fake_shortcuts.h"
 #include "fixed_folders.h"
-#include "forms/manual_clock.h"
+#include "support/manual_clock.h"
 #include "platform/paths.h"
 #include "platform/standard_files.h"
 #include "Setup/PackageSpace.h"

@@ -16,7 +16,7 @@
 #include "Wizard/RunReport.h"
 
 #include "Product.h"
-#include "forms/manual_clock.h"
+#include "support/manual_clock.h"
 #include "platform/paths.h"
 
 #include <gtest/gtest.h>
