@@ -24,14 +24,14 @@ public:
     // Releases buffer 0, buffer 1, the device and the library, in that order.
     void CloseSound();
     // While the tones sound: lowers both buffers from their own volume to
-    // silence over kFadeOutSteps steps of kFadeOutStepMs, linear in
+    // silence over kFadeOutSteps steps of kFadeOutStepMs (100 ms), linear in
     // amplitude, waiting meanwhile, so that they end without a click.
     void FadeOut();
     // Fades out, then stops both buffers. A buffer that is not there or will
     // not stop is passed over.
     void StopSound();
 
-    static constexpr int kFadeOutSteps = 20;
+    static constexpr int kFadeOutSteps = 25;
     static constexpr int kFadeOutStepMs = 4;
 
     // Tone buffer `index`; raises "object not set" while it does not exist.

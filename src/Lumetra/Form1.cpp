@@ -240,6 +240,7 @@ void Form1::layOutHiddenControls() {
     Label1.move(2400, 7680, 5415, 255);
     Label1.setCaption("SetPan(1)  ( sets the tone to the left or right channel )");
     Setari.move(8160, 6600, 2175, 1035);
+    Setari.setTabStop(false);  // the settings lines are the program's own
 }
 
 void Form1::wireEvents() {

@@ -27,7 +27,7 @@ sleep 2
 # the volume bar are named by the label beside them. A first start speaks
 # Romanian.
 tree="$home/tree.txt"
-read_tree() { "$wine_run" "$root" "$reader" "Corvane Lumetra" >"$tree" 2>&1; }
+read_tree() { "$wine_run" "$root" "$reader" "Corvane Lumetra 1.2.0" >"$tree" 2>&1; }
 check_names() {
   read_tree
   # Whatever a person can reach by Tab or by pointing has a name.
