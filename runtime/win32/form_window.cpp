@@ -164,6 +164,7 @@ void FormWindow::orderChildren() {
         if ((*it)->graphic()) order.push_back((*it)->hwnd());
     for (HWND h : order)
         if (h) ::SetWindowPos(h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    for (auto& c : controls_) c->placeNameLabel();
 }
 
 ControlWindow* FormWindow::windowOf(const forms::Control& control) const noexcept {

@@ -3,6 +3,7 @@
 #include "win32/dispatch_guard.h"
 #include "win32/form_window.h"
 #include "win32/mouse_args.h"
+#include "win32/wide_text.h"
 #include "win32/window_class.h"
 
 namespace host {
@@ -15,6 +16,8 @@ ControlWindow::Creation PaintedWindow::paintedCreation(std::string text, DWORD s
     registerWindowClass(kPaintedClass, &PaintedWindow::proc);
     return {kPaintedClass, style, exStyle, std::move(text)};
 }
+
+void PaintedWindow::applyName() { setWindowText(hwnd(), control().accessibleName()); }
 
 LRESULT CALLBACK PaintedWindow::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) bindEarly(hwnd, reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
