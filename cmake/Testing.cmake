@@ -1,6 +1,8 @@
 # GoogleTest: the host's prebuilt copy natively, Debian's sources for MinGW.
 # Windows tests run under Wine in a private prefix that a fixture prepares once
 # per test run (see cmake/wine-prefix.sh); nothing from an earlier run is reused.
+# The x86 build's prefix is a 32-bit Windows (WINEARCH=win32), the x64
+# build's a 64-bit one (WoW64 when wine32 is installed).
 if(NOT LUMETRA_BUILD_TESTS)
   return()
 endif()
@@ -49,10 +51,16 @@ function(lumetra_add_test)
 endfunction()
 
 if(WIN32 AND LUMETRA_CAN_RUN_TESTS)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(LUMETRA_WINE_ARCH win32)
+  else()
+    set(LUMETRA_WINE_ARCH win64)
+  endif()
   add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh ${LUMETRA_WINE_ROOT})
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
   add_test(NAME wine.prefix.144 COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh ${LUMETRA_WINE_ROOT_144} 144)
   set_tests_properties(wine.prefix.144 PROPERTIES FIXTURES_SETUP wine144 TIMEOUT 180)
+  set_tests_properties(wine.prefix wine.prefix.144 PROPERTIES ENVIRONMENT "WINEARCH=${LUMETRA_WINE_ARCH}")
 endif()
 
 # Tests that show windows or drive input under Wine share the prefix's desktop

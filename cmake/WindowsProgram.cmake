@@ -45,8 +45,11 @@ function(lumetra_add_windows_program)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/resources/app.rc.in ${gen}/app.rc @ONLY)
 
   # plain_terminate.cpp stands in for the C++ library's terminate handler and
-  # its demangler; linked directly, as an archive member it would never be used.
-  set(sources ${P_SOURCES} ${PROJECT_SOURCE_DIR}/runtime/win32/plain_terminate.cpp ${gen}/app.rc)
+  # its demangler, plain_library_errors.cpp for its misuse reports and their
+  # copy-on-write strings; linked directly, as archive members they would
+  # never be used.
+  set(sources ${P_SOURCES} ${PROJECT_SOURCE_DIR}/runtime/win32/plain_terminate.cpp
+    ${PROJECT_SOURCE_DIR}/runtime/win32/plain_library_errors.cpp ${gen}/app.rc)
   if(P_CONSOLE)
     add_executable(${P_TARGET} ${sources})
   else()

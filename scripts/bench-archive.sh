@@ -46,12 +46,25 @@ seconds() {
   done
   awk -v ns="$best" 'BEGIN { printf "%.3f", ns / 1e9 }'
 }
+# The same for two commands taken in turns (A, B, B, A, ...), so that neither
+# always runs first after the other's writes: prints "A B".
+paired_seconds() {
+  local runs=$1 reset_a=$2 cmd_a=$3 reset_b=$4 cmd_b=$5 a b
+  local best_a= best_b=
+  for ((p = 0; p < runs; p++)); do
+    if ((p % 2)); then b=$(seconds 1 "$reset_b" "$cmd_b"); a=$(seconds 1 "$reset_a" "$cmd_a")
+    else a=$(seconds 1 "$reset_a" "$cmd_a"); b=$(seconds 1 "$reset_b" "$cmd_b"); fi
+    best_a=$(awk -v x="$a" -v y="$best_a" 'BEGIN { print (y == "" || x < y) ? x : y }')
+    best_b=$(awk -v x="$b" -v y="$best_b" 'BEGIN { print (y == "" || x < y) ? x : y }')
+  done
+  echo "$best_a $best_b"
+}
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 row() { printf '%-34s %9s s   cp %9s s   tar %9s s   vek/cp %5s   vek/tar %5s\n' "$1" "$2" "$3" "$4" "$(ratio "$2" "$3")" "$(ratio "$2" "$4")"; }
 
 echo "vek: $vek"
 echo "data: ${big_mb} MB file, $small small files, $list_n-entry listing (scratch: $work)"
-echo "times are best of 3; vek/cp above 1 means vek is slower"
+echo "times are best of 3 (a big file's extraction: best of 6, in turns with cp); vek/cp above 1 means vek is slower"
 echo
 
 # One big file.
@@ -61,8 +74,7 @@ a=$(seconds 3 'rm -f big.set' "$vek" add big.set big.bin)
 c=$(seconds 3 'rm -f big.copy' cp big.bin big.copy)
 t=$(seconds 3 'rm -f big.tar' tar -cf big.tar big.bin)
 row "add ${big_mb} MB file" "$a" "$c" "$t"
-a=$(seconds 3 'rm -f big.out' "$vek" extract big.set big.bin big.out)
-c=$(seconds 3 'rm -f big.copy' cp big.bin big.copy)
+read -r a c < <(paired_seconds 6 'rm -f big.out' '"$vek" extract big.set big.bin big.out' 'rm -f big.copy' 'cp big.bin big.copy')
 t=$(seconds 3 'rm -rf bigx/*' tar -xf big.tar -C bigx)
 row "extract ${big_mb} MB file" "$a" "$c" "$t"
 cmp big.bin big.out
@@ -109,5 +121,5 @@ printf '%-34s %9s s   %17s   tar %9s s   %14s   vek/tar %5s\n' "list $list_n ent
 list_ratio=$(ratio "$a" "$t")
 
 echo
-echo "extraction throughput vs cp: ${extract_big_ratio} (big file), ${extract_small_ratio} (small files); target at least 0.80"
+echo "extraction throughput vs cp: ${extract_big_ratio} (big file, target at least 0.95), ${extract_small_ratio} (small files, target at least 0.80)"
 echo "listing time vs tar -tf: ${list_ratio}; target at most 2.00"

@@ -14,9 +14,24 @@ if [[ ! -f "$exe" ]]; then
   echo "run: $exe was not built" >&2
   exit 1
 fi
-export WINEPREFIX="${WINEPREFIX:-$PWD/build/run-prefix}"
+own_prefix=$PWD/build/run-prefix
+export WINEPREFIX="${WINEPREFIX:-$own_prefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# A prefix made before wine32 was installed no longer starts ("could not
+# load kernel32.dll"): its syswow64 folder is empty. Such a prefix is made
+# again when it is this script's own; a prefix the user named is theirs to
+# keep. A 32-bit prefix has no syswow64 folder at all.
+wow64="$WINEPREFIX/drive_c/windows/syswow64"
+if [[ -d "$wow64" && ! -f "$wow64/kernel32.dll" ]]; then
+  if [[ $WINEPREFIX != "$own_prefix" ]]; then
+    echo "run: $WINEPREFIX was made before 32-bit Wine was installed and no longer starts; make it again or unset WINEPREFIX" >&2
+    exit 1
+  fi
+  echo "run: $WINEPREFIX was made without 32-bit Wine; making it again"
+  wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+fi
 if [[ ! -d "$WINEPREFIX" ]]; then
   echo "run: preparing a Wine prefix in $WINEPREFIX (once)"
   wineboot -i >/dev/null 2>&1

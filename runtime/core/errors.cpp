@@ -42,7 +42,7 @@ constexpr KnownError kKnownErrors[] = {
 } // namespace
 
 Error::Error(int number, const std::string& detail)
-    : std::runtime_error(describe(number, detail)), number_(number), detail_(detail) {}
+    : what_(describe(number, detail)), number_(number), detail_(detail) {}
 
 std::string Error::description() const {
     for (const KnownError& known : kKnownErrors)

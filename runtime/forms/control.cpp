@@ -43,6 +43,18 @@ void Control::setEnabled(bool enabled) {
     notify(Prop::Enabled);
 }
 
+void Control::setAccessibleName(std::string name) {
+    if (name == accessibleName_) return;
+    accessibleName_ = std::move(name);
+    notify(Prop::Name);
+}
+
+void Control::setTabStop(bool tabStop) {
+    if (tabStop == tabStop_) return;
+    tabStop_ = tabStop;
+    notify(Prop::TabStop);
+}
+
 void Control::setVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;

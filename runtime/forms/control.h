@@ -36,7 +36,7 @@ enum class Alignment { Left, Right, Center, Spread };
 // What changed, so that a host mirrors only that.
 enum class Prop {
     Caption, Text, Value, Enabled, Visible, Geometry, Colors, Font, Items,
-    ListIndex, Checked, Range, Picture, Interval, WindowState, Region, Icon, Focus, Selection,
+    ListIndex, Checked, Range, Picture, Interval, WindowState, Region, Icon, Focus, Selection, Name, TabStop,
 };
 
 // A list's rows changed: one row inserted at `index` or removed from it, or
@@ -97,6 +97,15 @@ public:
     const Font& font() const noexcept { return font_; }
     void setFont(Font font);
 
+    // What a screen reader calls the control where its caption does not say
+    // (a picture, a panel, a list named by the label beside it).
+    const std::string& accessibleName() const noexcept { return accessibleName_; }
+    void setAccessibleName(std::string name);
+    // Whether Tab stops at the control and keys act on it; a control only the
+    // program sets is taken out of the keyboard's reach.
+    bool tabStop() const noexcept { return tabStop_; }
+    void setTabStop(bool tabStop);
+
     // Moves the keyboard focus to this control (the form remembers it as its
     // active control until another takes the focus).
     void setFocus();
@@ -123,6 +132,8 @@ private:
     Color backColor_ = kButtonFace;
     Color foreColor_ = kWindowText;
     bool transparent_ = false;
+    bool tabStop_ = true;
+    std::string accessibleName_;
     Font font_;
     Lifetime lifetime_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // A timer control: interval in milliseconds (0 stops the ticks), enabled, and
-// a tick event. Something else drives it: the host's clock or a ManualClock.
+// a tick event. Something else drives it: the host's clock or the tests' manual clock.
 #include "forms/control.h"
 
 namespace forms {

@@ -22,6 +22,16 @@ std::string_view utf8Prefix(std::string_view text, std::size_t bytes) {
 
 } // namespace
 
+std::optional<std::string> FileSystem::readFile(const std::string& path) {
+    OpenedFile opened = openFile(path, OpenMode::Read);
+    if (!opened) return std::nullopt;
+    const std::int64_t size = opened.file->size();
+    if (size < 0) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (opened.file->readAt(0, bytes.data(), bytes.size()) != bytes.size()) return std::nullopt;
+    return bytes;
+}
+
 bool File::copyFrom(File& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk) {
     if (n <= 0) return n == 0;
     const std::size_t bufferSize = static_cast<std::size_t>(std::min<std::int64_t>(n, static_cast<std::int64_t>(chunk)));

@@ -82,8 +82,9 @@ public:
     // When the file was last written, on a scale that only compares (a later
     // write gives a larger number); nothing when the file cannot be asked.
     virtual std::optional<std::int64_t> lastWriteTime(const std::string& path) = 0;
-    // The whole file, or nothing when it cannot be opened or read.
-    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    // The whole file, or nothing when it cannot be opened or read. Read
+    // through openFile, the same on every system.
+    virtual std::optional<std::string> readFile(const std::string& path);
     // Makes or empties the file and writes the bytes, flushed to the disk.
     // False on any failure; a failed write may leave a partial file behind.
     virtual bool writeFile(const std::string& path, std::string_view bytes) = 0;

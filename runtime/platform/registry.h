@@ -43,6 +43,18 @@ public:
     virtual bool deleteValue(RegistryRoot root, const std::string& key, const std::string& name) = 0;
     // Deletes a key that has no subkeys.
     virtual KeyDeletion deleteKey(RegistryRoot root, const std::string& key) = 0;
+    // On a 64-bit Windows, 32-bit and 64-bit programs each see a view of
+    // their own of HKEY_LOCAL_MACHINE\Software: the other build of the
+    // program lists itself in the other one. A string value from that view;
+    // nothing where the system has one view.
+    virtual std::optional<std::string> readStringInOtherView(RegistryRoot root, const std::string& key,
+                                                             const std::string& name) {
+        (void)root, (void)key, (void)name;
+        return std::nullopt;
+    }
+    // "32-bit view" or "64-bit view", the view this program writes, where
+    // the system has two; empty where it has one.
+    virtual std::string viewName() const { return {}; }
 };
 
 } // namespace platform

@@ -46,6 +46,7 @@ public:
     virtual void setFrequency(std::int32_t samplesPerSecond) = 0;
     // Hundredths of a decibel: 0 is full volume, -10000 silence.
     virtual void setVolume(std::int32_t hundredthsOfDb) = 0;
+    virtual std::int32_t volume() = 0;
     // -10000 left only, 0 centre, 10000 right only.
     virtual void setPan(std::int32_t pan) = 0;
     virtual void stop() = 0;
@@ -57,6 +58,9 @@ public:
     virtual void setCooperativeLevel(std::uintptr_t window, int level) = 0;
     // A new buffer: plays at the format's rate, full volume and centre pan.
     virtual std::unique_ptr<SoundBuffer> createBuffer(const SoundBufferDesc& desc, const WaveFormat& format) = 0;
+    // The caller waits while the device plays on: the pace of a fade that
+    // must run to its end before anything else happens.
+    virtual void letPlay(int milliseconds) = 0;
 };
 
 // The loaded sound library. What it makes keeps what it needs alive, so the

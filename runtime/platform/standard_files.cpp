@@ -155,16 +155,6 @@ OpenedFile StandardFileSystem::openFile(const std::string& path, OpenMode mode) 
     return opened;
 }
 
-std::optional<std::string> StandardFileSystem::readFile(const std::string& path) {
-    OpenedFile opened = openFile(path, OpenMode::Read);
-    if (!opened) return std::nullopt;
-    const std::int64_t size = opened.file->size();
-    if (size < 0) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (opened.file->readAt(0, bytes.data(), bytes.size()) != bytes.size()) return std::nullopt;
-    return bytes;
-}
-
 bool StandardFileSystem::writeFile(const std::string& path, std::string_view bytes) {
     const int fd = ::open(nativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return false;

@@ -11,7 +11,6 @@ class StandardFileSystem : public FileSystem {
 public:
     bool fileExists(const std::string& path) override;
     std::optional<std::int64_t> lastWriteTime(const std::string& path) override;
-    std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view bytes) override;
     OpenedFile openFile(const std::string& path, OpenMode mode) override;
     WriteResult replaceFile(const std::string& from, const std::string& to) override;

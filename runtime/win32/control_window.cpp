@@ -1,5 +1,6 @@
 #include "win32/control_window.h"
 
+#include "win32/dispatch_guard.h"
 #include "win32/form_window.h"
 #include "win32/mouse_args.h"
 #include "win32/wide_text.h"
@@ -53,6 +54,7 @@ RECT ControlWindow::pixelRect() const {
 void ControlWindow::create(HWND parent) {
     const Creation made = creation();
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | made.style;
+    if (!control_.tabStop()) style &= ~static_cast<DWORD>(WS_TABSTOP);
     if (control_.visible()) style |= WS_VISIBLE;
     if (!control_.enabled()) style |= WS_DISABLED;
     const RECT r = pixelRect();
@@ -68,9 +70,31 @@ void ControlWindow::create(HWND parent) {
         ::SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::subclassProc)));
     applyFont();
     created();
+    if (!control_.accessibleName().empty()) applyName();
+}
+
+void ControlWindow::applyName() {
+    const std::string& name = control_.accessibleName();
+    if (!nameLabel_ || !::IsWindow(nameLabel_)) {
+        if (name.empty()) return;
+        nameLabel_ = ::CreateWindowExW(0, L"Static", nullptr, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0,
+                                       0, ::GetParent(hwnd()), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        placeNameLabel();
+    }
+    setWindowText(nameLabel_, name);
+}
+
+void ControlWindow::placeNameLabel() noexcept {
+    if (!nameLabel_ || !hwnd_) return;
+    HWND above = ::GetWindow(hwnd_.get(), GW_HWNDPREV);
+    if (above == nameLabel_) return;
+    ::SetWindowPos(nameLabel_, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void ControlWindow::destroy() noexcept {
+    if (nameLabel_ && ::IsWindow(nameLabel_) && hwnd_ && ::GetParent(nameLabel_) == ::GetParent(hwnd_.get()))
+        ::DestroyWindow(nameLabel_);
+    nameLabel_ = nullptr;
     if (!hwnd_) return;
     UniqueWindow window(hwnd_.get());
     unbind();  // no message of its ending reaches this object
@@ -97,9 +121,15 @@ LRESULT CALLBACK ControlWindow::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPA
         return ::CallWindowProcW(original, hwnd, msg, wp, lp);
     }
     if (msg == WM_CAPTURECHANGED) self->captured_ = false;
-    LRESULT result = 0;
-    if (self->ownMessage(msg, wp, lp, result)) return result;
-    return ::CallWindowProcW(original, hwnd, msg, wp, lp);
+    // Out of the keyboard's reach: no key moves it, whoever gave it the focus.
+    if (!self->control_.tabStop() && msg >= WM_KEYFIRST && msg <= WM_KEYLAST) return 0;
+    const auto passOn = [&] { return ::CallWindowProcW(original, hwnd, msg, wp, lp); };
+    return guardedMessage(
+        [&] {
+            LRESULT result = 0;
+            return self->ownMessage(msg, wp, lp, result) ? result : passOn();
+        },
+        passOn);
 }
 
 void ControlWindow::mirror(forms::Prop what) {
@@ -131,6 +161,12 @@ void ControlWindow::mirror(forms::Prop what) {
     case Prop::Range: applyRange(); break;
     case Prop::Focus: owner_.focusChild(hwnd_.get()); break;
     case Prop::Selection: applySelection(); break;
+    case Prop::Name: applyName(); break;
+    case Prop::TabStop: {
+        const LONG_PTR style = ::GetWindowLongPtrW(hwnd_.get(), GWL_STYLE);
+        ::SetWindowLongPtrW(hwnd_.get(), GWL_STYLE, control_.tabStop() ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+        break;
+    }
     // A form's or a timer's, never a window's.
     case Prop::Interval: case Prop::WindowState: case Prop::Region: case Prop::Icon: break;
     }

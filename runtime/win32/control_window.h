@@ -55,6 +55,9 @@ public:
     void mirrorRows(const forms::ItemChange& change);
     // Re-applies size, position and font (a DPI change).
     void relayout();
+    // Puts the label that names the control just above it in the z-order,
+    // where screen readers look for a list's or a bar's label.
+    void placeNameLabel() noexcept;
 
     // Window -> program: notifications the parent receives for this control,
     // unless the host's own change caused them.
@@ -95,6 +98,9 @@ protected:
     virtual void applySelection() {}
     virtual void applyFont();
     virtual void applyShape() {}
+    // The accessible name: by default a label that draws nothing (no size)
+    // just before the control, as a dialog's label precedes its list.
+    virtual void applyName();
     virtual void applyColors() { repaint(); }
     // The kind's notifications (WM_COMMAND codes, scroll codes), as input.
     virtual void takeCommand(WORD) {}
@@ -139,6 +145,9 @@ private:
     forms::Control& control_;
     int id_;
     UniqueWindow hwnd_;
+    // The label that names the control; the system destroys it with the
+    // parent, so it is only a handle here.
+    HWND nameLabel_ = nullptr;
     WNDPROC originalProc_ = nullptr;
     // Set while the host itself changes the window, so that the notifications
     // this causes are not taken for user input.

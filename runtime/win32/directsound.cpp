@@ -74,6 +74,11 @@ public:
         check("SetFrequency", buffer_->SetFrequency(static_cast<DWORD>(rate)));
     }
     void setVolume(std::int32_t volume) override { check("SetVolume", buffer_->SetVolume(volume)); }
+    std::int32_t volume() override {
+        LONG volume = 0;
+        check("GetVolume", buffer_->GetVolume(&volume));
+        return volume;
+    }
     void setPan(std::int32_t pan) override { check("SetPan", buffer_->SetPan(pan)); }
     void stop() override { check("Stop", buffer_->Stop()); }
 
@@ -139,6 +144,15 @@ public:
         ComPtr<IDirectSoundBuffer> buffer;
         check("CreateSoundBuffer", device_->CreateSoundBuffer(&d, buffer.put(), nullptr));
         return std::make_unique<DsBuffer>(dll_, device_, std::move(buffer));
+    }
+
+    // The system's timer runs at 1 ms meanwhile, so that a few-millisecond
+    // step is not stretched to the default 15.6 ms tick.
+    void letPlay(int milliseconds) override {
+        if (milliseconds <= 0) return;
+        ::timeBeginPeriod(1);
+        ::Sleep(static_cast<DWORD>(milliseconds));
+        ::timeEndPeriod(1);
     }
 
 private:

@@ -7,14 +7,11 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <type_traits>
+
 namespace host {
 
 namespace {
-
-struct TaskMemText {
-    wchar_t* text = nullptr;
-    ~TaskMemText() { ::CoTaskMemFree(text); }
-};
 
 // False when the dialog could not be made at all (the caller then tries the
 // older browser); `chosen` stays empty when the user cancelled.
@@ -34,9 +31,9 @@ bool askItemDialog(const platform::FolderRequest& request, std::optional<std::st
         dialog->SetFolder(start.get());
     if (FAILED(dialog->Show(reinterpret_cast<HWND>(request.owner)))) return true;
     ComPtr<IShellItem> item;
-    TaskMemText path;
-    if (SUCCEEDED(dialog->GetResult(item.put())) && SUCCEEDED(item->GetDisplayName(SIGDN_FILESYSPATH, &path.text)))
-        chosen = narrowToUtf8(path.text);
+    UniqueTaskMemory<wchar_t> path;
+    if (SUCCEEDED(dialog->GetResult(item.put())) && SUCCEEDED(item->GetDisplayName(SIGDN_FILESYSPATH, path.put())))
+        chosen = narrowToUtf8(path.get());
     return true;
 }
 
@@ -54,12 +51,10 @@ std::optional<std::string> askOlderBrowser(const platform::FolderRequest& reques
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     info.lpfn = startIn;
     info.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
-    PIDLIST_ABSOLUTE picked = ::SHBrowseForFolderW(&info);
+    const UniqueTaskMemory<std::remove_pointer_t<PIDLIST_ABSOLUTE>> picked(::SHBrowseForFolderW(&info));
     if (!picked) return std::nullopt;
     wchar_t path[MAX_PATH] = {};
-    const bool named = ::SHGetPathFromIDListW(picked, path);
-    ::CoTaskMemFree(picked);
-    if (!named) return std::nullopt;
+    if (!::SHGetPathFromIDListW(picked.get(), path)) return std::nullopt;
     return narrowToUtf8(path);
 }
 

@@ -4,6 +4,7 @@
 #include "win32/control_window_maker.h"
 #include "win32/dispatch_guard.h"
 #include "win32/mouse_args.h"
+#include "win32/newer_functions.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -67,14 +68,14 @@ DWORD FormWindow::exStyle() const {
 
 SIZE FormWindow::outerSize() const {
     RECT r{0, 0, toPixelsX(form_->clientWidth()), toPixelsY(form_->clientHeight())};
-    ::AdjustWindowRectExForDpi(&r, style(), FALSE, exStyle(), dpi_);
+    adjustWindowRect(&r, style(), exStyle(), dpi_);
     return {r.right - r.left, r.bottom - r.top};
 }
 
 void FormWindow::create() {
     if (!form_ || hwnd_) return;
     registerWindowClass(kFormClass, &FormWindow::proc);
-    useDpi(::GetDpiForSystem());
+    useDpi(systemDpi());
     const SIZE size = outerSize();
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
     if (form_->startPosition() == forms::Form::StartPosition::CenterScreen) {
@@ -98,9 +99,9 @@ void FormWindow::create() {
         ::SetWindowLongPtrW(hwnd_.get(), GWL_STYLE, static_cast<LONG_PTR>(style()));
         ::SetWindowPos(hwnd_.get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
-    const UINT windowDpi = ::GetDpiForWindow(hwnd_.get());
-    if (windowDpi && windowDpi != dpi_) {
-        useDpi(windowDpi);
+    const UINT actualDpi = windowDpi(hwnd_.get());
+    if (actualDpi && actualDpi != dpi_) {
+        useDpi(actualDpi);
         applyGeometry();
     }
     if (form_->iconId()) formChanged(*form_, forms::Prop::Icon);
@@ -163,6 +164,7 @@ void FormWindow::orderChildren() {
         if ((*it)->graphic()) order.push_back((*it)->hwnd());
     for (HWND h : order)
         if (h) ::SetWindowPos(h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    for (auto& c : controls_) c->placeNameLabel();
 }
 
 ControlWindow* FormWindow::windowOf(const forms::Control& control) const noexcept {
@@ -205,7 +207,7 @@ void FormWindow::formChanged(forms::Form&, forms::Prop what) {
         HINSTANCE module = ::GetModuleHandleW(nullptr);
         const auto id = MAKEINTRESOURCEW(form_->iconId());
         auto load = [&](int metric) {
-            const int px = ::GetSystemMetricsForDpi(metric, dpi_);
+            const int px = systemMetric(metric, dpi_);
             return reinterpret_cast<LPARAM>(::LoadImageW(module, id, IMAGE_ICON, px, px, LR_SHARED));
         };
         ::SendMessageW(hwnd_.get(), WM_SETICON, ICON_BIG, load(SM_CXICON));
@@ -421,12 +423,12 @@ bool FormWindow::childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
     case WM_COMMAND: {
         if (ControlWindow* c = ControlWindow::fromHandle(reinterpret_cast<HWND>(lp))) {
-            guarded([&] { c->command(HIWORD(wp)); });
+            c->command(HIWORD(wp));
         } else if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
             // Enter and Esc, as the dialog keyboard handling reports them.
-            if (ControlWindow* b = defaultButton(LOWORD(wp) == IDCANCEL)) guarded([&] { b->pushButton()->press(); });
+            if (ControlWindow* b = defaultButton(LOWORD(wp) == IDCANCEL)) b->pushButton()->press();
         } else if (ControlWindow* c = byId(LOWORD(wp)); c && c->pushButton()) {
-            guarded([&] { c->command(HIWORD(wp)); });
+            c->command(HIWORD(wp));
         } else {
             return false;
         }
@@ -436,7 +438,7 @@ bool FormWindow::childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_HSCROLL: case WM_VSCROLL: {
         ControlWindow* c = ControlWindow::fromHandle(reinterpret_cast<HWND>(lp));
         if (!c) return false;
-        guarded([&] { c->scroll(LOWORD(wp), HIWORD(wp)); });
+        c->scroll(LOWORD(wp), HIWORD(wp));
         result = 0;
         return true;
     }
@@ -458,7 +460,7 @@ bool FormWindow::childMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_DRAWITEM: {
         ControlWindow* c = byId(static_cast<int>(wp));
         if (!c) return false;
-        guarded([&] { c->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); });
+        c->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
         result = TRUE;
         return true;
     }
@@ -489,8 +491,7 @@ void FormWindow::formMouse(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void FormWindow::closeBySystem() {
-    forms::Form* form = form_;
-    guarded([&] { form->unload(); });
+    form_->unload();
     destroyWindows();
 }
 
@@ -522,8 +523,9 @@ LRESULT CALLBACK FormWindow::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (self && self->hwnd_.get() == hwnd) self->windowGone();
         return ::DefWindowProcW(hwnd, msg, wp, lp);
     }
-    if (!self || !self->form_) return ::DefWindowProcW(hwnd, msg, wp, lp);
-    return self->message(hwnd, msg, wp, lp);
+    const auto passOn = [&] { return ::DefWindowProcW(hwnd, msg, wp, lp); };
+    if (!self || !self->form_) return passOn();
+    return guardedMessage([&] { return self->message(hwnd, msg, wp, lp); }, passOn);
 }
 
 LRESULT FormWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -550,12 +552,12 @@ LRESULT FormWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DPICHANGED: changeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp)); return 0;
     case WM_TIMER: {
         const std::size_t index = static_cast<std::size_t>(wp) - 1;
-        if (index < timers_.size() && timers_[index]) guarded([&] { timers_[index]->fire(); });
+        if (index < timers_.size() && timers_[index]) timers_[index]->fire();
         return 0;
     }
     case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_LBUTTONUP:
     case WM_RBUTTONUP: case WM_MBUTTONUP:
-        guarded([&] { formMouse(msg, wp, lp); });
+        formMouse(msg, wp, lp);
         return 0;
     case WM_CAPTURECHANGED: captured_ = false; return 0;
     case WM_ACTIVATE:
@@ -577,7 +579,7 @@ LRESULT FormWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ENDSESSION:
         // Windows is shutting down or the user logs off: the form unloads
         // (its Unload event runs) before the system ends the process.
-        if (wp) guarded([this] { form_->unload(); });
+        if (wp) form_->unload();
         return 0;
     default: return ::DefWindowProcW(h, msg, wp, lp);
     }

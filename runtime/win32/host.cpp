@@ -7,6 +7,7 @@
 #include "win32/form_window.h"
 #include "win32/gdi_resources.h"
 #include "win32/handles.h"
+#include "win32/newer_functions.h"
 #include "win32/wide_text.h"
 
 #include <commctrl.h>
@@ -97,11 +98,10 @@ std::wstring programTitle() {
 Application::Application() {
     // DLLs loaded by name come from the system folder only, never from the
     // folder of a downloaded program (where anyone may have put one).
-    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    restrictDllSearch();
     std::set_terminate(&onTerminate);
     // Per-monitor awareness first: every size read after this is in real pixels.
-    if (!::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2))
-        ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    becomeDpiAware();
     impl_ = std::make_unique<Impl>();
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);

@@ -3,6 +3,7 @@
 #include "win32/dispatch_guard.h"
 #include "win32/form_window.h"
 #include "win32/mouse_args.h"
+#include "win32/wide_text.h"
 #include "win32/window_class.h"
 
 namespace host {
@@ -16,11 +17,14 @@ ControlWindow::Creation PaintedWindow::paintedCreation(std::string text, DWORD s
     return {kPaintedClass, style, exStyle, std::move(text)};
 }
 
+void PaintedWindow::applyName() { setWindowText(hwnd(), control().accessibleName()); }
+
 LRESULT CALLBACK PaintedWindow::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) bindEarly(hwnd, reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     auto* self = static_cast<PaintedWindow*>(boundTo(hwnd));
-    if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
-    return self->message(hwnd, msg, wp, lp);
+    const auto passOn = [&] { return ::DefWindowProcW(hwnd, msg, wp, lp); };
+    if (!self) return passOn();
+    return guardedMessage([&] { return self->message(hwnd, msg, wp, lp); }, passOn);
 }
 
 LRESULT PaintedWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -34,7 +38,7 @@ LRESULT PaintedWindow::message(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETFONT: return reinterpret_cast<LRESULT>(font());
     case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_LBUTTONUP:
     case WM_RBUTTONUP: case WM_MBUTTONUP:
-        guarded([&] { mouseEvent(msg, wp, lp); });
+        mouseEvent(msg, wp, lp);
         return 0;
     case WM_CAPTURECHANGED: captured_ = false; return 0;
     default: break;

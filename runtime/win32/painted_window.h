@@ -16,6 +16,8 @@ protected:
     // tools that read windows from outside.
     Creation paintedCreation(std::string text = {}, DWORD style = 0, DWORD exStyle = 0) const;
     void applyFont() override { repaint(); }
+    // Nothing draws a painted window's own text: it carries the name itself.
+    void applyName() override;
     // Paints the window: by default what lies beneath, then the content.
     virtual void paint(HDC dc);
     // An opaque control paints all of itself; nothing beneath shows.

@@ -154,16 +154,6 @@ platform::OpenedFile SystemFileSystem::openFile(const std::string& path, platfor
     return opened;
 }
 
-std::optional<std::string> SystemFileSystem::readFile(const std::string& path) {
-    platform::OpenedFile opened = openFile(path, platform::OpenMode::Read);
-    if (!opened) return std::nullopt;
-    const std::int64_t size = opened.file->size();
-    if (size < 0) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (opened.file->readAt(0, bytes.data(), bytes.size()) != bytes.size()) return std::nullopt;
-    return bytes;
-}
-
 bool SystemFileSystem::writeFile(const std::string& path, std::string_view bytes) {
     SystemFile file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -10,7 +10,6 @@ class SystemFileSystem : public platform::FileSystem {
 public:
     bool fileExists(const std::string& path) override;
     std::optional<std::int64_t> lastWriteTime(const std::string& path) override;
-    std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view bytes) override;
     platform::OpenedFile openFile(const std::string& path, platform::OpenMode mode) override;
     platform::WriteResult replaceFile(const std::string& from, const std::string& to) override;

@@ -25,6 +25,38 @@ UniqueKey openKey(platform::RegistryRoot root, const std::string& key, REGSAM ac
     return UniqueKey(status == ERROR_SUCCESS ? opened : nullptr);
 }
 
+// The KEY_WOW64_ flag of the view this program does not see by default; 0
+// where the system has one view (a 32-bit Windows).
+REGSAM otherView() {
+#ifdef _WIN64
+    return KEY_WOW64_32KEY;
+#else
+    BOOL wow64 = FALSE;
+    return ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64 ? KEY_WOW64_64KEY : 0;
+#endif
+}
+
+std::optional<std::string> readStringValue(platform::RegistryRoot root, const std::string& key,
+                                           const std::string& name, REGSAM view) {
+    UniqueKey owned;
+    if (::RegOpenKeyExW(rootKey(root), widenUtf8(key).c_str(), 0, KEY_QUERY_VALUE | view, owned.put()) != ERROR_SUCCESS)
+        return std::nullopt;
+    const std::wstring valueName = widenUtf8(name);
+    DWORD type = 0, bytes = 0;
+    if (::RegQueryValueExW(owned.get(), valueName.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return std::nullopt;
+    // One spare character: a stored value need not end with its null.
+    std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
+    DWORD got = bytes;
+    if (::RegQueryValueExW(owned.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                           &got) != ERROR_SUCCESS || type != REG_SZ)
+        return std::nullopt;
+    std::wstring text(buffer.data(), got / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return narrowToUtf8(text);
+}
+
 } // namespace
 
 bool SystemRegistry::setDword(platform::RegistryRoot root, const std::string& key, const std::string& name,
@@ -68,23 +100,19 @@ bool SystemRegistry::setString(platform::RegistryRoot root, const std::string& k
 
 std::optional<std::string> SystemRegistry::readString(platform::RegistryRoot root, const std::string& key,
                                                       const std::string& name) {
-    UniqueKey owned;
-    if (::RegOpenKeyExW(rootKey(root), widenUtf8(key).c_str(), 0, KEY_QUERY_VALUE, owned.put()) != ERROR_SUCCESS)
-        return std::nullopt;
-    const std::wstring valueName = widenUtf8(name);
-    DWORD type = 0, bytes = 0;
-    if (::RegQueryValueExW(owned.get(), valueName.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
-        type != REG_SZ)
-        return std::nullopt;
-    // One spare character: a stored value need not end with its null.
-    std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
-    DWORD got = bytes;
-    if (::RegQueryValueExW(owned.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                           &got) != ERROR_SUCCESS || type != REG_SZ)
-        return std::nullopt;
-    std::wstring text(buffer.data(), got / sizeof(wchar_t));
-    while (!text.empty() && text.back() == L'\0') text.pop_back();
-    return narrowToUtf8(text);
+    return readStringValue(root, key, name, 0);
+}
+
+std::optional<std::string> SystemRegistry::readStringInOtherView(platform::RegistryRoot root, const std::string& key,
+                                                                 const std::string& name) {
+    const REGSAM view = otherView();
+    if (!view) return std::nullopt;
+    return readStringValue(root, key, name, view);
+}
+
+std::string SystemRegistry::viewName() const {
+    if (!otherView()) return {};
+    return otherView() == KEY_WOW64_32KEY ? "64-bit view" : "32-bit view";
 }
 
 platform::KeyDeletion SystemRegistry::deleteKey(platform::RegistryRoot root, const std::string& key) {

@@ -18,6 +18,9 @@ public:
                                            const std::string& name) override;
     bool deleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) override;
     platform::KeyDeletion deleteKey(platform::RegistryRoot root, const std::string& key) override;
+    std::optional<std::string> readStringInOtherView(platform::RegistryRoot root, const std::string& key,
+                                                     const std::string& name) override;
+    std::string viewName() const override;
 };
 
 } // namespace host

@@ -31,28 +31,34 @@ struct WindowCommand::Impl {
     // The caption with its key beside it, as menus show shortcuts.
     std::wstring itemText() const { return widen(action.caption()) + L"\tCtrl+" + static_cast<wchar_t>(action.ctrlKey); }
 
-    static LRESULT CALLBACK subclass(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
-        auto* impl = reinterpret_cast<Impl*>(self);
+    LRESULT message(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
         case WM_INITMENUPOPUP:
             if (HIWORD(lp)) {  // the system menu
                 ::ModifyMenuW(reinterpret_cast<HMENU>(wp), kItemId, MF_BYCOMMAND | MF_STRING, kItemId,
-                              impl->itemText().c_str());
+                              itemText().c_str());
             }
             break;
         case WM_SYSCOMMAND:
             if ((wp & 0xFFF0) == kItemId) {
-                guarded([impl] { impl->action.run(); });
+                action.run();
                 return 0;
             }
-            break;
-        case WM_NCDESTROY:
-            ::RemoveWindowSubclass(window, &Impl::subclass, kSubclassId);
-            impl->hwnd = nullptr;
             break;
         default: break;
         }
         return ::DefSubclassProc(window, msg, wp, lp);
+    }
+
+    static LRESULT CALLBACK subclass(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+        auto* impl = reinterpret_cast<Impl*>(self);
+        if (msg == WM_NCDESTROY) {
+            ::RemoveWindowSubclass(window, &Impl::subclass, kSubclassId);
+            impl->hwnd = nullptr;
+            return ::DefSubclassProc(window, msg, wp, lp);
+        }
+        return guardedMessage([&] { return impl->message(window, msg, wp, lp); },
+                              [&] { return ::DefSubclassProc(window, msg, wp, lp); });
     }
 };
 
@@ -68,7 +74,7 @@ WindowCommand::WindowCommand(Application& app, forms::Form& form, Action action)
     app.addMessageFilter([weak = std::weak_ptr<Impl>(impl_)](const MSG& msg) {
         const std::shared_ptr<Impl> live = weak.lock();
         if (!live || !live->isTheKey(msg)) return false;
-        guarded([&live] { live->action.run(); });
+        live->action.run();  // in the message loop, which ends the program on an error
         return true;
     });
 }

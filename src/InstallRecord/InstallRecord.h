@@ -23,6 +23,7 @@
 // the files and folders; a later version reads every earlier one.
 #include "platform/files.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,10 @@ namespace record {
 
 inline constexpr const char* kFileName = "Install record.txt";
 inline constexpr int kVersion = 1;
+// A reader takes only the record's first MiB (whole lines), so a damaged or
+// hand-grown file costs no more than that: a real record of a few hundred
+// files is some tens of KB.
+inline constexpr std::size_t kMaxBytes = 1024 * 1024;
 
 struct InstallRecord {
     std::vector<std::string> files;    // every file written, full paths
@@ -41,7 +46,11 @@ struct InstallRecord {
 };
 
 std::string format(const InstallRecord& record);
-// Nothing when the text is not an install record.
+// A path (or name) as a key that ignores case as Windows does (ASCII letters,
+// as platform::sameTextIgnoringCase).
+std::string pathKey(std::string path);
+// Nothing when the text is not an install record. Only the first kMaxBytes
+// are read; each path is kept once (case ignored).
 std::optional<InstallRecord> parse(std::string_view text);
 
 // An earlier record with this installation's added: each path once (case
@@ -49,11 +58,20 @@ std::optional<InstallRecord> parse(std::string_view text);
 // replaced come before those of the earlier one.
 InstallRecord merged(const InstallRecord& earlier, const InstallRecord& now);
 
-// The record of an installation folder.
+// The record of an installation folder; its text as read, at most
+// kMaxBytes and one more byte.
 std::string pathIn(std::string_view folder);
+std::optional<std::string> readText(platform::FileSystem& files, std::string_view folder);
 std::optional<InstallRecord> read(platform::FileSystem& files, std::string_view folder);
 
-// Whether the record lists the file (the same file, by normal form or identity).
+// What of the record concerns the install folder (in normal form), decided
+// by the text alone, with no call to the file system: the files lying
+// directly in it and the folders that are it or above it (never a drive's
+// root), each in normal form, once; the replaced copies as they are.
+InstallRecord within(const InstallRecord& record, std::string_view installFolder);
+
+// Whether the record lists the file under its normal form, among the lines
+// of the file's own folder.
 bool lists(platform::FileSystem& files, const InstallRecord& record, std::string_view file);
 
 } // namespace record

@@ -1,10 +1,16 @@
 #include "Lumetra/DirectSnd.h"
 
+#include "Lumetra/VolumeRamp.h"
+
 #include "core/errors.h"
 
 #include <string>
 
 namespace lumetra {
+
+namespace {
+constexpr std::int32_t kSilence = -10000;
+}
 
 void DirectSnd::OpenSound(std::uintptr_t window, const CalcWave& wave) {
     if (!DirectXRoot) DirectXRoot = system_.loadLibrary();
@@ -32,6 +38,7 @@ void DirectSnd::OpenSound(std::uintptr_t window, const CalcWave& wave) {
     ToneBuffers[1] = SoundDevice->createBuffer(ToneBufferDesc, ToneFormat);
     buffer(0).play(true);
     buffer(1).play(true);
+    sounding_ = true;
 }
 
 void DirectSnd::WriteWave(std::int16_t index, const WaveTableArray& table) {
@@ -44,6 +51,31 @@ void DirectSnd::CloseSound() {
     ToneBuffers[1].reset();
     SoundDevice.reset();
     DirectXRoot.reset();
+}
+
+void DirectSnd::FadeOut() {
+    if (!sounding_ || !SoundDevice) return;
+    sounding_ = false;
+    rt::ResumeNext steps;
+    std::array<std::int32_t, 2> from{kSilence, kSilence};
+    for (int i = 0; i < 2; ++i)
+        if (hasBuffer(i)) steps([&] { from[static_cast<std::size_t>(i)] = buffer(i).volume(); });
+    // Silent already (a sleep timer's fade has run): nothing to wait for.
+    if (from[0] <= kSilence && from[1] <= kSilence) return;
+    for (int step = 1; step <= kFadeOutSteps; ++step) {
+        steps([&] { SoundDevice->letPlay(kFadeOutStepMs); });
+        const double amplitude = 1.0 - static_cast<double>(step) / kFadeOutSteps;
+        for (int i = 0; i < 2; ++i)
+            if (hasBuffer(i) && from[static_cast<std::size_t>(i)] > kSilence)
+                steps([&] { buffer(i).setVolume(scaledVolume(from[static_cast<std::size_t>(i)], amplitude)); });
+    }
+}
+
+void DirectSnd::StopSound() {
+    FadeOut();
+    rt::ResumeNext steps;
+    for (int i = 0; i < 2; ++i)
+        if (hasBuffer(i)) steps([&] { buffer(i).stop(); });
 }
 
 bool DirectSnd::hasBuffer(int index) const noexcept {

@@ -23,6 +23,16 @@ public:
     void WriteWave(std::int16_t index, const WaveTableArray& table);
     // Releases buffer 0, buffer 1, the device and the library, in that order.
     void CloseSound();
+    // While the tones sound: lowers both buffers from their own volume to
+    // silence over kFadeOutSteps steps of kFadeOutStepMs (100 ms), linear in
+    // amplitude, waiting meanwhile, so that they end without a click.
+    void FadeOut();
+    // Fades out, then stops both buffers. A buffer that is not there or will
+    // not stop is passed over.
+    void StopSound();
+
+    static constexpr int kFadeOutSteps = 25;
+    static constexpr int kFadeOutStepMs = 4;
 
     // Tone buffer `index`; raises "object not set" while it does not exist.
     platform::SoundBuffer& buffer(int index);
@@ -36,6 +46,8 @@ public:
 
 private:
     platform::SoundSystem& system_;
+    // Started by OpenSound; ended by StopSound or a fade.
+    bool sounding_ = false;
 };
 
 } // namespace lumetra

@@ -25,6 +25,7 @@ void setUpRateBar(forms::ScrollBar& bar, int top) {
     bar.setRange(1000, 30000);
     bar.setSteps(80, 2000);
     bar.setValue(11025);
+    bar.setTabStop(false);  // only the program sets it
 }
 
 void setUpPanBar(forms::ScrollBar& bar, int top, int value) {
@@ -32,6 +33,7 @@ void setUpPanBar(forms::ScrollBar& bar, int top, int value) {
     bar.setRange(-10000, 10000);
     bar.setSteps(500, 2000);
     bar.setValue(value);
+    bar.setTabStop(false);  // the pans cannot be operated
 }
 
 void transparent(std::initializer_list<forms::Label*> labels) {
@@ -89,6 +91,7 @@ void Form1::layOutControls() {
 
     TimerFade.setEnabled(false);
     TimerEcran.setEnabled(false);
+    TimerSleep.setEnabled(false);
 }
 
 void Form1::layOutTitleAndBands() {
@@ -237,6 +240,7 @@ void Form1::layOutHiddenControls() {
     Label1.move(2400, 7680, 5415, 255);
     Label1.setCaption("SetPan(1)  ( sets the tone to the left or right channel )");
     Setari.move(8160, 6600, 2175, 1035);
+    Setari.setTabStop(false);  // the settings lines are the program's own
 }
 
 void Form1::wireEvents() {
@@ -255,6 +259,7 @@ void Form1::wireEvents() {
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     TimerFade.Tick = [this] { TimerFade_Timer(); };
+    TimerSleep.Tick = [this] { TimerSleep_Timer(); };
     HScroll1.Change = [this] { HScroll1_Change(); };
     HScroll1.Scroll = [this] { HScroll1_Scroll(); };
     HScroll2.Change = [this] { HScroll2_Change(); };

@@ -10,6 +10,8 @@
 //   Form1Frequency.cpp  the rate, pan and volume scroll bars and their readouts
 //   Form1Presets.cpp    the mental-state list
 //   Form1Slider.cpp     the beat slider
+//   Form1SleepTimer.cpp the sleep timer: stops the tones after a while,
+//                       fading them out over its last minute
 #include "Lumetra/CalcWave.h"
 #include "Lumetra/DataClass.h"
 #include "Lumetra/DirectSnd.h"
@@ -27,6 +29,8 @@
 #include "platform/window_shell.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace lumetra {
 
@@ -126,6 +130,7 @@ public:
 
     forms::Timer TimerFade{*this, "TimerFade", 1000};
     forms::Timer TimerEcran{*this, "TimerEcran", 100};
+    forms::Timer TimerSleep{*this, "TimerSleep", 60000};
 
     // Start-up.
     void Form_Load();
@@ -172,6 +177,17 @@ public:
     void FreqSlider_Change();
     void FreqSlider_Scroll();
 
+    // The sleep timer: minutes of playing after which Stop runs (0: off).
+    // Chosen while the tones play it counts from then, else from Start.
+    int SleepMinutes() const noexcept { return sleepMinutes_; }
+    void SetSleepMinutes(int minutes);
+    void TimerSleep_Timer();
+    // The system menu's "Stop after" submenu, in the window's language.
+    std::string sleepMenuTitle() const;
+    std::vector<std::string> sleepMenuItems() const;
+    int sleepMenuChecked() const;
+    void sleepMenuChoose(int item);
+
     // The controls a language switch rewrites.
     LanguageTargets languageTargets();
 
@@ -184,13 +200,22 @@ private:
     void wireEvents();
     void applyPreset(int index);
     void rateChanged(int buffer, const forms::ScrollBar& bar, forms::Label& readout, forms::Label& valueLabel);
-    void stopToneBuffers();
+    // Names for screen readers where no caption says what a control is;
+    // they follow the language.
+    void nameControls();
+    // The sleep timer counts afresh, or stops counting and fading.
+    void startSleepCount();
+    void cancelSleepCount();
     // Whether the saved Left and Top leave the close picture and enough of
     // the title strip on the screens' work areas.
     bool savedPositionLeavesWindowUsable();
 
     WindowPlatform system_;
     DataClass Data;
+    bool tonesPlaying_ = false;
+    int sleepMinutes_ = 0;
+    int minutesBeforeFade_ = 0;  // whole minutes still to count before the fade
+    int fadeTicks_ = 0;          // ticks of the fade so far (0: not fading)
 };
 
 } // namespace lumetra

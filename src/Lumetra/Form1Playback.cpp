@@ -41,24 +41,24 @@ void Form1::Command1_Click() {
     steps([&] { MentalState.setEnabled(false); });
     // A beat outside the slider's range is refused and the slider stays.
     steps([&] { FreqSlider.setValue(rt::toInt32(FrecventaLabel.caption())); });
+    tonesPlaying_ = true;
+    startSleepCount();
 }
 
 // Stop leaves the rates, volume, slider, list choice and any glide as they are.
+// The window changes at once; the tones then fade out briefly, so that they
+// end without a click, and stop. Before any Start there is nothing to stop,
+// and a device that fails to stop a buffer does not keep the window from
+// its stopped state.
 void Form1::Command2_Click() {
-    stopToneBuffers();
+    tonesPlaying_ = false;
+    cancelSleepCount();
     KLVL.setCaption("Off");
     Command1.setEnabled(true);
     Command2.setEnabled(false);
     TimerEcran.setEnabled(false);
     MentalState.setEnabled(true);
-}
-
-// Before any Start there is nothing to stop; a device that fails to stop a
-// buffer must not keep the window from going back to its stopped state.
-void Form1::stopToneBuffers() {
-    rt::ResumeNext steps;
-    for (int i = 0; i < 2; ++i)
-        if (Sound.hasBuffer(i)) steps([&] { Sound.buffer(i).stop(); });
+    Sound.StopSound();
 }
 
 // The glide lowers the right rate by one each second until it is below 13400;
@@ -68,7 +68,11 @@ void Form1::TimerFade_Timer() {
     if (HScroll2.value() < kGlideStopsBelow) TimerFade.setEnabled(false);
 }
 
-void Form1::Form_Unload() { Sound.CloseSound(); }
+// Released tones would end in a click: they fade out first.
+void Form1::Form_Unload() {
+    Sound.FadeOut();
+    Sound.CloseSound();
+}
 
 // No current entry (-1) sets nothing: the rates stay as they are.
 void Form1::applyPreset(int index) {

@@ -55,6 +55,7 @@ void Form1::Form_Load() {
         MentalState.setListIndex(0);
     });
     steps([&] { Label17.setCaption(MentalState.text()); });
+    steps([&] { nameControls(); });
 }
 
 // Where the saved Left and Top would put what a user must reach: the close

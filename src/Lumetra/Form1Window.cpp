@@ -45,6 +45,8 @@ void Form1::Image5_Click() {
     SettingsLocation(system_.folders, system_.files).save([this](const std::string& path) {
         return Data.SalveazaData(path, Setari);
     });
+    // The tones fade out before the program ends; nothing else runs meanwhile.
+    Sound.FadeOut();
     forms::endProgram();
 }
 
@@ -56,6 +58,23 @@ void Form1::Label4_MouseMove(const forms::MouseArgs&) { Label4.setForeColor(kLin
 void Form1::Form_MouseMove(const forms::MouseArgs&) { Label4.setForeColor(kLinkRest); }
 void Form1::Image11_MouseMove(const forms::MouseArgs&) { Label4.setForeColor(kLinkRest); }
 
-void Form1::Combo1_Click() { Language::Combo1_Click(Combo1, languageTargets()); }
+void Form1::Combo1_Click() {
+    Language::Combo1_Click(Combo1, languageTargets());
+    nameControls();
+}
+
+// English for the language box's item 0, Romanian otherwise, as the captions.
+// The lists, the slider and the volume bar take the caption of the label
+// beside them.
+void Form1::nameControls() {
+    const bool english = Combo1.listIndex() == 0;
+    Image5.setAccessibleName(english ? "Close" : "Închide");
+    Image6.setAccessibleName(english ? "Minimize" : "Minimizează");
+    Ecran.setAccessibleName(english ? "Beat indicator" : "Indicatorul bătăilor");
+    MentalState.setAccessibleName(Label3.caption());
+    FreqSlider.setAccessibleName(Label21.caption());
+    Combo1.setAccessibleName(Label19.caption());
+    VScroll1.setAccessibleName(Label20.caption());
+}
 
 } // namespace lumetra

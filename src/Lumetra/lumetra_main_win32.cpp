@@ -13,6 +13,7 @@
 #include "win32/system_files.h"
 #include "win32/system_folders.h"
 #include "win32/system_message_boxes.h"
+#include "win32/window_choice_menu.h"
 #include "win32/window_command.h"
 #include "win32/window_shell_win32.h"
 
@@ -51,6 +52,10 @@ int main() {
     form.load();
     host::WindowCommand saveCommand(app, form, {'S', [&saving] { return saving.menuCaption(); },
                                                 [&saving] { saving.Save(); }});
+    host::WindowChoiceMenu sleepMenu(form, host::WindowCommand::kItemId,
+                                     {[&form] { return form.sleepMenuTitle(); }, [&form] { return form.sleepMenuItems(); },
+                                      [&form] { return form.sleepMenuChecked(); },
+                                      [&form](int item) { form.sleepMenuChoose(item); }});
     // The close picture ends the program at once: an unfinished file goes first.
     forms::setEndHandler([end = forms::endHandler(), &saving] {
         saving.abandon();

@@ -3,6 +3,7 @@
 #include "Product.h"
 #include "Setup/OtherInstall.h"
 #include "Setup/SetupTexts.h"
+#include "Wizard/LogTarget.h"
 #include "Wizard/WizardLook.h"
 #include "core/errors.h"
 #include "platform/paths.h"
@@ -144,6 +145,9 @@ void Form1::Command4_Click() {
 
 void Form1::Command7_Click() {
     if (lacksRights() || !acceptFolder()) return;
+    // The folder is settled and checked against the log: from here on the
+    // steps go to its file.
+    report().releaseLog();
     Pas2.setVisible(false);
     Pas3.setVisible(true);
     Command8.setFocus();
@@ -152,6 +156,11 @@ void Form1::Command7_Click() {
 
 void Form1::Cancel_Click() {
     report().cancelled("Setup was cancelled.");
+    // A log still held was never checked against the folder in the box:
+    // it is written at the end only when it names none of its files.
+    if (const std::string log = report().heldLog();
+        !log.empty() && !wizard::logProblem(system_.files, log, {wizard::installationFiles(Cale.text()), {}}).empty())
+        report().dropLog();
     stopTimers();
     const std::vector<std::string> stayed = takeBack_.takeBack(system_.files, system_.registry);
     if (!stayed.empty())

@@ -47,6 +47,10 @@ struct SetupSystem {
     std::function<std::optional<int>(const std::string& folder)> runElevatedCopy;
 };
 
+// A file or folder named as the install record in the folder that is not a
+// record: the user's own, never to be replaced nor deleted.
+bool isUserRecord(platform::FileSystem& files, const std::string& folder);
+
 class Form1 : public wizard::WizardForm {
 public:
     explicit Form1(SetupSystem system);
@@ -103,6 +107,8 @@ private:
     // Form1Folder.cpp: true when the install may go ahead into the folder
     // box's text, which is then in normal form.
     bool acceptFolder();
+    bool logKept(const std::string& folder);
+    bool userRecordKept(const std::string& folder);
     bool enoughSpace(const std::string& folder);
     // Reads the package's size and says on the page how much room it needs.
     void showSpaceNeeded();

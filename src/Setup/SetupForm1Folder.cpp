@@ -12,6 +12,7 @@
 #include "Setup/PackageSpace.h"
 #include "Setup/OtherInstall.h"
 #include "Setup/SetupTexts.h"
+#include "Wizard/LogTarget.h"
 #include "UninstallEntry/UninstallEntry.h"
 #include "Wizard/RunningProgram.h"
 #include "platform/drive_space.h"
@@ -37,7 +38,7 @@ bool Form1::acceptFolder() {
     } else {
         Cale.setText(check.normal);
         // A second copy beside an installation elsewhere is asked about first.
-        if (enoughSpace(check.normal) &&
+        if (logKept(check.normal) && userRecordKept(check.normal) && enoughSpace(check.normal) &&
             secondCopyWanted(system_.files, system_.registry, system_.boxes, ProductName, check.normal, caption(), hive()) &&
             askAboutOtherFiles(check.normal))
             return programClosed(check.normal);
@@ -45,6 +46,38 @@ bool Form1::acceptFolder() {
     Cale.setFocus();
     Cale.selectAll();
     return false;
+}
+
+// A log held until now (the wizard's) may not name a file of the
+// installation in the folder; the page stays, and the log is not written.
+bool Form1::logKept(const std::string& folder) {
+    const std::string log = report().heldLog();
+    if (log.empty()) return true;
+    const std::string problem = wizard::logProblem(system_.files, log, {wizard::installationFiles(folder), {}});
+    if (problem.empty()) return true;
+    system_.boxes.ask(problem + "\n\nPlease choose another folder, or start Setup again with another /LOG file.",
+                      caption(), Buttons::Ok, BoxIcon::Warning);
+    return false;
+}
+
+// A file (or folder) named as the install record that is not one is the
+// user's: installing would replace it, so the folder is refused.
+bool Form1::userRecordKept(const std::string& folder) {
+    const std::string path = record::pathIn(folder);
+    if (!isUserRecord(system_.files, folder)) return true;
+    system_.boxes.ask("The folder " + folder + " holds " + path + ", which is not " + ProductName +
+                          "'s install record. Rename that " +
+                          (system_.files.folderExists(path) ? "folder" : "file") + ", or choose another folder.",
+                      caption(), Buttons::Ok, BoxIcon::Warning);
+    return false;
+}
+
+bool isUserRecord(platform::FileSystem& files, const std::string& folder) {
+    const std::string path = record::pathIn(folder);
+    if (files.folderExists(path)) return true;
+    if (!files.fileExists(path)) return false;
+    const std::optional<std::string> text = record::readText(files, folder);
+    return !text || !record::parse(*text);
 }
 
 // True unless the drive that will hold the folder is known to be short of

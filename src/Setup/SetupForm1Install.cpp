@@ -113,7 +113,15 @@ void Form1::registerInstallation() {
 // whose entry this one takes over.
 bool Form1::writeInstallRecord() {
     const std::string path = record::pathIn(Cale.text());
+    // Read whole, so that a failure puts back exactly what was there.
     const std::optional<std::string> before = system_.files.readFile(path);
+    // The folder page refused a user's file of that name; one that came since
+    // (or one that cannot be read back) is kept all the same, and the install
+    // fails before touching it.
+    if (isUserRecord(system_.files, Cale.text()) || (!before && system_.files.fileExists(path))) {
+        fail(path + " is not " + ProductName + "'s install record; it was kept. Rename it and install again.");
+        return false;
+    }
     const std::optional<record::InstallRecord> earlier = before ? record::parse(*before) : std::nullopt;
     const record::InstallRecord now{filesWritten_, madeFolders_,
                                     replacedCopies(system_.files, system_.registry, ProductName, Cale.text(), hive()),
@@ -144,7 +152,8 @@ void Form1::addUninstallEntry() {
         return;
     }
     report().step("Entry: " + ProductName + " is listed in Add and Remove Programs (" +
-                  std::string(product::kUninstallKeyParent) + ProductName + ", " + entry::hiveName(hive()) + ").");
+                  std::string(product::kUninstallKeyParent) + ProductName + ", " +
+                  entry::rootAndView(system_.registry, hive()) + ").");
 }
 
 void Form1::fail(const std::string& reason) {

@@ -2,7 +2,9 @@
 // shell links. The completion window and the archive window are made hidden;
 // the archive window's timer runs the extraction walk. The command line may
 // ask for a silent run, a folder, no shortcut and a log (Wizard/Switches.h).
+#include "Product.h"
 #include "Setup/SetupForm1.h"
+#include "Setup/SetupRunFiles.h"
 #include "Setup/SetupTexts.h"
 #include "Wizard/QuietBoxes.h"
 #include "Wizard/RunStart.h"
@@ -30,8 +32,13 @@ int main() {
     const wizard::ParsedSwitches parsed = wizard::parseSwitches(args, wizard::Program::Setup);
     const bool elevated = host::runsElevated();
     wizard::RunReport report;
-    if (const auto status = wizard::startRun({wizard::Program::Setup, wizard::say(setup::texts::kCaption), args, host::writeStandardError},
-                                             parsed, files, shownBoxes, report))
+    // The wizard's log waits for the folder page: the folder chosen there is
+    // checked against it before it is written.
+    const wizard::RunStartFacts facts{wizard::Program::Setup, wizard::say(setup::texts::kCaption), args,
+                                      host::writeStandardError,
+                                      setup::setupRunFiles(folders, files, registry, product::kName, parsed.switches),
+                                      parsed.switches.quiet == wizard::Quiet::Shown};
+    if (const auto status = wizard::startRun(facts, parsed, files, shownBoxes, report))
         return *status;
     wizard::QuietBoxes boxes(shownBoxes, report, parsed.switches);
     host::SystemFolderPicker picker;

@@ -22,9 +22,11 @@ struct FolderFacts {
 };
 
 // True when the folder is the product's install folder: its install record
-// or the uninstall entry names this very program, as the same file (by
-// normal form or file identity, never by raw text). A drive's root and the
-// Windows folder (or anything in it) never are.
+// or the uninstall entry names an Uninstall.exe in this very folder (by
+// normal form: case, short names, ".." and doubled separators make no
+// difference) that is this very program (by normal form or file identity).
+// The same file reached through a link from another folder is not enough.
+// A drive's root and the Windows folder (or anything in it) never are.
 bool isInstallFolder(platform::FileSystem& files, const FolderFacts& facts);
 
 } // namespace uninstall

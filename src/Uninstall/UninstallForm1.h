@@ -71,6 +71,8 @@ private:
     // The files to delete: the recorded ones in the folder (or the names
     // the product ships) and the settings beside the program.
     std::vector<std::string> installedFiles();
+    // The folder it runs from, in normal form.
+    std::string installFolder();
     // Tick 5: the installed files, the settings and the record.
     void deleteFiles();
     void deleteInstalledFiles();

@@ -13,6 +13,7 @@
 #include "platform/paths.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace uninstall {
 
@@ -34,19 +35,29 @@ void Form1::deleteFiles() {
 }
 
 // The recorded files lying in the install folder, or without a record the
-// programs the product ships; and the settings file beside the program.
+// programs the product ships; and the settings file beside the program. The
+// record's lines are picked by their text and matched against one listing of
+// the folder, so a record of any length costs a few calls: a file that is not
+// there needs no deleting.
 std::vector<std::string> Form1::installedFiles() {
-    const std::string folder = Cale.text();
+    const std::string folder = installFolder();
     std::vector<std::string> paths;
     if (record_) {
-        for (const std::string& file : record_->files)
-            if (platform::samePath(system_.files, platform::parentFolder(file), folder)) paths.push_back(file);
+        const std::optional<std::vector<std::string>> names = system_.files.listFiles(folder);
+        std::unordered_set<std::string> present;
+        for (const std::string& name : names.value_or(std::vector<std::string>{})) present.insert(record::pathKey(name));
+        for (const std::string& file : record::within(*record_, folder).files)
+            if (!names || present.count(record::pathKey(platform::fileNameOf(file)))) paths.push_back(file);
     } else {
         for (const char* name : {product::kMainProgram, product::kUninstaller})
             paths.push_back(platform::joinPath(folder, name));
     }
     paths.push_back(platform::joinPath(folder, product::kSettingsFile));
     return paths;
+}
+
+std::string Form1::installFolder() {
+    return platform::normalForm(system_.files, Cale.text()).value_or(Cale.text());
 }
 
 // This program cannot delete itself while it runs; it goes after the end
@@ -77,9 +88,10 @@ bool Form1::deleteOrNote(const std::string& path, const std::string& name) {
 }
 
 // The record goes last, and only when everything it lists went: a second run
-// then still knows what to delete.
+// then still knows what to delete. A file of that name that is not a record
+// is the user's, and stays.
 void Form1::deleteRecord() {
-    if (!stayed_.empty()) return;
+    if (!stayed_.empty() || !record_) return;
     const std::string path = record::pathIn(Cale.text());
     deleteOrNote(path, platform::fileNameOf(path));
 }
@@ -130,7 +142,8 @@ void Form1::removeEntry() {
         stayed_.push_back({wizard::say(texts::kTheEntry), Leftover::Cause::Other, deleted.reason});
         report().step("Could not remove the entry: " + deleted.reason);
     } else {
-        report().step("Entry: " + entry::uninstallKey(ProductName) + " is gone from " + entry::hiveName(hive()) + ".");
+        report().step("Entry: " + entry::uninstallKey(ProductName) + " is gone from " +
+                      entry::rootAndView(system_.registry, hive()) + ".");
     }
 }
 
@@ -166,13 +179,7 @@ bool Form1::holdsOtherFiles() {
 // install folder alone (as installations before the record had it).
 std::vector<std::string> Form1::foldersToRemoveAfterEnd() {
     if (!record_) return {Cale.text()};
-    const std::string installFolder = platform::normalForm(system_.files, Cale.text()).value_or(Cale.text());
-    std::vector<std::string> folders;
-    for (const std::string& folder : record_->folders) {
-        const auto normal = platform::normalForm(system_.files, folder);
-        if (normal && !platform::isRootOnly(*normal) && platform::isSameOrInside(installFolder, *normal))
-            folders.push_back(*normal);
-    }
+    std::vector<std::string> folders = record::within(*record_, installFolder()).folders;
     std::sort(folders.begin(), folders.end(),
               [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
     return folders;

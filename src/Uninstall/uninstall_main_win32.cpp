@@ -3,8 +3,10 @@
 // removes the ended uninstaller and its folder, and shows nothing. The
 // command line may ask for a silent run and a log (Wizard/Switches.h).
 #include "InstallRecord/InstallRecord.h"
+#include "Product.h"
 #include "Uninstall/UninstallForm1.h"
 #include "Uninstall/UninstallTexts.h"
+#include "platform/paths.h"
 #include "Wizard/QuietBoxes.h"
 #include "Wizard/RunStart.h"
 #include "win32/command_line.h"
@@ -44,9 +46,16 @@ int main() {
         if (const auto status = host::runElevatedAndWait(again)) return *status;
     }
     wizard::RunReport report;
-    if (const auto status = wizard::startRun(
-            {wizard::Program::Uninstall, wizard::say(uninstall::texts::kCaption), args, host::writeStandardError}, parsed, files,
-            shownBoxes, report))
+    // Uninstall deletes in the folder it runs from and the settings kept in
+    // the user's application data: a log there is refused.
+    const std::string appData = folders.userAppDataFolder();
+    const std::string appDataSettings =
+        appData.empty() ? std::string()
+                        : platform::joinPath(platform::joinPath(appData, product::kName), product::kSettingsFile);
+    const wizard::RunStartFacts facts{wizard::Program::Uninstall, wizard::say(uninstall::texts::kCaption), args,
+                                      host::writeStandardError,
+                                      {{folders.programFile(), appDataSettings}, {folders.programFolder()}}};
+    if (const auto status = wizard::startRun(facts, parsed, files, shownBoxes, report))
         return *status;
     wizard::QuietBoxes boxes(shownBoxes, report, parsed.switches);
     wizard::finishReportAtEnd(report);

@@ -72,6 +72,11 @@ const char* hiveName(RegistryRoot hive) {
     return hive == RegistryRoot::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
 }
 
+std::string rootAndView(const platform::Registry& registry, RegistryRoot hive) {
+    const std::string view = hive == RegistryRoot::LocalMachine ? registry.viewName() : std::string();
+    return view.empty() ? hiveName(hive) : std::string(hiveName(hive)) + ", " + view;
+}
+
 std::vector<PriorValue> currentValues(platform::Registry& registry, const std::string& key,
                                       const std::vector<EntryValue>& like, RegistryRoot hive) {
     std::vector<PriorValue> values;

@@ -35,8 +35,12 @@ struct InstalledProduct {
     std::uint64_t bytesWritten = 0;  // the files this installation wrote
 };
 
-// The key of the product's uninstall entry, under HKEY_LOCAL_MACHINE.
+// The key of the product's uninstall entry, under either hive.
 std::string uninstallKey(const std::string& name);
+// Where the entry is, for the log: the hive, and for HKEY_LOCAL_MACHINE the
+// registry view where the system has two ("HKEY_LOCAL_MACHINE, 32-bit
+// view"); the user's software keys are one for both views.
+std::string rootAndView(const platform::Registry& registry, platform::RegistryRoot hive);
 
 // Every value of the entry, "DisplayName" and "UninstallString" first.
 std::vector<EntryValue> uninstallEntryValues(const InstalledProduct& product);

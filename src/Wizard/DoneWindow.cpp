@@ -21,6 +21,7 @@ DoneWindow::DoneWindow(const std::string& result, int thanksHeight, int siteTop,
     Label1.setBackColor(kHeaderColor);
     makeHeading(Label1);
     placePicture(Image2, kDoneEmblem, Emblem());
+    nameEmblem(Image2);
     ThankYouLabel.move(240, 870, kDoneWidth - 480, thanksHeight);
     Label2.setCaption(site);
     Label2.move(240, siteTop, kDoneWidth - 480, 255);

@@ -4,6 +4,8 @@
 #include "Wizard/WizardTexts.h"
 #include "forms/form.h"
 
+#include <utility>
+
 namespace wizard {
 
 std::string RunReport::openLog(platform::FileSystem& files, const std::string& path) {
@@ -21,6 +23,36 @@ std::string RunReport::openLog(platform::FileSystem& files, const std::string& p
     return {};
 }
 
+// Opening an existing file without emptying it, or making a new one and
+// taking it back, tells whether it can be written and leaves it as it was.
+std::string RunReport::holdLog(platform::FileSystem& files, const std::string& path) {
+    const bool existed = files.fileExists(path);
+    platform::OpenedFile opened = files.openFile(path, existed ? platform::OpenMode::ReadWrite : platform::OpenMode::CreateNew);
+    if (!opened) {
+        const std::string why = opened.reason.empty() ? "it cannot be written" : opened.reason;
+        return say(texts::kLogRefused, {path, why});
+    }
+    opened.file->close();
+    if (!existed) files.deleteFile(path);
+    heldFiles_ = &files;
+    heldPath_ = path;
+    return {};
+}
+
+bool RunReport::releaseLog() {
+    if (heldPath_.empty()) return static_cast<bool>(log_);
+    const std::string path = std::exchange(heldPath_, {});
+    if (!openLog(*heldFiles_, path).empty()) return false;
+    const std::string steps = std::exchange(heldSteps_, {});
+    if (log_->writeAt(0, steps.data(), steps.size())) logEnd_ = static_cast<std::int64_t>(steps.size());
+    return true;
+}
+
+void RunReport::dropLog() noexcept {
+    heldPath_.clear();
+    heldSteps_.clear();
+}
+
 void RunReport::lendLog() {
     if (log_) log_->close();
     log_.reset();
@@ -36,17 +68,22 @@ void RunReport::takeBackLog() {
 
 void RunReport::wentOnInCopy(int status) {
     lendLog();
+    dropLog();  // the copy keeps the log now: nothing held here may replace it
     logFiles_ = nullptr;
     settle(status, "handed over", "");
     finished_ = true;
 }
 
 void RunReport::step(const std::string& line) {
-    if (!log_) return;
+    if (!log_ && heldPath_.empty()) return;
     std::string text = inEnglish(line);
     for (char& c : text)
         if (c == '\r' || c == '\n') c = ' ';
     text += "\r\n";
+    if (!heldPath_.empty()) {
+        heldSteps_ += text;
+        return;
+    }
     // A log that stops being writable mid-run has nowhere to say so; the run
     // itself goes on.
     if (log_->writeAt(logEnd_, text.data(), text.size())) logEnd_ += static_cast<std::int64_t>(text.size());
@@ -88,6 +125,7 @@ void RunReport::finish() {
     forms::setExitStatus(status_);
     step("Result: " + std::string(outcome_) + ", exit status " + std::to_string(status_) +
          (reason_.empty() ? std::string(".") : ": " + reason_));
+    releaseLog();
     if (log_) log_->close();
     log_.reset();
 }

@@ -17,6 +17,17 @@ public:
     // Starts the log file, replacing one of that name: empty when it is
     // open, else why it cannot be written.
     std::string openLog(platform::FileSystem& files, const std::string& path);
+    // The same, but the file stays untouched until releaseLog(): only
+    // whether it could be written is asked now, and the steps wait in
+    // memory. Setup holds its log until the folder page has checked it
+    // against the folder chosen there.
+    std::string holdLog(platform::FileSystem& files, const std::string& path);
+    // Opens a held log and writes the steps so far; false when it cannot.
+    bool releaseLog();
+    // A held log that turned out to name a file the run needs is never written.
+    void dropLog() noexcept;
+    // The path of a log still held, else empty.
+    const std::string& heldLog() const noexcept { return heldPath_; }
     // One line of the log (line breaks in it become spaces); nothing
     // without a log.
     void step(const std::string& line);
@@ -50,6 +61,9 @@ private:
     std::unique_ptr<platform::File> log_;
     platform::FileSystem* logFiles_ = nullptr;
     std::string logPath_;
+    platform::FileSystem* heldFiles_ = nullptr;
+    std::string heldPath_;
+    std::string heldSteps_;
     std::int64_t logEnd_ = 0;
     int status_ = kExitCancelled;
     bool settled_ = false;

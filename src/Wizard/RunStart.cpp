@@ -21,7 +21,9 @@ std::optional<int> startRun(const RunStartFacts& facts, const ParsedSwitches& pa
     forms::setExitStatus(report.status());
     std::string refusal = parsed.refusal;
     if (parsed.switches.log) {
-        const std::string failure = report.openLog(files, *parsed.switches.log);
+        const std::string& log = *parsed.switches.log;
+        std::string failure = logProblem(files, log, facts.needs);
+        if (failure.empty()) failure = facts.holdLog ? report.holdLog(files, log) : report.openLog(files, log);
         if (refusal.empty()) refusal = failure;
     }
     report.step(std::string(product::kName) + " " + product::kVersion + " " +

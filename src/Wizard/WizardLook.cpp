@@ -1,5 +1,6 @@
 #include "Wizard/WizardLook.h"
 
+#include "Product.h"
 #include "Wizard/WizardTexts.h"
 
 #include <algorithm>
@@ -121,7 +122,12 @@ void placeHeader(forms::Frame& strip, forms::Label& title, forms::Image& logo, f
     makeHeading(title);
     placePicture(logo, kLogo, Logo());
     placePicture(emblem, kEmblem, Emblem());
+    nameEmblem(emblem);
+    // Painted pictures say nothing to a screen reader by themselves.
+    logo.setAccessibleName(std::string(product::kName) + " logo");
 }
+
+void nameEmblem(forms::Image& emblem) { emblem.setAccessibleName(std::string(product::kPublisher) + " emblem"); }
 
 void placePage(forms::Frame& page) {
     page.move(kPage.left, kPage.top, kPage.width, kPage.height);

@@ -55,6 +55,8 @@ void makeHeading(forms::Label& label);
 void placePicture(forms::Image& image, const forms::Rect& at, forms::Picture picture);
 // Places the header strip and what it holds.
 void placeHeader(forms::Frame& strip, forms::Label& title, forms::Image& logo, forms::Image& emblem);
+// The maker's emblem, named for screen readers.
+void nameEmblem(forms::Image& emblem);
 // Places a page: the window's maker label shows through it.
 void placePage(forms::Frame& page);
 // The page's forward button (Enter presses it; none on a progress page) and

@@ -4,7 +4,9 @@
 # its own channel); Stop is clicked and the sound falls silent. Then Ctrl+S
 # saves a minute of the same session through the Save dialog, the system
 # menu's item opens the dialog too, and the command line writes the same
-# bytes for the same settings.
+# bytes for the same settings. Last, read from outside as a screen reader
+# would: every control a person reaches has a name, in either language, and a
+# sweep of the keys reaches none of the four hidden rate and pan bars.
 # Usage: lumetra_start_stop.sh WINE_RUN WINE_ROOT EXE HOME WINDOW_READER
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -20,6 +22,33 @@ start_program "$exe" "$home/program.log"
 trap stop_program EXIT
 wait_window "Corvane Lumetra" || { cat "$home/program.log"; exit 1; }
 sleep 2
+
+# Names a screen reader reads, by kind of window; the lists, the slider and
+# the volume bar are named by the label beside them. A first start speaks
+# Romanian.
+tree="$home/tree.txt"
+read_tree() { "$wine_run" "$root" "$reader" "Corvane Lumetra 1.2.0" >"$tree" 2>&1; }
+check_names() {
+  read_tree
+  # Whatever a person can reach by Tab or by pointing has a name.
+  if grep -E 'visible=1 enabled=1 tabstop=1 name=""' "$tree"; then echo "FAIL: a control has no name"; exit 1; fi
+  while IFS='|' read -r class name; do
+    grep -F "class=\"$class\"" "$tree" | grep -qF "name=\"$name\"" ||
+      { cat "$tree"; echo "FAIL: no $class named \"$name\""; exit 1; }
+  done
+  echo "ok   every reachable control has its name"
+}
+check_names <<'NAMES'
+LumetraPainted|Închide
+LumetraPainted|Minimizează
+LumetraPainted|Indicatorul bătăilor
+ListBox|Alege o stare si apoi apasa Start:
+msctls_trackbar32|Poti selecta o optiune din lista, sau poti seta frecventa dorita manual
+ComboBox|Limba
+ScrollBar|Volum
+Button|Start
+Button|Stop
+NAMES
 
 # Buttons in twips (15 per pixel at 96 dpi), clicked at their centres:
 # Start at 120, 5400, 2175 x 375; Stop at 120, 5880, 2175 x 375.
@@ -98,3 +127,41 @@ if "$wine_run" "$root" "$exe" /wav "$(winpath "$home/bad.wav")" /volume 5 >"$hom
   cat "$home/bad.log"; echo "FAIL: a bad /volume was not refused by name"; exit 1
 fi
 echo "ok   a bad value names itself and writes nothing"
+
+# --- The keyboard: the hidden bars stay out of its reach --------------------
+# Every Tab stop, both ways, gets the arrows and End (End takes the slider to
+# 30, so the rates the program itself sets are known: left 13397, right
+# 14380). The bars below the client area (top 431 and lower) must be no Tab
+# stops and hold exactly what the program gave them.
+sweep() {
+  for _ in $(seq 12); do xdotool key --delay 30 Tab Right Down End; done
+  for _ in $(seq 12); do xdotool key --delay 30 shift+Tab Left Up End; done
+  sleep 1
+  read_tree
+  grep -F 'class="ScrollBar"' "$tree" | awk -F'rect=' '{ split($2, r, ","); if (r[2] >= 431) print }' |
+    sed -n 's/.*tabstop=\([01]\).* pos=\([-0-9]*\).*/\1 \2/p' | tr '\n' ' ' >"$home/bars.txt"
+  [ "$(cat "$home/bars.txt")" = "0 13397 0 14380 0 -10000 0 10000 " ] ||
+    { cat "$tree"; echo "FAIL: $1: hidden bars (tab stop, value) are $(cat "$home/bars.txt")"; exit 1; }
+  echo "ok   $1: the keys left the hidden bars alone"
+}
+wid=$main
+click_at 400 100
+sweep "stopped"
+click_at 80 372
+sleep 1
+click_at 400 100
+sweep "playing"
+
+# The names follow the language: English from the language box.
+click_at 600 234
+xdotool key --delay 100 alt+Down Home Return
+sleep 1
+check_names <<'NAMES'
+LumetraPainted|Close
+LumetraPainted|Minimize
+LumetraPainted|Beat indicator
+ListBox|Chose a mental state and press Start:
+msctls_trackbar32|You can chose a item from the list, or you can set the frequency manually
+ComboBox|Language
+ScrollBar|Volume
+NAMES

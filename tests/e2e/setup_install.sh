@@ -31,11 +31,11 @@ drive_c="$root/prefix/drive_c"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
 folder='C:\Corvane Test Parent\Lumetra Setup Folder'
 unix_folder="$drive_c/Corvane Test Parent/Lumetra Setup Folder"
-"$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
+entry_reg delete "$key" /f >/dev/null 2>&1 || true
 rm -rf "$drive_c/Corvane Test Parent" "$drive_c/Corvane Damaged" "$drive_c/Corvane Cancelled"
 rm -f "$root"/prefix/drive_c/users/*/Desktop/"Corvane Lumetra.lnk"
 
-values() { "$wine_run" "$root" reg query "$key" 2>/dev/null | tr -d '\r' | grep 'REG_' || true; }
+values() { entry_reg query "$key" 2>/dev/null | tr -d '\r' | grep 'REG_' || true; }
 
 # --- First install ----------------------------------------------------------
 shot=setup-folder-page.png install_with_keyboard "$dist" "Install complete!" "$folder"
@@ -98,7 +98,7 @@ cmp "$work/expected/Corvane Lumetra.exe" "$unix_folder/Corvane Lumetra.exe" || f
 ok "a second run over the first completes"
 
 # --- A damaged package ------------------------------------------------------
-"$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
+entry_reg delete "$key" /f >/dev/null 2>&1 || true
 mkdir -p "$work/damaged"
 cp "$dist/Setup.exe" "$work/damaged/"
 size=$(stat -c %s "$dist/Data.set")

@@ -27,14 +27,14 @@ unix_folder="$drive_c/Silent Test/Corvane Lumetra"
 desktop=$(ls -d "$drive_c"/users/*/Desktop | grep -v /Public/ | head -n 1)
 link="$desktop/Corvane Lumetra.lnk"
 logs="$drive_c/Corvane Switches"  # the logs, and the setup folder the batch files run from
-"$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
+entry_reg delete "$key" /f >/dev/null 2>&1 || true
 rm -rf "$drive_c/Silent Test" "$drive_c/Corvane Blocked" "$logs"
 rm -f "$link"
 mkdir -p "$logs"
 cp "$dist/Setup.exe" "$dist/Data.set" "$logs/"
 : >"$drive_c/Corvane Blocked"  # a file where a folder would have to be made
 
-values() { "$wine_run" "$root" reg query "$key" 2>/dev/null | tr -d '\r' | grep 'REG_' || true; }
+values() { entry_reg query "$key" 2>/dev/null | tr -d '\r' | grep 'REG_' || true; }
 # What a command line may change: the entry, the install folder, the link.
 state() { values; ls -R "$drive_c/Silent Test" 2>/dev/null || true; ls "$link" 2>/dev/null || true; }
 

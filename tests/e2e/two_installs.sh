@@ -22,12 +22,12 @@ desktop=$(ls -d "$drive_c"/users/*/Desktop | grep -v /Public/ | head -n 1)
 link="$desktop/Corvane Lumetra.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane Lumetra'
 # A string value of the entry, as written; empty when there is no entry.
-value() { "$wine_run" "$root" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p'; }
+value() { entry_reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p'; }
 # The uninstaller the entry names.
 entry() { value UninstallString; }
 
 install_both() {
-  "$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
+  entry_reg delete "$key" /f >/dev/null 2>&1 || true
   rm -rf "$drive_c/Corvane EA" "$drive_c/Corvane EB"
   rm -f "$link"
   install_with_keyboard "$dist" "Install complete!" 'C:\Corvane EA'

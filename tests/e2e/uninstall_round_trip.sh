@@ -33,7 +33,7 @@ unix_folder="$drive_c/Corvane Round Trip/Corvane Lumetra"
 # The user's own folders (not Public's).
 desktop=$(ls -d "$drive_c"/users/*/Desktop | grep -v /Public/ | head -n 1)
 temp=$(ls -d "$drive_c"/users/*/Temp "$drive_c"/users/*/AppData/Local/Temp 2>/dev/null | grep -v /Public/ | head -n 1)
-"$wine_run" "$root" reg delete "$key" /f >/dev/null 2>&1 || true
+entry_reg delete "$key" /f >/dev/null 2>&1 || true
 rm -rf "$drive_c/Corvane Round Trip" "$drive_c/Corvane Guard"
 rm -f "$desktop/Corvane Lumetra.lnk" "$desktop/My Beats.lnk"
 
@@ -43,7 +43,7 @@ keys_to Return
 wait "$pid" || true; pid=
 [ -f "$desktop/Corvane Lumetra.lnk" ] || fail "Setup made no desktop link"
 cp "$desktop/Corvane Lumetra.lnk" "$desktop/My Beats.lnk"
-"$wine_run" "$root" reg query "$key" /v UninstallString 2>/dev/null | tr -d '\r' >"$work/command.txt"
+entry_reg query "$key" /v UninstallString 2>/dev/null | tr -d '\r' >"$work/command.txt"
 grep -qF "REG_SZ    \"$folder\\Uninstall.exe\"" "$work/command.txt" || { cat "$work/command.txt"; fail "UninstallString"; }
 ok "installed into $folder\\ as $folder, with the desktop link; a second link placed by hand"
 
@@ -92,7 +92,7 @@ for _ in $(seq 20); do [ -e "$drive_c/Corvane Round Trip" ] || break; sleep 0.5;
 echo "== the install folder was gone $(($(date +%s) - began)) s after Done"
 ok "Enter, Enter: every file, Uninstall.exe, the install folder and its parent are gone"
 
-if "$wine_run" "$root" reg query "$key" >/dev/null 2>&1; then fail "the uninstall entry is still there"; fi
+if entry_reg query "$key" >/dev/null 2>&1; then fail "the uninstall entry is still there"; fi
 "$wine_run" "$root" uninstaller --list 2>/dev/null | tr -d '\r' >"$work/installed.txt" || true
 if grep -qF "Corvane Lumetra" "$work/installed.txt"; then cat "$work/installed.txt"; fail "still listed"; fi
 ok "the uninstall entry is gone: reg query fails, wine uninstaller --list does not list it"
@@ -142,5 +142,5 @@ wait "$pid" || true; pid=
 for _ in $(seq 20); do [ -e "$guard/Uninstall.exe" ] || break; sleep 0.5; done
 [ "$(ls "$guard")" = "letter.txt" ] || { ls -la "$guard"; fail "more than the user's file stayed"; }
 [ "$(cat "$guard/letter.txt")" = "the user's own" ] || fail "the user's file changed"
-if "$wine_run" "$root" reg query "$key" >/dev/null 2>&1; then fail "the uninstall entry is still there"; fi
+if entry_reg query "$key" >/dev/null 2>&1; then fail "the uninstall entry is still there"; fi
 ok "installed beside a user's file and uninstalled: only that file and its folder remain"

@@ -3,6 +3,15 @@
 # reader), work.
 
 fail() { echo "FAIL: $*"; exit 1; }
+# 32 or 64: the bits of the Windows program $1, from its PE header's machine.
+pe_bits() {
+  pe=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  [ "$(od -An -tx2 -j$((pe + 4)) -N2 "$1" | tr -d ' ')" = 8664 ] && echo 64 || echo 32
+}
+# reg.exe on the registry view the build under test writes ($dist/Setup.exe's
+# bits). In a WoW64 prefix plain "wine reg" is the 32-bit reg.exe, which sees
+# only the 32-bit view; a 32-bit prefix has one view and takes either switch.
+entry_reg() { "$wine_run" "$root" reg "$@" "/reg:$(pe_bits "$dist/Setup.exe")"; }
 ok() { echo "ok   $*"; }
 # The window tree of the window titled $1, read from outside, in $work/tree.txt.
 read_window() { "$wine_run" "$root" "$reader" --wait "$1" >"$work/tree.txt" 2>&1 || true; }

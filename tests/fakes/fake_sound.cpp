@@ -36,6 +36,7 @@ public:
         if (volume < -10000 || volume > 0) rt::raise(kDeviceError, "volume refused");
         state().volume = volume;
     }
+    std::int32_t volume() override { return state().volume; }
     void setPan(std::int32_t pan) override {
         sys_.log.push_back(name_ + " setPan " + std::to_string(pan));
         if (pan < -10000 || pan > 10000) rt::raise(kDeviceError, "pan refused");
@@ -75,6 +76,7 @@ public:
                            " bytes " + std::to_string(desc.bufferBytes));
         return std::make_unique<FakeBuffer>(sys_, id);
     }
+    void letPlay(int milliseconds) override { sys_.log.push_back(name_ + " letPlay " + std::to_string(milliseconds)); }
 
 private:
     FakeSoundSystem& sys_;

@@ -3,7 +3,7 @@
 #include "Unpacker/Dezarhivator.h"
 #include "archive_test_support.h"
 #include "fixed_folders.h"
-#include "forms/manual_clock.h"
+#include "support/manual_clock.h"
 #include "memory_folder.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "fake_sound.h"
 #include "fake_window_platform.h"
 
-#include "forms/manual_clock.h"
+#include "support/manual_clock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,15 @@
 // Start, Stop, the glide and unload, read from the sound fake's call log.
 #include "lumetra_form_fixture.h"
 
+#include <algorithm>
+
 namespace {
 
 using Strings = std::vector<std::string>;
+
+Strings lastOf(const Strings& lines, std::size_t n) {
+    return lines.size() < n ? lines : Strings(lines.end() - static_cast<std::ptrdiff_t>(n), lines.end());
+}
 
 TEST_F(LumetraWindow, FirstStartPlaysAttentionFocusingWithEachToneInItsOwnEar) {
     EXPECT_FALSE(form.TimerEcran.enabled() || form.TimerFade.enabled());
@@ -62,7 +68,9 @@ TEST_F(LumetraWindow, StartStopStartMakesFreshBuffersWithWhatWasSetWhileStopped)
     start();
     auto mark = sound.log.size();
     stop();
-    EXPECT_EQ(logSince(mark), (Strings{"buffer1 stop", "buffer2 stop"}));
+    // A short fade to silence first, so that the tones end without a click.
+    EXPECT_EQ(lastOf(logSince(mark), 5), (Strings{"device1 letPlay 4", "buffer1 setVolume -10000",
+                                                  "buffer2 setVolume -10000", "buffer1 stop", "buffer2 stop"}));
     EXPECT_EQ(form.KLVL.caption(), "Off");
     EXPECT_TRUE(form.Command1.enabled());
     EXPECT_FALSE(form.Command2.enabled());
@@ -90,7 +98,8 @@ TEST_F(LumetraWindow, StartStopStartMakesFreshBuffersWithWhatWasSetWhileStopped)
 
     mark = sound.log.size();
     form.unload();
-    EXPECT_EQ(logSince(mark), (Strings{"buffer3 release", "buffer4 release", "device2 release", "library release"}));
+    EXPECT_EQ(lastOf(logSince(mark), 6), (Strings{"buffer3 setVolume -10000", "buffer4 setVolume -10000", "buffer3 release",
+                                                  "buffer4 release", "device2 release", "library release"}));
 }
 
 TEST_F(LumetraWindow, StopBeforeAnyStartOnlyResetsTheWindow) {
@@ -171,6 +180,52 @@ TEST_F(LumetraWindow, TheGlideGoesOnThroughStopAndIntoTheNextStart) {
     EXPECT_TRUE(form.TimerFade.enabled());
     EXPECT_EQ(glideSeconds(clock, form), 14070 - 13399);
     EXPECT_EQ(sound.buffer(4).frequency, 13399);
+}
+
+// A 15-minute sleep timer set before Start counts from Start, fades the
+// tones over its last minute, linear in amplitude and never rising, and ends
+// in Stop with the volume bar untouched. Stop cancels a fade under way, and
+// the next Start counts afresh at the bar's volume.
+TEST_F(LumetraWindow, TheSleepTimerFadesTheLastMinuteThenStops) {
+    form.sleepMenuChoose(1);
+    ASSERT_EQ(form.SleepMinutes(), 15);
+    clock.advance(30 * 60000);  // not playing: nothing counts
+    start();
+    clock.advance(14 * 60000);
+    EXPECT_EQ(sound.buffer(1).volume, -2800);
+    EXPECT_TRUE(sound.buffer(1).sounding());
+    const std::size_t mark = sound.log.size();
+    clock.advance(59900);
+    EXPECT_TRUE(sound.buffer(2).sounding()) << "stopped before its 15 minutes";
+    clock.advance(100);
+    std::vector<int> volumes;
+    for (const std::string& line : logSince(mark))
+        if (line.rfind("buffer2 setVolume ", 0) == 0) volumes.push_back(std::stoi(line.substr(18)));
+    ASSERT_EQ(volumes.size(), 600u);
+    EXPECT_TRUE(std::is_sorted(volumes.rbegin(), volumes.rend())) << "the volume rose during the fade";
+    // Linear in amplitude: half-way through the minute, half the amplitude (-6 dB).
+    EXPECT_EQ(volumes[299], -2800 - 602);
+    EXPECT_EQ(volumes.back(), -10000);
+    EXPECT_FALSE(sound.buffer(1).sounding() || sound.buffer(2).sounding());
+    EXPECT_TRUE(form.Command1.enabled());
+    EXPECT_EQ(form.KLVL.caption(), "Off");
+    EXPECT_EQ(form.VScroll1.value(), -2800);
+    EXPECT_FALSE(form.TimerSleep.enabled());
+    EXPECT_EQ(form.sleepMenuChecked(), 1);
+
+    start();
+    clock.advance(14 * 60000 + 30000);
+    EXPECT_LT(sound.buffer(3).volume, -2800);
+    stop();
+    EXPECT_FALSE(form.TimerSleep.enabled());
+    start();
+    EXPECT_EQ(sound.buffer(5).volume, -2800);
+    clock.advance(14 * 60000 + 59000);
+    EXPECT_TRUE(sound.buffer(5).sounding()) << "the old count went on after Stop";
+    form.sleepMenuChoose(0);
+    EXPECT_EQ(sound.buffer(5).volume, -2800);
+    clock.advance(120 * 60000);
+    EXPECT_TRUE(sound.buffer(5).sounding());
 }
 
 } // namespace

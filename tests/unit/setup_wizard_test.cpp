@@ -7,7 +7,7 @@
 #include "fake_registry.h"
 #include "fake_shortcuts.h"
 #include "fixed_folders.h"
-#include "forms/manual_clock.h"
+#include "support/manual_clock.h"
 #include "platform/paths.h"
 #include "platform/standard_files.h"
 #include "Setup/PackageSpace.h"
@@ -15,6 +15,7 @@
 #include "scripted_folder_picker.h"
 #include "scripted_message_boxes.h"
 #include "Wizard/QuietBoxes.h"
+#include "Wizard/RunReport.h"
 
 #include <gtest/gtest.h>
 
@@ -316,6 +317,66 @@ TEST_F(SetupWizard, TheFolderPageRefusesAsksOrRewritesTheFolderBeforeAnythingHap
             EXPECT_EQ(form.activeControl(), &form.Cale);
         }
         EXPECT_FALSE(exists(root / "Programs of mine")) << "nothing is made before the progress page";
+    }
+}
+
+// A file or folder named as the install record that is not one is the
+// user's, and a log held for the wizard may not name a file the folder's
+// installation writes: the folder page refuses the folder, naming the file,
+// and Cancel leaves every byte as it was, the held log unwritten.
+TEST_F(SetupWizard, TheFolderPageKeepsAUsersInstallRecordAndANeededFileFromTheLog) {
+    namespace fs = std::filesystem;
+    const std::string mine = root / "Mine";
+    const std::string record = joinPath(mine, "Install record.txt");
+    const std::string log = joinPath(mine, "settings.ini");
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        std::string logFile;  // held for the wizard, or ""
+        std::string refusal;
+    } cases[] = {
+        {"a writable file", [&] { writeBytes(record, "my own notes\r\n"); }, "",
+         "holds " + record + ", which is not Corvane Lumetra's install record. Rename that file"},
+        {"a read-only file",
+         [&] {
+             writeBytes(record, "Corvane Lumetra install recor");
+             fs::permissions(record, fs::perms::owner_read);
+         },
+         "", "Rename that file, or choose another folder."},
+        {"a folder of that name",
+         [&] {
+             fs::create_directories(record);
+             writeBytes(joinPath(record, "inside.txt"), "kept");
+         },
+         "", "Rename that folder, or choose another folder."},
+        {"a held log naming the settings", [] {}, log, "The log file " + log + " would replace " + log},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (fs::exists(record)) fs::permissions(record, fs::perms::owner_all);
+        fs::remove_all(mine);
+        fs::create_directories(mine);
+        writeBytes(joinPath(mine, "letter.txt"), "the user's");
+        c.prepare();
+        const std::string before = listTree(mine) + (fs::is_regular_file(record) ? readBytes(record) : "");
+        package(packageBytes(productEntries()));
+        boxes = {};
+        platform::StandardFileSystem files;
+        wizard::RunReport report;
+        if (!c.logFile.empty()) {
+            ASSERT_EQ(report.holdLog(files, c.logFile), "");
+        }
+        setup::Form1& form = start();
+        form.reportTo(report);
+        form.Command4.press();
+        form.Cale.setText(mine);
+        form.Command7.press();
+        ASSERT_EQ(boxes.asked.size(), 1u);
+        EXPECT_NE(boxes.asked[0].text.find(c.refusal), std::string::npos) << boxes.asked[0].text;
+        EXPECT_TRUE(form.Pas2.visible() && !form.InstallTimer.enabled());
+        EXPECT_THROW(form.Command6.press(), forms::ProgramEnded);
+        report.finish();
+        EXPECT_EQ(listTree(mine) + (fs::is_regular_file(record) ? readBytes(record) : ""), before);
     }
 }
 

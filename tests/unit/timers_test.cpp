@@ -1,6 +1,6 @@
 #include "core/errors.h"
 #include "forms/form.h"
-#include "forms/manual_clock.h"
+#include "support/manual_clock.h"
 #include "forms/timer.h"
 
 #include <gtest/gtest.h>

@@ -8,6 +8,7 @@
 #include "Uninstall/InstallFolderGuard.h"
 #include "InstallRecord/InstallRecord.h"
 #include "UninstallEntry/UninstallEntry.h"
+#include "counting_files.h"
 #include "fake_registry.h"
 #include "fake_shortcuts.h"
 #include "fixed_folders.h"
@@ -16,12 +17,13 @@
 #include "Wizard/RunReport.h"
 
 #include "Product.h"
-#include "forms/manual_clock.h"
+#include "support/manual_clock.h"
 #include "platform/paths.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -506,6 +508,78 @@ TEST(InstallFolderGuard, AcceptsOnlyAFolderWhoseRecordOrEntryNamesThisVeryProgra
         uninstall::FolderFacts facts{c.folder, c.programFile, "C:\\Windows", c.entry, c.record};
         EXPECT_EQ(uninstall::isInstallFolder(files, facts), c.expected) << c.what;
     }
+}
+
+// A hard or symbolic link shares the installed uninstaller's identity; only
+// one inside the install folder runs from the installation.
+TEST(InstallFolderGuard, ALinkToTheUninstallerServesOnlyInsideTheInstallFolder) {
+    struct LinkedFiles : fakes::MemoryFiles {
+        std::optional<platform::FileIdentity> identity(const std::string& path) override {
+            for (const char* link : {"C:\\T1\\Uninstall.exe", "C:\\U1\\Uninstall.exe", "C:\\T1\\Remove.exe"})
+                if (platform::sameTextIgnoringCase(path, link)) return platform::FileIdentity{7, 42};
+            return std::nullopt;
+        }
+    } files;
+    const record::InstallRecord installed{{"C:\\T1\\Corvane Lumetra.exe", "C:\\T1\\Uninstall.exe"}, {"C:\\T1"}};
+    const std::string entry = "\"C:\\T1\\Uninstall.exe\"";
+    const struct {
+        const char* what;
+        std::string folder, programFile;
+        std::optional<record::InstallRecord> record;
+        bool expected;
+    } cases[] = {
+        {"a link elsewhere, the entry names the installation", "C:\\U1", "C:\\U1\\Uninstall.exe", std::nullopt, false},
+        {"a link elsewhere beside a copied record", "C:\\U1", "C:\\U1\\Uninstall.exe", installed, false},
+        {"a link inside the install folder", "C:\\T1", "C:\\T1\\Remove.exe", std::nullopt, true},
+        {"a link inside the install folder, by the record", "C:\\T1", "C:\\T1\\Remove.exe", installed, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(uninstall::isInstallFolder(files, {c.folder, c.programFile, "C:\\Windows", entry, c.record}), c.expected)
+            << c.what;
+}
+
+// A record grown by hand to 100,000 lines (in the folder, elsewhere, below
+// it, repeated) costs a run the calls to the file system a five-line one
+// does, and deletes the same: the lines are picked by their text and
+// matched against one listing of the folder, and only the first MiB is read.
+TEST_F(Uninstaller, AHugeRecordCostsTheFileCallsOfASmallOne) {
+    const std::string small = files.files[kRecord];
+    std::string huge = small;
+    for (int i = 0; i < 100000; ++i) {
+        const std::string n = std::to_string(i);
+        switch (i % 4) {
+        case 0: huge += "file\t/pf/Corvane Lumetra/f" + n + ".dat\r\n"; break;
+        case 1: huge += "file\t/elsewhere/" + n + "/Uninstall.exe\r\n"; break;
+        case 2: huge += "folder\t/pf/Corvane Lumetra/sub" + n + "\r\n"; break;
+        default: huge += "file\t/pf/Corvane Lumetra/Corvane Lumetra.exe\r\n";
+        }
+    }
+    huge += "file\t/pf/Corvane Lumetra/beyond the bound.txt\r\n";
+    ASSERT_GT(huge.size(), record::kMaxBytes);
+    struct Cost {
+        std::size_t calls;
+        std::vector<std::pair<std::string, Folders>> removal;
+        std::map<std::string, std::string> left;
+    };
+    const auto costOf = [&](const std::string& record) {
+        install();
+        removal.calls.clear();
+        files.files[kRecord] = record;
+        files.files[joinPath(kFolder, "beyond the bound.txt")] = "the user's";
+        fakes::CountingFiles counted(files);
+        Run run({folders, counted, registry, shortcuts, removal, boxes});
+        run.form.load();
+        run.form.Command4.press();
+        forms::ManualClock runClock;
+        runClock.attach(run.form);
+        for (int i = 0; i < 100; ++i) runClock.step();
+        return Cost{counted.calls, removal.calls, files.files};
+    };
+    const Cost few = costOf(small), many = costOf(huge);
+    EXPECT_EQ(many.calls, few.calls);
+    EXPECT_EQ(many.removal, few.removal);
+    EXPECT_EQ(many.left, few.left);
+    EXPECT_EQ(many.left.count(joinPath(kFolder, "beyond the bound.txt")), 1u);
 }
 
 // A silent run removes what "Uninstall" would and presses "Done" for the

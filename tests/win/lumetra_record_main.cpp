@@ -1,6 +1,7 @@
 // Plays the main window's first preset through real DirectSound for a while,
-// as Start does, then stops and releases it. The sound tests record what it
-// mixed through ALSA and measure the tones.
+// as Start does, stops, plays it again and ends with the close picture. The
+// sound tests record what it mixed through ALSA and measure the tones and
+// how each stretch of them ends.
 //
 //   lumetra_record.exe MILLISECONDS
 #include "Lumetra/Form1.h"
@@ -33,7 +34,14 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         ::Sleep(static_cast<DWORD>(milliseconds));
         form.Command2.press();
-        form.unload();
+        ::Sleep(static_cast<DWORD>(milliseconds / 2));
+        form.Command1.press();
+        ::Sleep(static_cast<DWORD>(milliseconds));
+        try {
+            form.Image5.Click();
+        } catch (const forms::ProgramEnded&) {
+            // the close picture ends the program once the tones have faded
+        }
     }
     ::CoUninitialize();
     return status;

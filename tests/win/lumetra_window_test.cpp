@@ -6,6 +6,8 @@
 #include "fake_window_platform.h"
 #include "win32/host.h"
 #include "win32/monitors_win32.h"
+#include "win32/window_choice_menu.h"
+#include "win32/window_command.h"
 #include "win32/window_shell_win32.h"
 
 #include <windows.h>
@@ -162,6 +164,47 @@ TEST_F(RealWindow, ASavedPositionOnTheScreenIsUsedAndOneOffItIsNot) {
     EXPECT_FALSE(form->positioned());
     HMONITOR shown = MonitorFromWindow(top(), MONITOR_DEFAULTTONULL);
     EXPECT_NE(shown, nullptr) << "left at " << rect().left << ", " << rect().top;
+}
+
+// The window menu's "Stop after" submenu, read as the menu shows it: the
+// choices in the window's language, the chosen one checked.
+TEST_F(RealWindow, TheSleepTimerMenuOffersItsChoicesInBothLanguagesAndChecksTheChosenOne) {
+    open();
+    host::WindowChoiceMenu menu(*form, host::WindowCommand::kItemId,
+                                {[this] { return form->sleepMenuTitle(); }, [this] { return form->sleepMenuItems(); },
+                                 [this] { return form->sleepMenuChecked(); },
+                                 [this](int item) { form->sleepMenuChoose(item); }});
+    HMENU system = GetSystemMenu(top(), FALSE);
+    ASSERT_TRUE(system);
+    const int last = GetMenuItemCount(system) - 1;
+    HMENU popup = GetSubMenu(system, last);
+    ASSERT_TRUE(popup) << "the submenu is not at the end of the window menu";
+    auto text = [](HMENU m, UINT item, UINT by) {
+        wchar_t buffer[64] = {};
+        GetMenuStringW(m, item, buffer, 64, by);
+        std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, buffer, -1, nullptr, 0, nullptr, nullptr)), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, buffer, -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+        out.resize(out.size() - 1);
+        return out;
+    };
+    // What the menu shows as it opens: title, items, and the one checked.
+    auto shown = [&] {
+        SendMessageW(top(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(system), MAKELPARAM(0, TRUE));
+        SendMessageW(top(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(last, FALSE));
+        std::string out = text(system, static_cast<UINT>(last), MF_BYPOSITION) + ":";
+        for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+            const bool checked = GetMenuState(popup, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED;
+            out += " " + std::string(checked ? "*" : "") + text(popup, static_cast<UINT>(i), MF_BYPOSITION) + ",";
+        }
+        return out;
+    };
+    // No settings: the window speaks Romanian.
+    EXPECT_EQ(shown(), "Oprește după: *Dezactivat, 15 minute, 30 de minute, 45 de minute, 60 de minute, 90 de minute, "
+                       "120 de minute,");
+    SendMessageW(top(), WM_SYSCOMMAND, host::WindowChoiceMenu::itemId(4), 0);
+    EXPECT_EQ(form->SleepMinutes(), 60);
+    form->Combo1.setListIndex(0);
+    EXPECT_EQ(shown(), "Stop after: Off, 15 minutes, 30 minutes, 45 minutes, *60 minutes, 90 minutes, 120 minutes,");
 }
 
 TEST(SystemMonitors, TheWorkAreasIncludeThePrimaryOne) {

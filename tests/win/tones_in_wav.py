@@ -8,6 +8,10 @@
       other tone at least 40 dB down.
   tones_in_wav.py WAV level-after BYTES
       prints the RMS level (of full scale) of the samples after BYTES of file.
+  tones_in_wav.py WAV clicks N
+      fails unless the recording holds N stretches of tones and each ends
+      without a click: the largest step between two samples as it ends is at
+      most 3 times the largest step while it plays.
 """
 import struct
 import sys
@@ -56,8 +60,40 @@ def peak_near(mag, step, freq, span=3.0):
     return (i + offset) * step, mag[i]
 
 
+def stretches(level, rate):
+    """(first, end) sample of each run of sound: where the loudest sample
+    within 10 ms lies above 1 % of the recording's peak."""
+    reach = max(1, rate // 100)
+    padded = np.concatenate([np.zeros(reach), level, np.zeros(reach)])
+    near = np.lib.stride_tricks.sliding_window_view(padded, 2 * reach + 1).max(axis=1)
+    on = np.concatenate([[0], (near > 0.01 * level.max()).astype(np.int8), [0]])
+    edges = np.flatnonzero(np.diff(on))
+    return list(zip(edges[0::2], edges[1::2]))
+
+
+def clicks(path, expected):
+    rate, s = read_wav(path)
+    x = np.rint(s * 32768.0)
+    steps = np.abs(np.diff(x, axis=0)).max(axis=1)
+    runs = [r for r in stretches(np.abs(x).max(axis=1), rate) if r[1] - r[0] >= rate]
+    print(f"{path}: {len(s) / rate:.2f} s, {len(runs)} stretches of tones")
+    ok = len(runs) == expected
+    if not ok:
+        print(f"FAIL: {len(runs)} stretches of tones, not {expected}")
+    for first, end in runs:
+        playing = steps[first + rate // 4:end - rate * 35 // 100].max()
+        ending = steps[end - rate * 3 // 10:min(end + rate // 20, len(steps))].max()
+        good = ending <= 3 * playing
+        ok &= good
+        print(f"{'ok  ' if good else 'FAIL'} {first / rate:.2f}-{end / rate:.2f} s: largest step "
+              f"{playing:.0f} while playing, {ending:.0f} as it ends ({ending / playing:.1f} times)")
+    return 0 if ok else 1
+
+
 def main():
     path, mode, rest = sys.argv[1], sys.argv[2], sys.argv[3:]
+    if mode == "clicks":
+        return clicks(path, int(rest[0]))
     if mode == "level-after":
         rate, s = read_wav(path, int(rest[0]))
         rms = float(np.sqrt(np.mean(s ** 2))) if s.size else 0.0

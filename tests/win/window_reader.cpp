@@ -1,8 +1,9 @@
 // Reads a running program's windows from outside, as an accessibility tool
 // would: for the top-level window with the given title, one line per child
-// window with its class, text, rectangle (pixels, relative to the top-level
-// window's client area), visibility, enabled state and, for lists, combos,
-// trackbars and scroll bars, their items and positions. Used by the
+// window with its class, text, the name a screen reader gives it, rectangle
+// (pixels, relative to the top-level window's client area), visibility,
+// enabled state, whether Tab stops there and, for lists, combos, trackbars
+// and scroll bars, their items and positions. Used by the
 // end-to-end tests, which drive the programs with xdotool.
 //
 //   window_reader.exe TITLE            dump the window tree
@@ -73,6 +74,30 @@ const ClassDetails kDetails[] = {
     {L"ScrollBar", printScrollPosition},
 };
 
+// Kinds whose text is their value or nothing: a screen reader names them by
+// the label just before them.
+const wchar_t* const kNamedByLabel[] = {L"ListBox", L"ComboBox", TRACKBAR_CLASSW, L"ScrollBar", L"Edit"};
+
+bool isClass(HWND hwnd, const wchar_t* name) {
+    wchar_t cls[128] = {};
+    GetClassNameW(hwnd, cls, 128);
+    return _wcsicmp(cls, name) == 0;
+}
+
+// The window's own text, or for the kinds above the text of the visible
+// static label right before it in the z-order (none when another visible
+// control comes first).
+std::wstring accessibleName(HWND hwnd) {
+    bool byLabel = false;
+    for (const wchar_t* cls : kNamedByLabel) byLabel |= isClass(hwnd, cls);
+    if (!byLabel) return windowText(hwnd);
+    for (HWND before = GetWindow(hwnd, GW_HWNDPREV); before; before = GetWindow(before, GW_HWNDPREV)) {
+        if (!IsWindowVisible(before)) continue;
+        return isClass(before, L"Static") ? windowText(before) : std::wstring();
+    }
+    return {};
+}
+
 HWND g_top = nullptr;
 
 BOOL CALLBACK dumpChild(HWND hwnd, LPARAM) {
@@ -81,9 +106,10 @@ BOOL CALLBACK dumpChild(HWND hwnd, LPARAM) {
     RECT r{};
     GetWindowRect(hwnd, &r);
     MapWindowPoints(HWND_DESKTOP, g_top, reinterpret_cast<POINT*>(&r), 2);
-    std::printf("child class=%s text=%s rect=%ld,%ld,%ld,%ld visible=%d enabled=%d",
+    std::printf("child class=%s text=%s rect=%ld,%ld,%ld,%ld visible=%d enabled=%d tabstop=%d name=%s",
                 quoted(cls).c_str(), quoted(windowText(hwnd)).c_str(), r.left, r.top, r.right - r.left,
-                r.bottom - r.top, IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0);
+                r.bottom - r.top, IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0,
+                (GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP) ? 1 : 0, quoted(accessibleName(hwnd)).c_str());
     for (const ClassDetails& details : kDetails)
         if (_wcsicmp(cls, details.windowClass) == 0) details.print(hwnd);
     std::printf("\n");

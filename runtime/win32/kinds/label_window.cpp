@@ -73,9 +73,13 @@ protected:
     bool opaque() const override { return !label_.transparent(); }
     void applyText() override {
         // The text is painted by the host; the window keeps it too, for
-        // screen readers and tools that read windows from outside.
-        setWindowText(hwnd(), label_.caption());
+        // screen readers and tools that read windows from outside, unless
+        // the label has a name of its own (a panel with no text).
+        applyName();
         repaint();
+    }
+    void applyName() override {
+        setWindowText(hwnd(), label_.accessibleName().empty() ? label_.caption() : label_.accessibleName());
     }
 
 private:

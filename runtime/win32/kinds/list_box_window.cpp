@@ -3,7 +3,6 @@
 // under the mouse before the control hears of the press.
 #include "forms/lists.h"
 #include "win32/control_window_maker.h"
-#include "win32/dispatch_guard.h"
 #include "win32/form_window.h"
 #include "win32/mouse_args.h"
 #include "win32/wide_text.h"
@@ -113,8 +112,7 @@ protected:
 
     bool ownMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
         if (!::IsWindowEnabled(hwnd())) return false;
-        bool handled = false;
-        guarded([&] { handled = listMouse(msg, wp, lp); });
+        const bool handled = listMouse(msg, wp, lp);
         result = 0;
         return handled;
     }

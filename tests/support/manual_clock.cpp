@@ -1,4 +1,4 @@
-#include "forms/manual_clock.h"
+#include "support/manual_clock.h"
 
 #include <algorithm>
 
