@@ -16,8 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool kernelCopyAllowed = true;
-
 std::string nativePath(const std::string& path) {
     std::string p = path;
     std::replace(p.begin(), p.end(), '\\', '/');
@@ -80,8 +78,8 @@ public:
 #ifdef __linux__
         // The kernel copies between two files without a user buffer.
         auto* other = dynamic_cast<StandardFile*>(&source);
-        if (kernelCopyAllowed && other && other->fd_ >= 0 && fd_ >= 0) {
-                loff_t in = from, out = to;
+        if (other && other->fd_ >= 0 && fd_ >= 0) {
+            loff_t in = from, out = to;
             while (n > 0) {
                 const ssize_t done = ::copy_file_range(other->fd_, &in, fd_, &out,
                                                        static_cast<std::size_t>(std::min<std::int64_t>(n, 1 << 30)), 0);
@@ -110,8 +108,6 @@ OpenedFile failure(int error) {
 }
 
 } // namespace
-
-void StandardFileSystem::allowKernelCopy(bool allow) noexcept { kernelCopyAllowed = allow; }
 
 std::optional<std::int64_t> StandardFileSystem::lastWriteTime(const std::string& path) {
     if (!fileExists(path)) return std::nullopt;
