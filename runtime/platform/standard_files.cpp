@@ -79,6 +79,12 @@ public:
         // The kernel copies between two files without a user buffer.
         auto* other = dynamic_cast<StandardFile*>(&source);
         if (other && other->fd_ >= 0 && fd_ >= 0) {
+            // Space given out in one piece up front: without it the file
+            // system grows the file block by block as the copy goes, and an
+            // entry starting at an odd byte is written page by page in two
+            // parts, which made the copy half again as slow as cp's. The
+            // size stays as it is, so a copy that stops short leaves no tail.
+            if (n > 0) ::fallocate(fd_, FALLOC_FL_KEEP_SIZE, static_cast<off_t>(to), static_cast<off_t>(n));
             loff_t in = from, out = to;
             while (n > 0) {
                 const ssize_t done = ::copy_file_range(other->fd_, &in, fd_, &out,
