@@ -28,15 +28,6 @@ void Control::move(int left, int top, int width, int height) {
     notify(Prop::Geometry);
 }
 
-Rect Control::boundsInForm() const noexcept {
-    Rect r = bounds_;
-    for (const Frame* f = container_; f; f = f->container()) {
-        r.left += f->left();
-        r.top += f->top();
-    }
-    return r;
-}
-
 void Control::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;

@@ -78,8 +78,6 @@ public:
     void move(int left, int top, int width, int height);
     void setLeft(int v) { move(v, bounds_.top, bounds_.width, bounds_.height); }
     void setTop(int v) { move(bounds_.left, v, bounds_.width, bounds_.height); }
-    // Position relative to the form's client area, through any frames.
-    Rect boundsInForm() const noexcept;
 
     bool enabled() const noexcept { return enabled_; }
     void setEnabled(bool enabled);

@@ -23,10 +23,6 @@ public:
     // The device and inode of what the path names (links followed).
     std::optional<FileIdentity> identity(const std::string& path) override;
     std::optional<std::uint64_t> freeSpace(const std::string& folder) override;
-
-    // Whether copies between two files may be left to the kernel (Linux);
-    // tests turn it off to check the chunked copy every other system uses.
-    static void allowKernelCopy(bool allow) noexcept;
 };
 
 } // namespace platform

@@ -142,8 +142,7 @@ int Application::run() {
             const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
             if (got == 0) return static_cast<int>(msg.wParam);
             if (got < 0) return 1;
-            impl_->dispatch(msg);
-            rethrowPendingException();
+            dispatch(msg);
         }
         return forms::exitStatus();
     } catch (...) {
@@ -151,16 +150,8 @@ int Application::run() {
     }
 }
 
-void Application::pump() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        impl_->dispatch(msg);
-        rethrowPendingException();
-    }
+void Application::dispatch(tagMSG& msg) {
+    impl_->dispatch(msg);
     rethrowPendingException();
 }
 

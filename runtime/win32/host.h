@@ -38,8 +38,9 @@ public:
     // ends the program here, after its message.
     int run();
 
-    // Handles pending messages without waiting (for tests).
-    void pump();
+    // Hands one message of the loop to its window, through the filters; an
+    // error out of a handler is thrown on from here.
+    void dispatch(tagMSG& msg);
 
     // Sees every message of the loop before it is dispatched (a program's
     // keyboard shortcut); a filter that returns true has handled it.

@@ -1,6 +1,6 @@
 #include "win32/window_choice_menu.h"
 
-#include "win32/dispatch_guard.h"
+#include "win32/guarded_subclass.h"
 #include "win32/wide_text.h"
 
 #include <windows.h>
@@ -58,17 +58,6 @@ struct WindowChoiceMenu::Impl {
         }
         return ::DefSubclassProc(window, msg, wp, lp);
     }
-
-    static LRESULT CALLBACK subclass(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
-        auto* impl = reinterpret_cast<Impl*>(self);
-        if (msg == WM_NCDESTROY) {
-            ::RemoveWindowSubclass(window, &Impl::subclass, kSubclassId);
-            impl->hwnd = nullptr;
-            return ::DefSubclassProc(window, msg, wp, lp);
-        }
-        return guardedMessage([&] { return impl->message(window, msg, wp, lp); },
-                              [&] { return ::DefSubclassProc(window, msg, wp, lp); });
-    }
 };
 
 WindowChoiceMenu::WindowChoiceMenu(forms::Form& form, unsigned beforeItem, Choices choices)
@@ -86,11 +75,11 @@ WindowChoiceMenu::WindowChoiceMenu(forms::Form& form, unsigned beforeItem, Choic
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuW(menu, flags, popup, title.c_str());
     }
-    ::SetWindowSubclass(impl_->hwnd, &Impl::subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(impl_.get()));
+    addGuardedSubclass<Impl, kSubclassId>(impl_.get());
 }
 
 WindowChoiceMenu::~WindowChoiceMenu() {
-    if (impl_->hwnd && ::IsWindow(impl_->hwnd)) ::RemoveWindowSubclass(impl_->hwnd, &Impl::subclass, kSubclassId);
+    removeGuardedSubclass<Impl, kSubclassId>(impl_.get());
 }
 
 } // namespace host

@@ -1,6 +1,6 @@
 #include "win32/window_command.h"
 
-#include "win32/dispatch_guard.h"
+#include "win32/guarded_subclass.h"
 #include "win32/wide_text.h"
 
 #include <commctrl.h>
@@ -49,17 +49,6 @@ struct WindowCommand::Impl {
         }
         return ::DefSubclassProc(window, msg, wp, lp);
     }
-
-    static LRESULT CALLBACK subclass(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
-        auto* impl = reinterpret_cast<Impl*>(self);
-        if (msg == WM_NCDESTROY) {
-            ::RemoveWindowSubclass(window, &Impl::subclass, kSubclassId);
-            impl->hwnd = nullptr;
-            return ::DefSubclassProc(window, msg, wp, lp);
-        }
-        return guardedMessage([&] { return impl->message(window, msg, wp, lp); },
-                              [&] { return ::DefSubclassProc(window, msg, wp, lp); });
-    }
 };
 
 WindowCommand::WindowCommand(Application& app, forms::Form& form, Action action)
@@ -70,7 +59,7 @@ WindowCommand::WindowCommand(Application& app, forms::Form& form, Action action)
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuW(menu, MF_STRING, kItemId, impl->itemText().c_str());
     }
-    ::SetWindowSubclass(impl->hwnd, &Impl::subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(impl));
+    addGuardedSubclass<Impl, kSubclassId>(impl);
     app.addMessageFilter([weak = std::weak_ptr<Impl>(impl_)](const MSG& msg) {
         const std::shared_ptr<Impl> live = weak.lock();
         if (!live || !live->isTheKey(msg)) return false;
@@ -80,7 +69,7 @@ WindowCommand::WindowCommand(Application& app, forms::Form& form, Action action)
 }
 
 WindowCommand::~WindowCommand() {
-    if (impl_->hwnd && ::IsWindow(impl_->hwnd)) ::RemoveWindowSubclass(impl_->hwnd, &Impl::subclass, kSubclassId);
+    removeGuardedSubclass<Impl, kSubclassId>(impl_.get());
     impl_->hwnd = nullptr;
 }
 

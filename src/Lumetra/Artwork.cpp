@@ -105,10 +105,6 @@ bool minimizeGlyph(double x, double y) { return x >= 6 && x <= 15 && y >= 13 && 
 
 } // namespace
 
-std::uint32_t stripColorAt(double row) {
-    return pack(shade(kStripTop, kStripBottom, row, kStripHeight));
-}
-
 forms::Picture TitleStrip() {
     return forms::drawnAtAnySize(kStripWidth, kStripHeight, [](int w, int h) {
         return verticalGradient(w, h, kStripTop, kStripBottom);

@@ -25,9 +25,6 @@ inline constexpr int kButtonSize = 21;
 inline constexpr int kButtonOffsetInStrip = 2;
 inline constexpr int kBandWidth = 16, kBandHeight = 72;
 
-// The strip's colour on a row (any row, clamped to the strip).
-std::uint32_t stripColorAt(double row);
-
 forms::Picture TitleStrip();      // grey at the top shading to black
 forms::Picture ClosePicture();    // orange-red rounded square with a white X
 forms::Picture MinimizePicture(); // the same square with a white bar low down

@@ -10,7 +10,6 @@ namespace package {
 
 // Why `name` cannot be extracted into a folder; nothing when it can.
 std::optional<std::string> entryNameProblem(const std::string& name);
-inline bool isSafeEntryName(const std::string& name) { return !entryNameProblem(name); }
 
 // The name with ASCII letters in lower case: entry names are matched this
 // way, as the file system matches file names.

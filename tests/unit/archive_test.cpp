@@ -5,6 +5,7 @@
 #include "Unpacker/ModDezarhivator.h"
 #include "platform/standard_files.h"
 #include "archive_test_support.h"
+#include "chunked_copy_files.h"
 #include "fixed_folders.h"
 #include "memory_folder.h"
 
@@ -249,8 +250,8 @@ protected:
 // 1,000,000-byte chunks that every other system uses.
 class ChunkedCopyTest : public RealDiskArchiveTest, public ::testing::WithParamInterface<bool> {
 protected:
-    void SetUp() override { platform::StandardFileSystem::allowKernelCopy(GetParam()); }
-    void TearDown() override { platform::StandardFileSystem::allowKernelCopy(true); }
+    fakes::ChunkedCopyFiles chunked{files};
+    setup::Dezarhivator copier{folders, GetParam() ? static_cast<platform::FileSystem&>(files) : chunked};
 };
 
 INSTANTIATE_TEST_SUITE_P(KernelCopy, ChunkedCopyTest, ::testing::Values(true, false));
@@ -263,9 +264,9 @@ TEST_P(ChunkedCopyTest, EveryByteLandsInPlaceAcrossChunkBoundaries) {
         add("big.bin", data);
         add("after", "tail");
         EXPECT_EQ(readBytes(archive), entryBytes("big.bin", data) + entryBytes("after", "tail"));
-        ASSERT_TRUE(window.VekExtract(archive, "big.bin", dir / "big.out"));
+        ASSERT_TRUE(copier.VekExtract(archive, "big.bin", dir / "big.out"));
         EXPECT_EQ(readBytes(dir / "big.out"), data);
-        ASSERT_TRUE(window.VekExtract(archive, "after", dir / "after.out"));
+        ASSERT_TRUE(copier.VekExtract(archive, "after", dir / "after.out"));
         EXPECT_EQ(readBytes(dir / "after.out"), "tail");
     }
 }

@@ -23,6 +23,8 @@ bool isWhite(std::uint32_t c) { return red(c) >= 0xF0 && green(c) >= 0xF0 && blu
 // Mostly glyph: a pixel the white covers more than half of (the square's own
 // blue is below 0x40).
 bool isMostlyWhite(std::uint32_t c) { return red(c) >= 0xF0 && green(c) >= 0x98 && blue(c) >= 0x98; }
+// The title strip's colour on a row, drawn at its design size.
+std::uint32_t stripAt(int row) { return Artwork::TitleStrip()->at(0, row); }
 bool isOrangeRed(std::uint32_t c) {
     return red(c) >= 0xC0 && green(c) >= 0x20 && green(c) <= 0x70 && blue(c) <= 0x40;
 }
@@ -68,7 +70,7 @@ TEST(Artwork, ButtonsAreOrangeRedRoundedSquaresOnTheStrip) {
         // The very corners lie outside the rounding: the strip shows there.
         for (auto [x, y] : {std::pair{0, 0}, {20, 0}, {0, 20}, {20, 20}}) {
             EXPECT_TRUE(isGrey(button->at(x, y))) << x << "," << y;
-            const std::uint32_t strip = Artwork::stripColorAt(Artwork::kButtonOffsetInStrip + y);
+            const std::uint32_t strip = stripAt(Artwork::kButtonOffsetInStrip + y);
             EXPECT_LE(std::abs(red(button->at(x, y)) - red(strip)), 1) << x << "," << y;
         }
         // The rim, away from the glyph, is orange-red, straight edges included.
@@ -79,7 +81,7 @@ TEST(Artwork, ButtonsAreOrangeRedRoundedSquaresOnTheStrip) {
         for (auto [x, y] : {std::pair{2, 0}, {0, 2}, {18, 0}, {20, 18}}) {
             const std::uint32_t edge = button->at(x, y);
             EXPECT_FALSE(isGrey(edge) || isOrangeRed(edge)) << x << "," << y << " " << std::hex << edge;
-            EXPECT_GT(red(edge), red(Artwork::stripColorAt(Artwork::kButtonOffsetInStrip + y))) << x << "," << y;
+            EXPECT_GT(red(edge), red(stripAt(Artwork::kButtonOffsetInStrip + y))) << x << "," << y;
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "forms/lists.h"
 #include "forms/ranges.h"
 #include "forms/timer.h"
+#include "support/bounds_in_form.h"
 
 #include <gtest/gtest.h>
 
@@ -244,9 +245,9 @@ TEST_F(ControlTest, BoundsInFormAddFrameOffsets) {
     inner.move(100, 200, 1000, 1000);
     ecran.move(0, -120, 5415, 3735);
     deep.move(10, 20, 30, 40);
-    EXPECT_EQ(ecran.boundsInForm(), (forms::Rect{2640, 360, 5415, 3735}));
-    EXPECT_EQ(deep.boundsInForm(), (forms::Rect{2750, 700, 30, 40}));
-    EXPECT_EQ(outer.boundsInForm(), outer.bounds());
+    EXPECT_EQ(forms::boundsInForm(ecran), (forms::Rect{2640, 360, 5415, 3735}));
+    EXPECT_EQ(forms::boundsInForm(deep), (forms::Rect{2750, 700, 30, 40}));
+    EXPECT_EQ(forms::boundsInForm(outer), outer.bounds());
 }
 
 TEST_F(ControlTest, ADestroyedControlLeavesItsForm) {

@@ -2,6 +2,7 @@
 // window; real messages sent to the real controls reach the portable events,
 // and program-side changes reach the real windows.
 #include "win32/host.h"
+#include "support/pump.h"
 #include "win32/handles.h"
 
 #include "core/errors.h"
@@ -111,7 +112,7 @@ protected:
         app.attach(form);
         form.load();
         form.show();
-        app.pump();
+        host::pump(app);
         dpi = static_cast<int>(GetDpiForWindow(top()));
     }
     HWND top() const { return reinterpret_cast<HWND>(form.hWnd()); }
@@ -120,7 +121,7 @@ protected:
     // Sends a notification to the control's parent, as the control would.
     void notifyParent(HWND child, UINT msg, WPARAM wp) {
         SendMessageW(GetParent(child), msg, wp, reinterpret_cast<LPARAM>(child));
-        app.pump();
+        host::pump(app);
     }
     void command(HWND child, WORD code) {
         notifyParent(child, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), code));
@@ -206,7 +207,7 @@ TEST_F(HostTest, LabelsAndPicturesTakeTheMouseWithAnyButton) {
         SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));  // let go outside: no click
-        app.pump();
+        host::pump(app);
         const auto at = [tpp](int x, int y) { return std::to_string(x * tpp) + "," + std::to_string(y * tpp); };
         const std::vector<std::string> expected = {
             "down 2 " + at(2, 3), "up 2 " + at(2, 3), "move 4 " + at(4, 1), "down 1 " + at(5, 5), "up 1 " + at(5, 5),
@@ -220,11 +221,11 @@ TEST_F(HostTest, ButtonsAndCheckBoxesRaiseTheirEventsAndFollowTheProgram) {
     form.button.Click = [&] { ++clicks; };
     form.check.Click = [&] { ++ticks; };
     SendMessageW(win(form.button), BM_CLICK, 0, 0);
-    app.pump();
+    host::pump(app);
     EXPECT_EQ(clicks, 1);
 
     SendMessageW(win(form.check), BM_CLICK, 0, 0);
-    app.pump();
+    host::pump(app);
     EXPECT_EQ(form.check.value(), 1);
     EXPECT_EQ(ticks, 1);
     form.check.setValue(0);  // the program clears it: the box follows, one Click
@@ -251,11 +252,11 @@ TEST_F(HostTest, EnterAndEscPressTheDefaultAndCancelButtons) {
     form.cancel.Click = [&] { ++cancelled; };
     SetForegroundWindow(top());
     SetFocus(win(form.text));
-    app.pump();
+    host::pump(app);
     PostMessageW(win(form.text), WM_KEYDOWN, VK_RETURN, 1);
-    app.pump();
+    host::pump(app);
     PostMessageW(win(form.text), WM_KEYDOWN, VK_ESCAPE, 1);
-    app.pump();
+    host::pump(app);
     EXPECT_EQ(pressed, 1);
     EXPECT_EQ(cancelled, 1);
 }
@@ -264,7 +265,7 @@ TEST_F(HostTest, TypedTextReachesTheTextBoxOnceAndProgramTextReachesTheWindow) {
     int changes = 0;
     form.text.Change = [&] { ++changes; };
     SetWindowTextW(win(form.text), L"typed");
-    app.pump();
+    host::pump(app);
     EXPECT_EQ(form.text.text(), "typed");
     EXPECT_EQ(changes, 1);
     form.text.setText("C:\\Program Files\\x");
@@ -356,7 +357,7 @@ TEST_F(HostTest, SliderNotificationsBecomeScrollAndChange) {
     // A key moves the trackbar itself, which then tells its parent.
     SetFocus(slider);
     SendMessageW(slider, WM_KEYDOWN, VK_RIGHT, 1);
-    app.pump();
+    host::pump(app);
     EXPECT_EQ(form.slider.value(), 19);
     form.slider.setValue(5);
     EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 5);
@@ -379,7 +380,7 @@ TEST_F(HostTest, ListPressesAndReleasesReachTheList) {
     SendMessageW(list, WM_RBUTTONUP, 0, below);
     SendMessageW(list, WM_MBUTTONDOWN, MK_MBUTTON, onBeta);
     SendMessageW(list, WM_MBUTTONUP, 0, onBeta);
-    app.pump();
+    host::pump(app);
     const std::vector<std::string> expected = {"down 1 at 1", "up 1", "down 2 at 1", "up 2", "down 4 at 1", "up 4"};
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
@@ -403,12 +404,12 @@ TEST_F(HostTest, APressOnAnEntrysCheckBoxTogglesItsCheck) {
     const int middle = (item.top + item.bottom) / 2;
     SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(item.left + 5, middle));  // on the box
     SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(item.left + 5, middle));
-    app.pump();
+    host::pump(app);
     EXPECT_TRUE(form.checks.selected(2));
     EXPECT_EQ(form.checks.listIndex(), 2);
     SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(item.right - 5, middle));  // on the text
     SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(item.right - 5, middle));
-    app.pump();
+    host::pump(app);
     EXPECT_TRUE(form.checks.selected(2));
     EXPECT_EQ(itemChecks, std::vector<int>{2});
     EXPECT_EQ(GetWindowLongW(list, GWL_STYLE) & LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED);
@@ -511,7 +512,7 @@ TEST_F(HostTest, TimersTickThroughTheMessageLoopWhileRunning) {
     form.timer.setInterval(10);
     const DWORD deadline = GetTickCount() + 5000;
     while (ticks < 3 && GetTickCount() < deadline) {
-        app.pump();
+        host::pump(app);
         Sleep(1);
     }
     EXPECT_GE(ticks, 3);
@@ -519,14 +520,14 @@ TEST_F(HostTest, TimersTickThroughTheMessageLoopWhileRunning) {
     form.timer.setInterval(20);
     const int before = ticks;
     while (ticks < before + 2 && GetTickCount() < deadline + 5000) {
-        app.pump();
+        host::pump(app);
         Sleep(1);
     }
     EXPECT_GE(ticks, before + 2);
     form.timer.setEnabled(false);
     const int stopped = ticks;
     for (int i = 0; i < 20; ++i) {
-        app.pump();
+        host::pump(app);
         Sleep(5);
     }
     EXPECT_EQ(ticks, stopped);
@@ -536,7 +537,7 @@ TEST_F(HostTest, AnErrorInAHandlerComesOutOfTheMessageLoop) {
     form.button.Click = [] { rt::raise(rt::DivisionByZero); };
     PostMessageW(win(form.button), BM_CLICK, 0, 0);
     try {
-        app.pump();
+        host::pump(app);
         FAIL() << "the handler's error was lost";
     } catch (const rt::Error& e) {
         EXPECT_EQ(e.number(), rt::DivisionByZero);
@@ -553,7 +554,7 @@ TEST_F(HostTest, AOneAndATenMillisecondTimerTickAlikeOnOneLoop) {
     const DWORD start = GetTickCount();
     for (DWORD now = start; now - start < 1000; now = GetTickCount()) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 1000 - (now - start), QS_ALLINPUT);
-        app.pump();
+        host::pump(app);
     }
     fast.setEnabled(false);
     slow.setEnabled(false);
@@ -571,7 +572,7 @@ TEST_F(HostTest, ControlsAndTimersMadeAfterTheWindowBecomeReal) {
     auto timer = std::make_unique<forms::Timer>(form, "Timer9", 10);
     int ticks = 0;
     timer->Tick = [&] { ++ticks; };
-    app.pump();
+    host::pump(app);
     ASSERT_TRUE(IsWindow(win(*list)));
     EXPECT_STRCASEEQ(classOf(win(*list)).c_str(), "ListBox");
     EXPECT_EQ(GetParent(win(*list)), top());
@@ -580,7 +581,7 @@ TEST_F(HostTest, ControlsAndTimersMadeAfterTheWindowBecomeReal) {
     const DWORD deadline = GetTickCount() + 5000;
     while (ticks < 2 && GetTickCount() < deadline) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        app.pump();
+        host::pump(app);
     }
     EXPECT_GE(ticks, 2);
 
@@ -588,7 +589,7 @@ TEST_F(HostTest, ControlsAndTimersMadeAfterTheWindowBecomeReal) {
     list.reset();
     timer.reset();
     EXPECT_FALSE(IsWindow(listWindow));  // gone with its control
-    app.pump();
+    host::pump(app);
 }
 
 TEST_F(HostTest, AWindowDestroyedByAnyoneElseLeavesNoStaleHandle) {
@@ -605,7 +606,7 @@ TEST_F(HostTest, AWindowDestroyedByAnyoneElseLeavesNoStaleHandle) {
     // Shown again, the form gets a new window with every control in it.
     form.hide();
     form.show();
-    app.pump();
+    host::pump(app);
     ASSERT_TRUE(IsWindow(top()));
     EXPECT_EQ(textOf(top()), "Renamed");
     EXPECT_EQ(GetParent(win(form.button)), top());
@@ -623,10 +624,10 @@ TEST_F(HostTest, ProgramSideFormChangesReachTheWindow) {
     EXPECT_EQ(r.left, px(1500));
     EXPECT_EQ(r.top, px(3000));
     form.setWindowState(forms::Form::State::Minimized);
-    app.pump();
+    host::pump(app);
     EXPECT_TRUE(IsIconic(top()));
     ShowWindow(top(), SW_RESTORE);  // as the task bar would
-    app.pump();
+    host::pump(app);
     EXPECT_EQ(form.windowState(), forms::Form::State::Normal);
     form.hide();
     EXPECT_FALSE(IsWindowVisible(top()));
@@ -644,13 +645,13 @@ TEST_F(HostTest, TheBareFormTakesTheMouseAndLearnsWhereTheSystemPutsIt) {
     SendMessageW(top(), WM_MBUTTONUP, 0, MAKELPARAM(400, 300));
     SendMessageW(top(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(400, 300));
     SendMessageW(top(), WM_LBUTTONUP, 0, MAKELPARAM(400, 300));
-    app.pump();
+    host::pump(app);
     const std::vector<std::string> expected = {"down 4 " + std::to_string(400 * tpp), "up 4",
                                                "down 1 " + std::to_string(400 * tpp), "up 1", "click"};
     EXPECT_EQ(seen, expected);
 
     SetWindowPos(top(), nullptr, 40, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // as a drag would
-    app.pump();
+    host::pump(app);
     EXPECT_EQ(form.left(), 40.0f * tpp);
     EXPECT_EQ(form.top(), 60.0f * tpp);
 }
@@ -663,7 +664,7 @@ TEST_F(HostTest, AButtonWithAFaceColourIsDrawnByTheHostAndStillPresses) {
     int clicks = 0;
     form.button.Click = [&] { ++clicks; };
     SendMessageW(button, BM_CLICK, 0, 0);
-    app.pump();
+    host::pump(app);
     EXPECT_EQ(clicks, 1);
     form.button.setBackColor(forms::kButtonFace);
     EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
@@ -689,7 +690,7 @@ TEST_F(HostTest, ClosingByTheSystemUnloadsAndEndsTheLoop) {
     EXPECT_EQ(form.hWnd(), 0u);
 
     form.show();  // loads it again, in a new window with new controls
-    app.pump();
+    host::pump(app);
     EXPECT_TRUE(form.loaded());
     EXPECT_TRUE(IsWindowVisible(top()));
     EXPECT_EQ(GetParent(win(form.button)), top());
@@ -809,7 +810,7 @@ TEST(HostHandlers, AHandlerThatDestroysItsOwnFormLeavesNothingRunningOnIt) {
          [](HWND top, PageForm&, host::Application& a) {
              for (int i = 0; i < 200 && IsWindow(top); ++i) {
                  MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-                 a.pump();
+                 host::pump(a);
              }
          }},
         {"closed by the system", [](PageForm& f, std::function<void()> h) { f.Unload = h; },
@@ -827,10 +828,10 @@ TEST(HostHandlers, AHandlerThatDestroysItsOwnFormLeavesNothingRunningOnIt) {
         });
         app.attach(form);
         form.show();
-        app.pump();
+        host::pump(app);
         const HWND top = reinterpret_cast<HWND>(form.hWnd());
         row.trigger(top, form, app);
-        app.pump();
+        host::pump(app);
         EXPECT_EQ(ran, std::vector<std::string>{row.what});
         EXPECT_FALSE(IsWindow(top));
     }

@@ -23,6 +23,7 @@
 #include "scripted_folder_picker.h"
 #include "scripted_message_boxes.h"
 #include "win32/host.h"
+#include "support/pump.h"
 
 #include <windows.h>
 
@@ -220,7 +221,7 @@ struct Captions : ::testing::Test {
 
     // Every label, button, check box and option button of the form as it shows now.
     void checkForm(const forms::Form& form) {
-        app.pump();
+        host::pump(app);
         for (forms::Control* c : form.controls()) {
             if (auto* label = dynamic_cast<forms::Label*>(c)) checkLabel(*label);
             else if (auto* button = dynamic_cast<forms::CommandButton*>(c)) checkButton(*button);
@@ -239,7 +240,7 @@ struct MainWindowCaptions : Captions {
         app.attach(form);
         form.load();
         form.show();
-        app.pump();
+        host::pump(app);
     }
 
     // Each entry beside its check box, and the selected preset's name in
@@ -289,7 +290,7 @@ TEST_F(MainWindowCaptions, EveryCaptionFitsItsControlInBothLanguages) {
 
     for (int language : {0, 1}) {
         form.Combo1.setListIndex(language);
-        app.pump();
+        host::pump(app);
         ASSERT_EQ(form.Label19.caption(), language == 0 ? "Language" : "Limba");
         state = std::string(language == 0 ? "English" : "Romanian") + " at " + std::to_string(dpi) + " DPI";
         checkForm(form);
@@ -343,7 +344,7 @@ struct WizardCaptions : Captions {
         const char* dir = std::getenv("LUMETRA_PICTURE_DIR");
         if (dir && keep) {
             Sleep(300);  // the X server has drawn it
-            app.pump();
+            host::pump(app);
             keepPicture(window, std::string(dir) + "\\" + name + ".bmp");
         }
     }
@@ -376,7 +377,7 @@ TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
         app.attach(*f);
     setupForm.load();
     setupForm.show();
-    app.pump();
+    host::pump(app);
     expectDpi(setupForm);
     ASSERT_EQ(setupForm.Label6.caption(), language.spaceLine);
     uninstallForm.load();

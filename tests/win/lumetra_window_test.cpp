@@ -5,6 +5,7 @@
 #include "fake_sound.h"
 #include "fake_window_platform.h"
 #include "win32/host.h"
+#include "support/pump.h"
 #include "win32/monitors_win32.h"
 #include "win32/window_choice_menu.h"
 #include "win32/window_command.h"
@@ -40,7 +41,7 @@ struct RealWindow : ::testing::Test {
         app.attach(*form);
         form->load();
         form->show();
-        app.pump();
+        host::pump(app);
     }
     HWND top() const { return reinterpret_cast<HWND>(form->hWnd()); }
     HWND win(const forms::Control& c) const { return reinterpret_cast<HWND>(app.windowOf(c)); }
@@ -53,7 +54,7 @@ struct RealWindow : ::testing::Test {
     template <class Done>
     bool pumpUntil(Done done) {
         for (int i = 0; i < 500 && !done(); ++i) {
-            app.pump();
+            host::pump(app);
             Sleep(10);
         }
         return done();
@@ -103,7 +104,7 @@ TEST_F(RealWindow, AChangeOfDpiRelaysTheWindowOutlinesItAnewAndComesBack) {
     auto changeTo = [&](UINT dpi) {
         RECT suggested = rect();
         SendMessageW(top(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-        app.pump();
+        host::pump(app);
     };
     auto clientOf = [](HWND h) {
         RECT r{};
@@ -263,7 +264,7 @@ TEST_F(RealWindow, APressOnTheTitleStripAndMotionMoveTheWindow) {
     });
     pumpUntil([&] { return done.load(); });
     hand.join();
-    app.pump();
+    host::pump(app);
     SetWindowLongPtrW(top(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_formProc));
 
     EXPECT_EQ(g_captionPresses.load(), 1);
