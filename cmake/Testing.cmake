@@ -60,7 +60,10 @@ if(WIN32 AND LUMETRA_CAN_RUN_TESTS)
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
   add_test(NAME wine.prefix.144 COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh ${LUMETRA_WINE_ROOT_144} 144)
   set_tests_properties(wine.prefix.144 PROPERTIES FIXTURES_SETUP wine144 TIMEOUT 180)
-  set_tests_properties(wine.prefix wine.prefix.144 PROPERTIES ENVIRONMENT "WINEARCH=${LUMETRA_WINE_ARCH}")
+  # A new prefix shows Wine's "being updated" window on the run's display:
+  # made while a desktop test runs, it would stand in that test's pictures.
+  set_tests_properties(wine.prefix wine.prefix.144 PROPERTIES ENVIRONMENT "WINEARCH=${LUMETRA_WINE_ARCH}"
+    RESOURCE_LOCK wine_desktop)
 endif()
 
 # Tests that show windows or drive input under Wine share the prefix's desktop

@@ -43,6 +43,10 @@ function(lumetra_add_windows_program)
   endif()
   configure_file(${CMAKE_SOURCE_DIR}/cmake/resources/app.manifest.in ${PROGRAM_MANIFEST} @ONLY)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/resources/app.rc.in ${gen}/app.rc @ONLY)
+  # The resource compiler reports no dependencies: name the manifest it
+  # embeds, so that a changed manifest (such as its execution level) is
+  # built into the program instead of an old one.
+  set_source_files_properties(${gen}/app.rc PROPERTIES OBJECT_DEPENDS ${PROGRAM_MANIFEST})
 
   # plain_terminate.cpp stands in for the C++ library's terminate handler and
   # its demangler, plain_library_errors.cpp for its misuse reports and their
