@@ -22,7 +22,7 @@ void Form1::start(const wizard::Switches& switches) {
     Command7_Click();
     // A refused folder (the reason is in the report) or a "No" to a
     // question ends the run here.
-    if (!InstallTimer.enabled()) forms::endProgram();
+    if (!InstallTimer.enabled()) endProgram();
     if (quiet_ == wizard::Quiet::Silent) show();
 }
 

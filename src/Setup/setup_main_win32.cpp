@@ -42,7 +42,8 @@ int main() {
         return *status;
     wizard::QuietBoxes boxes(shownBoxes, report, parsed.switches);
     host::SystemFolderPicker picker;
-    wizard::finishReportAtEnd(report);
+    // However the program ends, the report writes its result and gives the status.
+    app.endWith([&report] { return report.finish(); });
 
     setup::SetupSystem system{folders, files, registry, shortcuts, boxes, picker, elevated};
     // Installing for all users needs administrator rights: Setup asks for
@@ -63,7 +64,5 @@ int main() {
     app.attach(form.dezarhivator);
     form.load();
     form.start(parsed.switches);
-    const int status = app.run();
-    report.finish();
-    return status;
+    return app.run();
 }

@@ -80,7 +80,7 @@ void Form1::start(const wizard::Switches& switches) {
         show();
         return;
     }
-    if (!isInstallation_) forms::endProgram();
+    if (!isInstallation_) endProgram();
     Command4_Click();
     if (quiet_ == wizard::Quiet::Silent) show();
 }
@@ -98,18 +98,18 @@ bool Form1::programClosed() {
     if (!wizard::programClosed(system_.files, system_.boxes, platform::joinPath(Cale.text(), product::kMainProgram),
                                wizard::say(texts::kRunning, {ProductName}),
                                caption()))
-        forms::endProgram();
+        endProgram();
     return true;
 }
 
 void Form1::Cancel_Click() {
     report().cancelled("Uninstall was cancelled.");
-    forms::endProgram();
+    endProgram();
 }
 
 void Form1::Form_Unload() {
     report().cancelled("Uninstall was closed.");
-    forms::endProgram();
+    endProgram();
 }
 
 } // namespace uninstall

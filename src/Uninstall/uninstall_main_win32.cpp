@@ -58,7 +58,8 @@ int main() {
     if (const auto status = wizard::startRun(facts, parsed, files, shownBoxes, report))
         return *status;
     wizard::QuietBoxes boxes(shownBoxes, report, parsed.switches);
-    wizard::finishReportAtEnd(report);
+    // However the program ends, the report writes its result and gives the status.
+    app.endWith([&report] { return report.finish(); });
 
     uninstall::DoneForm done(removal);
     uninstall::Form1 form({folders, files, registry, shortcuts, removal, boxes}, done);
@@ -67,7 +68,5 @@ int main() {
     app.attach(done);
     form.load();
     form.start(parsed.switches);
-    const int status = app.run();
-    report.finish();
-    return status;
+    return app.run();
 }
