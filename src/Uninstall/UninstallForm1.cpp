@@ -74,17 +74,6 @@ platform::RegistryRoot Form1::hive() const noexcept {
     return record_ && record_->forCurrentUser ? platform::RegistryRoot::CurrentUser : platform::RegistryRoot::LocalMachine;
 }
 
-void Form1::start(const wizard::Switches& switches) {
-    quiet_ = switches.quiet;
-    if (quiet_ == wizard::Quiet::Shown) {
-        show();
-        return;
-    }
-    if (!isInstallation_) endProgram();
-    Command4_Click();
-    if (quiet_ == wizard::Quiet::Silent) show();
-}
-
 void Form1::Command4_Click() {
     if (!isInstallation_ || !programClosed()) return;
     Pas1.setVisible(false);
