@@ -8,11 +8,6 @@
 
 namespace forms {
 
-namespace {
-std::function<void()> g_endHandler;
-int g_exitStatus = 0;
-}
-
 ScreenMetrics& screen() {
     static ScreenMetrics metrics;
     return metrics;
@@ -152,14 +147,9 @@ void Form::hostMoved(float left, float top) {
 
 void Form::hostStateChanged(State state) { state_ = state; }
 
-void setEndHandler(std::function<void()> handler) { g_endHandler = std::move(handler); }
-std::function<void()> endHandler() { return g_endHandler; }
-
-void setExitStatus(int status) { g_exitStatus = status; }
-int exitStatus() { return g_exitStatus; }
-
-void endProgram() {
-    if (g_endHandler) g_endHandler();
+void Form::endProgram() {
+    const auto observers = observers_;
+    for (FormObserver* o : observers) o->programEnding(*this);
     throw ProgramEnded{};
 }
 

@@ -29,6 +29,9 @@ public:
     virtual void controlRemoved(Control&) {}
     // The form is being destroyed (its controls already are): forget it.
     virtual void formDestroyed(Form&) {}
+    // The program asked to end at once (Form::endProgram): a host ends the
+    // process here and does not return.
+    virtual void programEnding(Form&) {}
 };
 
 // Screen metrics the forms convert with; the host sets the real ones from its
@@ -127,6 +130,11 @@ public:
     Event<const MouseArgs&> MouseMove;
     Event<const MouseArgs&> MouseUp;
 
+    // Ends the program at once: no further event runs. The observers are told
+    // (a host ends the process there); when none ends it (tests record the
+    // end that way), ProgramEnded is thrown so that nothing after the end runs.
+    [[noreturn]] void endProgram();
+
     // Tells whether the form is still alive after an event was raised.
     Lifetime::Watch watch() const { return lifetime_.watch(); }
 
@@ -168,19 +176,7 @@ private:
     Lifetime lifetime_;
 };
 
-// Ends the program at once: no further event runs. The host installs the real
-// ending (it does not return). Without a handler, or when the handler returns
-// (tests record the end that way), ProgramEnded is thrown so that nothing
-// after the end runs.
+// Thrown by Form::endProgram when no observer ended the process.
 struct ProgramEnded {};
-void setEndHandler(std::function<void()> handler);
-// The ending in force, for a program that has a last step of its own to run
-// first (an unfinished file to take back) and then ends the same way.
-std::function<void()> endHandler();
-[[noreturn]] void endProgram();
-// The status the process ends with, by endProgram or when no form is left:
-// 0 unless the program sets another (an installer's "failed" or "cancelled").
-void setExitStatus(int status);
-int exitStatus();
 
 } // namespace forms

@@ -27,7 +27,8 @@ RECT workArea() {
 
 } // namespace
 
-FormWindow::FormWindow(forms::Form& form, FontCache& fonts) : form_(&form), fonts_(fonts) {}
+FormWindow::FormWindow(forms::Form& form, FontCache& fonts, std::function<void()> end)
+    : form_(&form), fonts_(fonts), end_(std::move(end)) {}
 
 FormWindow::~FormWindow() {
     if (form_) form_->removeObserver(this);
@@ -278,6 +279,10 @@ void FormWindow::formDestroyed(forms::Form&) {
     // The controls are gone already: no window may reach them from here on.
     destroyWindows();
     form_ = nullptr;
+}
+
+void FormWindow::programEnding(forms::Form&) {
+    if (end_) end_();
 }
 
 void FormWindow::applyGeometry() {

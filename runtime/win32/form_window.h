@@ -8,6 +8,7 @@
 #include "win32/gdi_resources.h"
 #include "win32/handles.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,7 +16,8 @@ namespace host {
 
 class FormWindow : public forms::FormObserver {
 public:
-    FormWindow(forms::Form& form, FontCache& fonts);
+    // `end` is the program's ending, run when the form ends the program.
+    FormWindow(forms::Form& form, FontCache& fonts, std::function<void()> end);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -32,6 +34,7 @@ public:
     void controlAdded(forms::Control& control) override;
     void controlRemoved(forms::Control& control) override;
     void formDestroyed(forms::Form& form) override;
+    void programEnding(forms::Form& form) override;
 
     // Twips <-> pixels at the window's DPI.
     int toPixelsX(double twips) const noexcept;
@@ -91,6 +94,7 @@ private:
 
     forms::Form* form_;
     FontCache& fonts_;
+    std::function<void()> end_;
     UniqueWindow hwnd_;
     UINT dpi_ = 96;
     // The outline's corner as the program set it, and the DPI it was set at.

@@ -24,6 +24,13 @@ struct Application::Impl {
     FontCache fonts;  // outlives the windows that use its fonts
     std::vector<std::unique_ptr<FormWindow>> windows;
     std::vector<std::function<bool(const MSG&)>> filters;
+    std::function<int()> ending;
+
+    int end() { return ending ? ending() : 0; }
+    // A form ended the program: at once, with the ending's status.
+    void endNow() {
+        if (ending) ::ExitProcess(static_cast<UINT>(ending()));
+    }
 
     bool anyFormLoaded() const {
         return std::any_of(windows.begin(), windows.end(),
@@ -107,19 +114,16 @@ Application::Application() {
     ::InitCommonControlsEx(&icc);
     readDecimalSeparator();
     readScreenMetrics();
-    // The end of the program is immediate: no further event runs.
-    forms::setEndHandler([] { ::ExitProcess(static_cast<UINT>(forms::exitStatus())); });
 }
 
-Application::~Application() {
-    impl_->windows.clear();
-    forms::setEndHandler(nullptr);
-}
+Application::~Application() { impl_->windows.clear(); }
+
+void Application::endWith(std::function<int()> ending) { impl_->ending = std::move(ending); }
 
 void Application::attach(forms::Form& form) {
     for (const auto& w : impl_->windows)
         if (w->form() == &form && w->alive()) return;  // one window per form
-    auto window = std::make_unique<FormWindow>(form, impl_->fonts);
+    auto window = std::make_unique<FormWindow>(form, impl_->fonts, [impl = impl_.get()] { impl->endNow(); });
     form.addObserver(window.get());
     window->create();
     impl_->windows.push_back(std::move(window));
@@ -140,11 +144,13 @@ int Application::run() {
         MSG msg;
         while (impl_->anyFormLoaded()) {
             const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-            if (got == 0) return static_cast<int>(msg.wParam);
-            if (got < 0) return 1;
+            if (got <= 0) {
+                impl_->end();
+                return got == 0 ? static_cast<int>(msg.wParam) : 1;
+            }
             dispatch(msg);
         }
-        return forms::exitStatus();
+        return impl_->end();
     } catch (...) {
         endWithError(std::current_exception());
     }

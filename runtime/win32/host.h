@@ -6,6 +6,7 @@
 //     lumetra::Form1 form(...);
 //     app.attach(form);               // the real window exists (hidden) from here
 //     form.load();                    // Form_Load runs with the window made
+//     app.endWith(...);               // optional: the program's last step and status
 //     form.show();
 //     return app.run();
 #include "forms/form.h"
@@ -20,8 +21,7 @@ namespace host {
 class Application {
 public:
     // Per-process set-up: DLLs from the system folder only, common controls,
-    // COM, the user's decimal separator, the screen's twips per pixel, and the
-    // ending of the program. An error that no handler dealt with shows
+    // COM, the user's decimal separator and the screen's twips per pixel. An error that no handler dealt with shows
     // "Run-time error 'N':" and its description, then ends the program with
     // exit status 1.
     Application();
@@ -33,8 +33,15 @@ public:
     // one child window per control, and drives the form's timers.
     void attach(forms::Form& form);
 
-    // Runs the message loop until the program ends (forms::endProgram) or no
-    // loaded form is left; returns the exit code. An error out of a handler
+    // The program's ending: its last step, however it ends, and the status it
+    // ends with. When an attached form ends the program (Form::endProgram),
+    // the ending runs and the process ends at once with its status: no
+    // further event runs. Without one, that end unwinds as forms::ProgramEnded
+    // to whoever raised the event.
+    void endWith(std::function<int()> ending);
+
+    // Runs the message loop until no loaded form is left, then the ending;
+    // returns the ending's status (0 without one). An error out of a handler
     // ends the program here, after its message.
     int run();
 

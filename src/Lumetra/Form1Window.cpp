@@ -47,7 +47,7 @@ void Form1::Image5_Click() {
     });
     // The tones fade out before the program ends; nothing else runs meanwhile.
     Sound.FadeOut();
-    forms::endProgram();
+    endProgram();
 }
 
 void Form1::Image6_Click() { setWindowState(State::Minimized); }

@@ -57,9 +57,9 @@ int main() {
                                       [&form] { return form.sleepMenuChecked(); },
                                       [&form](int item) { form.sleepMenuChoose(item); }});
     // The close picture ends the program at once: an unfinished file goes first.
-    forms::setEndHandler([end = forms::endHandler(), &saving] {
+    app.endWith([&saving] {
         saving.abandon();
-        if (end) end();
+        return 0;
     });
     form.show();
     return app.run();

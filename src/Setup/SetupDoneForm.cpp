@@ -34,7 +34,7 @@ void DoneForm::showFailure(const std::string& reason) {
 
 void DoneForm::Command1_Click() {
     if (!failed_) makeShortcut();
-    forms::endProgram();
+    endProgram();
 }
 
 // A shortcut that cannot be made is not reported in a box: the product is

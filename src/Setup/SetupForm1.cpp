@@ -124,7 +124,7 @@ bool Form1::lacksRights() {
         const std::optional<int> status = system_.runElevatedCopy(Cale.text());
         if (status) {
             report().wentOnInCopy(*status);
-            forms::endProgram();
+            endProgram();
         }
         report().takeBackLog();
         if (quiet_ != wizard::Quiet::VerySilent) show();
@@ -165,7 +165,7 @@ void Form1::Cancel_Click() {
     const std::vector<std::string> stayed = takeBack_.takeBack(system_.files, system_.registry);
     if (!stayed.empty())
         system_.boxes.ask(wizard::say(texts::kCouldNotRemoveAll, {describeList(stayed)}), caption(), platform::Buttons::Ok, platform::BoxIcon::Warning);
-    forms::endProgram();
+    endProgram();
 }
 
 } // namespace setup

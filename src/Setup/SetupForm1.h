@@ -59,12 +59,6 @@ public:
     DoneForm doneForm;
     Dezarhivator dezarhivator;
 
-    // After the load: takes the folder and the shortcut from the switches
-    // and shows the wizard, or only the progress page (/SILENT), or nothing
-    // (/VERYSILENT). A silent run goes through the pages as a user pressing
-    // "Next >" would, and "Done" is pressed for it at the end.
-    void start(const wizard::Switches& switches);
-
     // Whom the installation is for; all users until a switch says otherwise.
     wizard::InstallMode mode() const noexcept { return mode_; }
     void setMode(wizard::InstallMode mode);
@@ -137,8 +131,14 @@ private:
     void showCompletion();
     bool walkRunning() const;
 
+    // The start (WizardForm::start) takes the mode, the folder and the
+    // shortcut from the switches; a silent run presses "Next >" on the
+    // welcome and folder pages, and "Done" at the end.
+    void takeSwitches(const wizard::Switches& switches) override;
+    void startedShown(const wizard::Switches& switches) override;
+    void passPages() override;
+
     SetupSystem system_;
-    wizard::Quiet quiet_ = wizard::Quiet::Shown;
     wizard::InstallMode mode_ = wizard::InstallMode::AllUsers;
     std::string firstFailure_;
     std::optional<std::int64_t> spaceNeeded_;  // the package's bytes, read at load

@@ -141,7 +141,7 @@ bool Form1::programClosed(const std::string& folder) {
     if (!wizard::programClosed(system_.files, system_.boxes, platform::joinPath(folder, ProductName + ".exe"),
                                wizard::say(texts::kRunning, {ProductName}),
                                caption()))
-        forms::endProgram();
+        endProgram();
     return true;
 }
 

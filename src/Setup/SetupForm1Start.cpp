@@ -5,25 +5,22 @@
 
 namespace setup {
 
-void Form1::start(const wizard::Switches& switches) {
-    quiet_ = switches.quiet;
+void Form1::takeSwitches(const wizard::Switches& switches) {
     setMode(wizard::chosenMode(switches, system_.elevated));
     report().step(mode_ == wizard::InstallMode::AllUsers ? "Mode: for all users." : "Mode: for the current user only.");
     if (switches.dir) Cale.setText(*switches.dir);
     if (switches.noIcons) doneForm.Check1.setValue(0);
-    if (quiet_ == wizard::Quiet::Shown) {
-        show();
-        // The copy started with administrator rights goes on where the
-        // user left the first run: on the folder page.
-        if (switches.elevatedCopy) Command4_Click();
-        return;
-    }
+}
+
+// The copy started with administrator rights goes on where the user left
+// the first run: on the folder page.
+void Form1::startedShown(const wizard::Switches& switches) {
+    if (switches.elevatedCopy) Command4_Click();
+}
+
+void Form1::passPages() {
     Pas1.setVisible(false);
     Command7_Click();
-    // A refused folder (the reason is in the report) or a "No" to a
-    // question ends the run here.
-    if (!InstallTimer.enabled()) forms::endProgram();
-    if (quiet_ == wizard::Quiet::Silent) show();
 }
 
 } // namespace setup

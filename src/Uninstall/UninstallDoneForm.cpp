@@ -33,7 +33,7 @@ void DoneForm::noteFolderKept(const std::string& folder) {
 
 void DoneForm::Command1_Click() {
     if (!programFile_.empty()) removal_.removeAfterExit(programFile_, folders_);
-    forms::endProgram();
+    endProgram();
 }
 
 // Nothing else is left open (Form1 is hidden), so the close box does what

@@ -74,17 +74,6 @@ platform::RegistryRoot Form1::hive() const noexcept {
     return record_ && record_->forCurrentUser ? platform::RegistryRoot::CurrentUser : platform::RegistryRoot::LocalMachine;
 }
 
-void Form1::start(const wizard::Switches& switches) {
-    quiet_ = switches.quiet;
-    if (quiet_ == wizard::Quiet::Shown) {
-        show();
-        return;
-    }
-    if (!isInstallation_) forms::endProgram();
-    Command4_Click();
-    if (quiet_ == wizard::Quiet::Silent) show();
-}
-
 void Form1::Command4_Click() {
     if (!isInstallation_ || !programClosed()) return;
     Pas1.setVisible(false);
@@ -98,18 +87,18 @@ bool Form1::programClosed() {
     if (!wizard::programClosed(system_.files, system_.boxes, platform::joinPath(Cale.text(), product::kMainProgram),
                                wizard::say(texts::kRunning, {ProductName}),
                                caption()))
-        forms::endProgram();
+        endProgram();
     return true;
 }
 
 void Form1::Cancel_Click() {
     report().cancelled("Uninstall was cancelled.");
-    forms::endProgram();
+    endProgram();
 }
 
 void Form1::Form_Unload() {
     report().cancelled("Uninstall was closed.");
-    forms::endProgram();
+    endProgram();
 }
 
 } // namespace uninstall

@@ -47,11 +47,6 @@ public:
     forms::TextBox Cale{*this, "Cale"};
     forms::Label ShortcutToDelete{*this, "ShortcutToDelete"};
 
-    // After the load: shows the wizard, or only the progress page (/SILENT),
-    // or nothing (/VERYSILENT). A silent run presses "Uninstall" and, at the
-    // end, "Done" as a user would; a folder the guard refuses ends it.
-    void start(const wizard::Switches& switches);
-
     // Whether the load found the folder to be this product's installation.
     bool isInstallation() const noexcept { return isInstallation_; }
     // What could not be removed so far (file names, the link, the entry).
@@ -92,9 +87,12 @@ private:
     // The hive of the entry: the record says whom the installation was for.
     platform::RegistryRoot hive() const noexcept;
 
+    // A silent run (WizardForm::start) presses "Uninstall" and, at the end,
+    // "Done" as a user would; a folder the guard refuses ends it.
+    void passPages() override { Command4_Click(); }
+
     UninstallPlatform system_;
     DoneForm& DoneForm_;
-    wizard::Quiet quiet_ = wizard::Quiet::Shown;
     bool isInstallation_ = false;
     std::optional<record::InstallRecord> record_;  // read at load
     std::vector<Leftover> stayed_;

@@ -2,7 +2,6 @@
 
 #include "Wizard/Language.h"
 #include "Wizard/WizardTexts.h"
-#include "forms/form.h"
 
 #include <utility>
 
@@ -94,7 +93,6 @@ void RunReport::settle(int status, const char* outcome, const std::string& reaso
     status_ = status;
     outcome_ = outcome;
     reason_ = inEnglish(reason);
-    forms::setExitStatus(status_);
 }
 
 void RunReport::succeeded(const std::string& what) {
@@ -111,7 +109,6 @@ void RunReport::failed(const std::string& reason) {
 void RunReport::cancelled(const std::string& reason) {
     if (settled_) return;
     reason_ = inEnglish(reason);
-    forms::setExitStatus(status_);
 }
 
 void RunReport::refused(const std::string& reason) {
@@ -119,15 +116,15 @@ void RunReport::refused(const std::string& reason) {
     settle(kExitCancelled, "refused", reason);
 }
 
-void RunReport::finish() {
-    if (finished_) return;
+int RunReport::finish() {
+    if (finished_) return status_;
     finished_ = true;
-    forms::setExitStatus(status_);
     step("Result: " + std::string(outcome_) + ", exit status " + std::to_string(status_) +
          (reason_.empty() ? std::string(".") : ": " + reason_));
     releaseLog();
     if (log_) log_->close();
     log_.reset();
+    return status_;
 }
 
 } // namespace wizard

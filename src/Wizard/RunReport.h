@@ -52,8 +52,9 @@ public:
     int status() const noexcept { return status_; }
     const std::string& reason() const noexcept { return reason_; }
 
-    // The result line, once, and the log closed: the program ends.
-    void finish();
+    // The result line, once, and the log closed: the program ends with the
+    // status returned. After wentOnInCopy only the copy's status is left.
+    int finish();
 
 private:
     void settle(int status, const char* outcome, const std::string& reason);

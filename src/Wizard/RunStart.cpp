@@ -1,7 +1,6 @@
 #include "Wizard/RunStart.h"
 
 #include "Product.h"
-#include "forms/form.h"
 
 namespace wizard {
 
@@ -18,7 +17,6 @@ std::string joined(const std::vector<std::string>& args) {
 std::optional<int> startRun(const RunStartFacts& facts, const ParsedSwitches& parsed, platform::FileSystem& files,
                             platform::MessageBoxes& shown, RunReport& report) {
     using platform::Buttons;
-    forms::setExitStatus(report.status());
     std::string refusal = parsed.refusal;
     if (parsed.switches.log) {
         const std::string& log = *parsed.switches.log;
@@ -45,13 +43,6 @@ std::optional<int> startRun(const RunStartFacts& facts, const ParsedSwitches& pa
         return kExitDone;
     }
     return std::nullopt;
-}
-
-void finishReportAtEnd(RunReport& report) {
-    forms::setEndHandler([end = forms::endHandler(), &report] {
-        report.finish();
-        if (end) end();
-    });
 }
 
 } // namespace wizard

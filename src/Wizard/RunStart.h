@@ -33,7 +33,4 @@ struct RunStartFacts {
 std::optional<int> startRun(const RunStartFacts& facts, const ParsedSwitches& parsed, platform::FileSystem& files,
                             platform::MessageBoxes& shown, RunReport& report);
 
-// From here on, however the program ends, the report writes its result.
-void finishReportAtEnd(RunReport& report);
-
 } // namespace wizard

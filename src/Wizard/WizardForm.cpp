@@ -48,6 +48,19 @@ WizardForm::WizardForm(const std::string& caption, const WelcomePage& welcome) :
     placeButtons(nullptr, Command8);
 }
 
+void WizardForm::start(const Switches& switches) {
+    quiet_ = switches.quiet;
+    takeSwitches(switches);
+    if (quiet_ == Quiet::Shown) {
+        show();
+        startedShown(switches);
+        return;
+    }
+    passPages();
+    if (!InstallTimer.enabled()) endProgram();
+    if (quiet_ == Quiet::Silent) show();
+}
+
 void WizardForm::growBar() { Bar.move(Bar.left(), Bar.top(), Bar.width() + kBarGrowth, Bar.height()); }
 
 } // namespace wizard

@@ -76,7 +76,23 @@ public:
     forms::Line Line3{*this, "Line3", &Pas3};
     forms::CommandButton Command8{*this, "Command8", &Pas3};
 
+    // After the load: shows the wizard, or only the progress page (/SILENT),
+    // or nothing (/VERYSILENT). A silent run goes through the pages as a
+    // user would; when it cannot start the work (a refused folder, a "No"
+    // to a question; the reason is in the report) the run ends here.
+    void start(const Switches& switches);
+
 protected:
+    // What the program takes from the switches before anything shows.
+    virtual void takeSwitches(const Switches&) {}
+    // The shown wizard has opened.
+    virtual void startedShown(const Switches&) {}
+    // A silent run presses what a user would press to start the work: the
+    // timer runs from then on.
+    virtual void passPages() = 0;
+
+    Quiet quiet_ = Quiet::Shown;
+
     // The window titled `caption`, laid out with its header, its welcome
     // page and its progress page; the timer is stopped.
     WizardForm(const std::string& caption, const WelcomePage& welcome);

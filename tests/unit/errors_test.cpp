@@ -53,22 +53,29 @@ TEST(Errors, OnlyRunTimeErrorsAreSwallowed) {
     EXPECT_THROW(rt::leaveAtFirstError([] { throw std::out_of_range("bug"); }), std::out_of_range);
     // Ending the program inside a resumed handler still ends it.
     EXPECT_THROW(steps([] { throw forms::ProgramEnded{}; }), forms::ProgramEnded);
-    EXPECT_THROW(rt::leaveAtFirstError([] { forms::endProgram(); }), forms::ProgramEnded);
+    forms::Form form("Form1");
+    EXPECT_THROW(rt::leaveAtFirstError([&] { form.endProgram(); }), forms::ProgramEnded);
     EXPECT_EQ(steps.failures(), 0);
 }
 
-TEST(Errors, EndProgramCallsTheHandlerThenThrows) {
-    int ended = 0;
+TEST(Errors, EndProgramTellsTheObserversThenThrows) {
+    struct Ending : forms::FormObserver {
+        int ended = 0;
+        void formChanged(forms::Form&, forms::Prop) override {}
+        void controlChanged(forms::Control&, forms::Prop) override {}
+        void programEnding(forms::Form&) override { ++ended; }
+    } ending;
+    forms::Form form("Form1");
+    form.addObserver(&ending);
     bool after = false;
-    forms::setEndHandler([&] { ++ended; });
     EXPECT_THROW(
         {
-            forms::endProgram();
+            form.endProgram();
             after = true;
         },
         forms::ProgramEnded);
-    forms::setEndHandler(nullptr);
-    EXPECT_EQ(ended, 1);
+    form.removeObserver(&ending);
+    EXPECT_EQ(ending.ended, 1);
     EXPECT_FALSE(after);
 }
 

@@ -105,7 +105,6 @@ TEST_F(LumetraWindow, WhilePlayingThePanelFlashesAtTheBeatUntilStop) {
 // --- The close picture ---------------------------------------------------------
 
 struct ClosePicture : LumetraWindow {
-    ClosePicture() { forms::setEndHandler(nullptr); }
     ~ClosePicture() override { rt::setUserDecimalSeparator('.'); }
     // The close picture: it must end the program.
     void close() { EXPECT_THROW(form.Image5.Click(), forms::ProgramEnded); }

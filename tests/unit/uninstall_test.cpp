@@ -60,9 +60,13 @@ class Uninstaller : public ::testing::Test {
 protected:
     Uninstaller() {
         install();
-        forms::setEndHandler([this] { ++ended; });
+        form.addObserver(&ending);
+        done.addObserver(&ending);
     }
-    ~Uninstaller() override { forms::setEndHandler(nullptr); }
+    ~Uninstaller() override {
+        form.removeObserver(&ending);
+        done.removeObserver(&ending);
+    }
 
     void install() {
         files = {};
@@ -148,6 +152,14 @@ protected:
     uninstall::Form1 form{{folders, files, registry, shortcuts, removal, boxes}, done};
     forms::ManualClock clock;
     int ended = 0;
+    // Counts the program's ends, as the host would end it.
+    struct EndCounter : forms::FormObserver {
+        int& ended;
+        explicit EndCounter(int& count) : ended(count) {}
+        void formChanged(forms::Form&, forms::Prop) override {}
+        void controlChanged(forms::Control&, forms::Prop) override {}
+        void programEnding(forms::Form&) override { ++ended; }
+    } ending{ended};
     int status = -1;
 };
 

@@ -108,7 +108,6 @@ std::string textOf(HWND h) {
 class HostTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::setEndHandler(nullptr);  // endProgram throws instead of ending the test run
         app.attach(form);
         form.load();
         form.show();
@@ -777,7 +776,6 @@ private:
 };
 
 TEST(HostHandlers, AHandlerThatDestroysItsOwnFormLeavesNothingRunningOnIt) {
-    forms::setEndHandler(nullptr);
     host::Application app;
     struct Row {
         const char* what;
@@ -848,7 +846,6 @@ struct BorderlessForm : forms::Form {
 };
 
 TEST(HostWindow, ABorderlessFormHasNoFrameAndTakesARoundOutline) {
-    forms::setEndHandler(nullptr);
     host::Application app;
     BorderlessForm form;
     app.attach(form);

@@ -52,7 +52,7 @@ public:
         button.move(300, 3600, 1500, 450);
         button.setCaption("End");
         button.setBackColor(0x808000);  // teal: a face colour of its own
-        button.Click = [] { forms::endProgram(); };
+        button.Click = [this] { endProgram(); };
         slider.move(3900, 3600, 1800, 450);
         slider.setRange(0, 30);
         // Real input on a scroll bar and a combo box shows as the signal's colour.
@@ -68,7 +68,7 @@ public:
         signal.setBackColor(forms::kWhite);
         ending.setInterval(1000);
         ending.Tick = [this, seconds] {
-            if (++elapsed_ >= seconds) forms::endProgram();
+            if (++elapsed_ >= seconds) endProgram();
         };
     }
 
@@ -98,6 +98,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     host::Application app;
     DemoForm form(seconds > 0 ? seconds : 60);
     app.attach(form);
+    app.endWith([] { return 0; });  // "End" and the timer end the program at once
     form.load();
     form.show();
     return app.run();

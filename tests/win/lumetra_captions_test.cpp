@@ -141,8 +141,6 @@ struct Captions : ::testing::Test {
     std::vector<std::string> misfits;
     std::string state;  // the window and page being checked, for the report
 
-    Captions() { forms::setEndHandler(nullptr); }
-
     void expectDpi(const forms::Form& form) {
         dpi = GetDpiForWindow(reinterpret_cast<HWND>(form.hWnd()));
         const char* expected = std::getenv("LUMETRA_EXPECT_DPI");

@@ -34,8 +34,6 @@ struct RealWindow : ::testing::Test {
     host::SystemMonitors monitors;
     std::unique_ptr<lumetra::Form1> form;
 
-    RealWindow() { forms::setEndHandler(nullptr); }
-
     void open() {
         form = std::make_unique<lumetra::Form1>(sound, lumetra::WindowPlatform{desk.folders, desk.files, shell, monitors});
         app.attach(*form);
