@@ -43,9 +43,9 @@ function(lumetra_add_windows_program)
   endif()
   configure_file(${CMAKE_SOURCE_DIR}/cmake/resources/app.manifest.in ${PROGRAM_MANIFEST} @ONLY)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/resources/app.rc.in ${gen}/app.rc @ONLY)
-  # The resource compiler reports no dependencies: name the manifest it
-  # embeds, so that a changed manifest (such as its execution level) is
-  # built into the program instead of an old one.
+  # The resource compiler reports no dependencies: name the manifest (and
+  # below, the icon) it embeds, so that a changed manifest (such as its
+  # execution level) is built into the program instead of an old one.
   set_source_files_properties(${gen}/app.rc PROPERTIES OBJECT_DEPENDS ${PROGRAM_MANIFEST})
 
   # plain_terminate.cpp stands in for the C++ library's terminate handler and
@@ -67,6 +67,6 @@ function(lumetra_add_windows_program)
     -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
   if(TARGET lumetra_app_icon)
     add_dependencies(${P_TARGET} lumetra_app_icon)
-    set_source_files_properties(${gen}/app.rc PROPERTIES OBJECT_DEPENDS ${LUMETRA_APP_ICON})
+    set_property(SOURCE ${gen}/app.rc APPEND PROPERTY OBJECT_DEPENDS ${LUMETRA_APP_ICON})
   endif()
 endfunction()
