@@ -2,7 +2,7 @@
 // window; real messages sent to the real controls reach the portable events,
 // and program-side changes reach the real windows.
 #include "win32/host.h"
-#include "support/pump.h"
+#include "message_pump.h"
 #include "win32/handles.h"
 
 #include "core/errors.h"

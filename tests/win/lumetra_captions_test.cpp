@@ -23,7 +23,7 @@
 #include "scripted_folder_picker.h"
 #include "scripted_message_boxes.h"
 #include "win32/host.h"
-#include "support/pump.h"
+#include "message_pump.h"
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 #include "fake_sound.h"
 #include "fake_window_platform.h"
 #include "win32/host.h"
-#include "support/pump.h"
+#include "message_pump.h"
 #include "win32/monitors_win32.h"
 #include "win32/window_choice_menu.h"
 #include "win32/window_command.h"
