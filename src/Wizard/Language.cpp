@@ -1,5 +1,7 @@
 #include "Wizard/Language.h"
 
+#include "platform/paths.h"
+
 #include <utility>
 
 namespace wizard {
@@ -27,13 +29,6 @@ std::string filled(std::string_view pattern, std::initializer_list<std::string_v
     return out;
 }
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if ((a[i] | 0x20) != (b[i] | 0x20)) return false;
-    return true;
-}
-
 } // namespace
 
 void setLanguage(Language language) { current = language; }
@@ -58,10 +53,10 @@ std::string inEnglish(const std::string& shown) {
 std::optional<Language> languageSwitch(const std::vector<std::string>& args) {
     std::optional<Language> chosen;
     for (const std::string& arg : args) {
-        if (arg.size() != 8 || !sameIgnoringCase(std::string_view(arg).substr(0, 6), "/LANG=")) continue;
+        if (arg.size() != 8 || !platform::sameTextIgnoringCase(std::string_view(arg).substr(0, 6), "/LANG=")) continue;
         const std::string_view code = std::string_view(arg).substr(6);
-        if (sameIgnoringCase(code, "en")) chosen = Language::English;
-        else if (sameIgnoringCase(code, "ro")) chosen = Language::Romanian;
+        if (platform::sameTextIgnoringCase(code, "en")) chosen = Language::English;
+        else if (platform::sameTextIgnoringCase(code, "ro")) chosen = Language::Romanian;
     }
     return chosen;
 }
