@@ -19,10 +19,10 @@ int main() {
     // An installation for all users is removed with administrator rights:
     // Uninstall asks for them by starting itself again with them. One for
     // the user alone needs none.
-    const auto installed = record::read(machine.files, machine.folders.programFolder());
-    if (parsed && !parsed.switches.help && !parsed.switches.elevatedCopy && !host::runsElevated() &&
-        !(installed && installed->forCurrentUser)) {
-        if (const auto status = machine.runElevatedCopy()) return *status;
+    if (parsed && !parsed.switches.help && !parsed.switches.elevatedCopy && !host::runsElevated()) {
+        const auto installed = record::read(machine.files, machine.folders.programFolder());
+        if (!(installed && installed->forCurrentUser))
+            if (const auto status = machine.runElevatedCopy()) return *status;
     }
     // Uninstall deletes in the folder it runs from and the settings kept in
     // the user's application data: a log there is refused.
