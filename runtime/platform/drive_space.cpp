@@ -19,9 +19,9 @@ std::optional<std::string> nearestExistingFolder(FileSystem& files, std::string_
     }
 }
 
-std::optional<std::uint64_t> freeSpaceFor(FileSystem& files, std::string_view path) {
+rt::Outcome<std::uint64_t> freeSpaceFor(FileSystem& files, std::string_view path) {
     const std::optional<std::string> existing = nearestExistingFolder(files, path);
-    if (!existing) return std::nullopt;
+    if (!existing) return rt::fail("no folder on its way exists");
     return files.freeSpace(*existing);
 }
 

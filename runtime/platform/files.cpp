@@ -22,27 +22,29 @@ std::string_view utf8Prefix(std::string_view text, std::size_t bytes) {
 
 } // namespace
 
-std::optional<std::string> FileSystem::readFile(const std::string& path) {
-    OpenedFile opened = openFile(path, OpenMode::Read);
-    if (!opened) return std::nullopt;
-    const std::int64_t size = opened.file->size();
-    if (size < 0) return std::nullopt;
+rt::Outcome<std::string> FileSystem::readFile(const std::string& path) {
+    const OpenedFile opened = openFile(path, OpenMode::Read);
+    if (!opened) return rt::fail(opened.reason());
+    File& file = **opened;
+    const std::int64_t size = file.size();
+    if (size < 0) return rt::fail("its length cannot be told");
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (opened.file->readAt(0, bytes.data(), bytes.size()) != bytes.size()) return std::nullopt;
+    if (file.readAt(0, bytes.data(), bytes.size()) != bytes.size()) return rt::fail("it cannot be read whole");
     return bytes;
 }
 
-bool File::copyFrom(File& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk) {
-    if (n <= 0) return n == 0;
+rt::Outcome<> File::copyFrom(File& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk) {
+    if (n < 0) return rt::fail("a copy cannot be shorter than nothing");
+    if (n == 0) return {};
     const std::size_t bufferSize = static_cast<std::size_t>(std::min<std::int64_t>(n, static_cast<std::int64_t>(chunk)));
     auto buffer = std::make_unique_for_overwrite<char[]>(bufferSize);
     for (std::int64_t done = 0; done < n;) {
         const std::size_t part = static_cast<std::size_t>(std::min<std::int64_t>(n - done, static_cast<std::int64_t>(bufferSize)));
-        if (source.readAt(from + done, buffer.get(), part) != part) return false;
-        if (!writeAt(to + done, buffer.get(), part)) return false;
+        if (source.readAt(from + done, buffer.get(), part) != part) return rt::fail("the source ends early");
+        if (rt::Outcome<> written = writeAt(to + done, buffer.get(), part); !written) return written;
         done += static_cast<std::int64_t>(part);
     }
-    return true;
+    return {};
 }
 
 std::string temporaryPathFor(const std::string& path, int attempt) {
@@ -57,50 +59,46 @@ PendingReplacement::PendingReplacement(FileSystem& files, std::string path) : fi
         temporary_ = temporaryPathFor(path_, attempt);
         OpenedFile opened = files_.openFile(temporary_, OpenMode::CreateNew);
         if (opened) {
-            file_ = std::move(opened.file);
+            file_ = std::move(*opened);
             return;
         }
-        if (opened.failure != OpenedFile::Failure::AlreadyExists) {
-            failure_ = opened.reason;
+        if (opened.kind() != OpenFailure::AlreadyExists) {
+            made_ = rt::fail(opened.reason());
             return;
         }
     }
-    failure_ = "no free name for a temporary file beside it";
+    made_ = rt::fail("no free name for a temporary file beside it");
 }
 
-WriteResult PendingReplacement::commit() {
-    if (!file_) return {failure_.empty() ? "the new file was given up" : failure_};
-    WriteResult result;
-    if (!file_->close()) result = {"the data did not reach the disk"};
+rt::Outcome<> PendingReplacement::commit() {
+    if (!file_) return made_ ? rt::fail("the new file was given up") : made_;
+    rt::Outcome<> result;
+    if (!file_->close()) result = rt::fail("the data did not reach the disk");
     file_.reset();
     if (result) result = files_.replaceFile(temporary_, path_);
-    if (!result) files_.deleteFile(temporary_);
+    if (!result) (void)files_.deleteFile(temporary_);
     return result;
 }
 
 void PendingReplacement::abandon() noexcept {
     if (!file_) return;
-    file_->close();
+    (void)file_->close();
     file_.reset();
-    files_.deleteFile(temporary_);
+    (void)files_.deleteFile(temporary_);
 }
 
-WriteResult writeThenRename(FileSystem& files, const std::string& path, const std::function<WriteResult(File&)>& fill) {
+rt::Outcome<> writeThenRename(FileSystem& files, const std::string& path, const std::function<rt::Outcome<>(File&)>& fill) {
     PendingReplacement pending(files, path);
-    if (!pending) return {pending.failure()};
-    WriteResult result = fill(pending.file());
+    if (!pending.made()) return pending.made();
+    rt::Outcome<> result = fill(pending.file());
     return result ? pending.commit() : result;
 }
 
-WriteResult writeWholeFile(FileSystem& files, const std::string& path, std::string_view bytes) {
-    return writeThenRename(files, path, [&](File& file) -> WriteResult {
-        if (!file.writeAt(0, bytes.data(), bytes.size())) return {"cannot write it"};
+rt::Outcome<> writeWholeFile(FileSystem& files, const std::string& path, std::string_view bytes) {
+    return writeThenRename(files, path, [&](File& file) -> rt::Outcome<> {
+        if (!file.writeAt(0, bytes.data(), bytes.size())) return rt::fail("cannot write it");
         return {};
     });
-}
-
-bool writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes) {
-    return static_cast<bool>(writeWholeFile(files, path, bytes));
 }
 
 MadeFolders makeFolderPath(FileSystem& files, const std::string& path) {
@@ -108,17 +106,23 @@ MadeFolders makeFolderPath(FileSystem& files, const std::string& path) {
     std::string whole = path;
     const std::size_t rootLength = rootOf(whole).length;
     while (whole.size() > rootLength && isPathSeparator(whole.back())) whole.pop_back();
-    if (whole.empty()) return made;
+    if (whole.empty()) {
+        made.made = rt::fail("no folder is named");
+        return made;
+    }
     // Each level ends where a separator (or the path) does, past the root.
     for (std::size_t i = rootLength; i <= whole.size(); ++i) {
         if (i < whole.size() && !isPathSeparator(whole[i])) continue;
         const std::string level = whole.substr(0, i);
         if (level.size() <= rootLength || isPathSeparator(level.back())) continue;
         if (files.folderExists(level)) continue;
-        if (!files.makeFolder(level)) return made;
+        if (rt::Outcome<> madeLevel = files.makeFolder(level); !madeLevel) {
+            made.made = madeLevel;
+            return made;
+        }
         made.created.push_back(level);
     }
-    made.ok = files.folderExists(whole);
+    if (!files.folderExists(whole)) made.made = rt::fail("the folder is not there after it was made");
     return made;
 }
 

@@ -34,16 +34,18 @@ bool samePath(FileSystem& files, std::string_view a, std::string_view b) {
     const std::optional<std::string> second = normalForm(files, b);
     if (!first || !second) return false;
     if (sameTextIgnoringCase(*first, *second)) return true;
-    const std::optional<FileIdentity> one = files.identity(*first);
-    return one && one == files.identity(*second);
+    const rt::Outcome<FileIdentity> one = files.identity(*first);
+    if (!one) return false;
+    const rt::Outcome<FileIdentity> other = files.identity(*second);
+    return other && *one == *other;
 }
 
 bool writesOver(FileSystem& files, const std::string& target, const std::string& source) {
     // Identity alone where it is known: two files whose names differ only in
     // case are two files on a system that tells them apart.
-    const std::optional<FileIdentity> written = files.identity(target);
-    const std::optional<FileIdentity> read = files.identity(source);
-    if (written && read) return written == read;
+    const rt::Outcome<FileIdentity> written = files.identity(target);
+    const rt::Outcome<FileIdentity> read = files.identity(source);
+    if (written && read) return *written == *read;
     return samePath(files, target, source);
 }
 

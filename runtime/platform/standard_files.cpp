@@ -25,7 +25,7 @@ std::string nativePath(const std::string& path) {
 class StandardFile : public File {
 public:
     explicit StandardFile(int fd) noexcept : fd_(fd) {}
-    ~StandardFile() override { close(); }
+    ~StandardFile() override { (void)close(); }
     StandardFile(const StandardFile&) = delete;
     StandardFile& operator=(const StandardFile&) = delete;
 
@@ -45,36 +45,34 @@ public:
         return done;
     }
 
-    bool writeAt(std::int64_t offset, const void* buffer, std::size_t n) override {
-        if (fd_ < 0) return false;
+    rt::Outcome<> writeAt(std::int64_t offset, const void* buffer, std::size_t n) override {
+        if (fd_ < 0) return closedFailure();
         for (std::size_t done = 0; done < n;) {
             const ssize_t put = ::pwrite(fd_, static_cast<const char*>(buffer) + done, n - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
             if (put < 0 && errno == EINTR) continue;
-            if (put <= 0) {
-                writeErrno_ = put < 0 ? errno : ENOSPC;
-                return false;
-            }
+            if (put <= 0) return rt::fail(std::strerror(put < 0 ? errno : ENOSPC));
             done += static_cast<std::size_t>(put);
         }
-        return true;
+        return {};
     }
 
-    std::string writeFailure() override { return std::strerror(writeErrno_); }
-
-    bool truncate(std::int64_t length) override {
-        return fd_ >= 0 && ::ftruncate(fd_, static_cast<off_t>(length)) == 0;
+    rt::Outcome<> truncate(std::int64_t length) override {
+        if (fd_ < 0) return closedFailure();
+        if (::ftruncate(fd_, static_cast<off_t>(length)) != 0) return rt::fail(std::strerror(errno));
+        return {};
     }
 
     // Delayed write errors (a full disk over NFS) show here. The native
     // builds are tools and tests: they leave the flushing to the system.
-    bool close() override {
-        if (fd_ < 0) return false;
-        const bool closed = ::close(fd_) == 0;
+    rt::Outcome<> close() override {
+        if (fd_ < 0) return closedFailure();
+        const int closed = ::close(fd_);
         fd_ = -1;
-        return closed;
+        if (closed != 0) return rt::fail(std::strerror(errno));
+        return {};
     }
 
-    bool copyFrom(File& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk) override {
+    rt::Outcome<> copyFrom(File& source, std::int64_t from, std::int64_t to, std::int64_t n, std::size_t chunk) override {
 #ifdef __linux__
         // The kernel copies between two files without a user buffer.
         auto* other = dynamic_cast<StandardFile*>(&source);
@@ -100,26 +98,27 @@ public:
     }
 
 private:
+    static rt::Failure<> closedFailure() { return rt::fail(std::strerror(EBADF)); }
+
     int fd_;
-    int writeErrno_ = 0;
 };
 
-OpenedFile failure(int error) {
-    OpenedFile opened;
-    opened.failure = error == ENOENT ? OpenedFile::Failure::Missing
-                     : error == EEXIST ? OpenedFile::Failure::AlreadyExists
-                                       : OpenedFile::Failure::Other;
-    opened.reason = std::strerror(error);
-    return opened;
+rt::Failure<OpenFailure> openFailure(int error, std::string reason) {
+    return rt::fail(error == ENOENT ? OpenFailure::Missing
+                    : error == EEXIST ? OpenFailure::AlreadyExists
+                                      : OpenFailure::Other,
+                    std::move(reason));
 }
+
+rt::Failure<OpenFailure> openFailure(int error) { return openFailure(error, std::strerror(error)); }
 
 } // namespace
 
-std::optional<std::int64_t> StandardFileSystem::lastWriteTime(const std::string& path) {
-    if (!fileExists(path)) return std::nullopt;
+rt::Outcome<std::int64_t> StandardFileSystem::lastWriteTime(const std::string& path) {
+    if (!fileExists(path)) return rt::fail("it is not a file");
     std::error_code ec;
     const auto when = fs::last_write_time(nativePath(path), ec);
-    if (ec) return std::nullopt;
+    if (ec) return rt::fail(ec.message());
     return static_cast<std::int64_t>(when.time_since_epoch().count());
 }
 
@@ -142,52 +141,51 @@ OpenedFile StandardFileSystem::openFile(const std::string& path, OpenMode mode) 
     }
     // Opening a FIFO must not wait for a writer: it is refused below anyway.
     const int fd = ::open(nativePath(path).c_str(), flags | O_NONBLOCK, 0666);
-    if (fd < 0) return failure(errno);
+    if (fd < 0) return openFailure(errno);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
-        OpenedFile opened = failure(error);
-        opened.reason = error == EISDIR ? "it is a folder" : "it is not a plain file";
-        return opened;
+        return openFailure(error, error == EISDIR ? "it is a folder" : "it is not a plain file");
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    OpenedFile opened;
-    opened.file = std::make_unique<StandardFile>(fd);
-    return opened;
+    return OpenedFile(std::make_unique<StandardFile>(fd));
 }
 
-bool StandardFileSystem::writeFile(const std::string& path, std::string_view bytes) {
+rt::Outcome<> StandardFileSystem::writeFile(const std::string& path, std::string_view bytes) {
     const int fd = ::open(nativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
+    if (fd < 0) return rt::fail(std::strerror(errno));
     StandardFile file(fd);
-    const bool wrote = file.writeAt(0, bytes.data(), bytes.size());
-    return file.close() && wrote;
+    const rt::Outcome<> wrote = file.writeAt(0, bytes.data(), bytes.size());
+    const rt::Outcome<> closed = file.close();
+    return wrote ? closed : wrote;
 }
 
-WriteResult StandardFileSystem::replaceFile(const std::string& from, const std::string& to) {
+rt::Outcome<> StandardFileSystem::replaceFile(const std::string& from, const std::string& to) {
     // A folder in the way must not be replaced (POSIX would refuse only a
     // non-empty one).
-    if (folderExists(to)) return {"a folder has its name"};
+    if (folderExists(to)) return rt::fail("a folder has its name");
     // Read-only as Wine shows a file to Windows programs: nobody may write it.
     // rename() itself never looks at the target's permissions.
     struct stat st {};
     if (::stat(nativePath(to).c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))
-        return {kReadOnlyReason};
-    if (::rename(nativePath(from).c_str(), nativePath(to).c_str()) != 0) return {std::strerror(errno)};
+        return rt::fail(kReadOnlyReason);
+    if (::rename(nativePath(from).c_str(), nativePath(to).c_str()) != 0) return rt::fail(std::strerror(errno));
     return {};
 }
 
-bool StandardFileSystem::makeFolder(const std::string& path) {
+rt::Outcome<> StandardFileSystem::makeFolder(const std::string& path) {
     std::error_code ec;
     fs::create_directory(nativePath(path), ec);
-    return folderExists(path);
+    if (folderExists(path)) return {};
+    return rt::fail(ec ? ec.message() : "a file has its name");
 }
 
-std::optional<std::uint64_t> StandardFileSystem::freeSpace(const std::string& folder) {
+rt::Outcome<std::uint64_t> StandardFileSystem::freeSpace(const std::string& folder) {
     std::error_code ec;
     const fs::space_info space = fs::space(nativePath(folder), ec);
-    if (ec || space.available == static_cast<std::uintmax_t>(-1)) return std::nullopt;
+    if (ec) return rt::fail(ec.message());
+    if (space.available == static_cast<std::uintmax_t>(-1)) return rt::fail("the system does not say");
     return static_cast<std::uint64_t>(space.available);
 }
 
@@ -196,10 +194,10 @@ FileSystem& files() {
     return standard;
 }
 
-std::optional<std::vector<std::string>> StandardFileSystem::listFiles(const std::string& folder) {
+rt::Outcome<std::vector<std::string>> StandardFileSystem::listFiles(const std::string& folder) {
     std::error_code ec;
     fs::directory_iterator it(nativePath(folder), ec);
-    if (ec) return std::nullopt;
+    if (ec) return rt::fail(ec.message());
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : it) {
         if (!entry.is_regular_file(ec)) continue;
@@ -209,28 +207,32 @@ std::optional<std::vector<std::string>> StandardFileSystem::listFiles(const std:
     return names;
 }
 
-bool StandardFileSystem::deleteFile(const std::string& path) { return static_cast<bool>(deleteFileOrSayWhy(path)); }
-
-WriteResult StandardFileSystem::deleteFileOrSayWhy(const std::string& path) {
+rt::Outcome<> StandardFileSystem::deleteFile(const std::string& path) {
     std::error_code ec;
     const fs::path p = nativePath(path);
-    if (!fs::is_regular_file(fs::symlink_status(p, ec)))
-        return fs::exists(fs::symlink_status(p, ec)) ? WriteResult{"it is not a file"} : WriteResult{};
+    if (!fs::is_regular_file(fs::symlink_status(p, ec))) {
+        if (fs::exists(fs::symlink_status(p, ec))) return rt::fail("it is not a file");
+        return {};
+    }
     if (fs::remove(p, ec) && !ec) return {};
-    return {ec ? ec.message() : "it cannot be deleted"};
+    return rt::fail(ec ? ec.message() : "it cannot be deleted");
 }
 
-bool StandardFileSystem::removeEmptyFolder(const std::string& path) {
+rt::Outcome<> StandardFileSystem::removeEmptyFolder(const std::string& path) {
     std::error_code ec;
     const fs::path p = nativePath(path);
-    if (!fs::is_directory(p, ec)) return !fs::exists(p, ec);
-    if (!fs::is_empty(p, ec) || ec) return false;
-    return fs::remove(p, ec) && !ec;
+    if (!fs::is_directory(p, ec)) {
+        if (fs::exists(p, ec)) return rt::fail("it is not a folder");
+        return {};
+    }
+    if (!fs::is_empty(p, ec) || ec) return rt::fail(ec ? ec.message() : "it is not empty");
+    if (fs::remove(p, ec) && !ec) return {};
+    return rt::fail(ec ? ec.message() : "it cannot be removed");
 }
 
-std::optional<FileIdentity> StandardFileSystem::identity(const std::string& path) {
+rt::Outcome<FileIdentity> StandardFileSystem::identity(const std::string& path) {
     struct stat st {};
-    if (::stat(nativePath(path).c_str(), &st) != 0) return std::nullopt;
+    if (::stat(nativePath(path).c_str(), &st) != 0) return rt::fail(std::strerror(errno));
     return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 

@@ -10,19 +10,18 @@ namespace platform {
 class StandardFileSystem : public FileSystem {
 public:
     bool fileExists(const std::string& path) override;
-    std::optional<std::int64_t> lastWriteTime(const std::string& path) override;
-    bool writeFile(const std::string& path, std::string_view bytes) override;
+    rt::Outcome<std::int64_t> lastWriteTime(const std::string& path) override;
+    rt::Outcome<> writeFile(const std::string& path, std::string_view bytes) override;
     OpenedFile openFile(const std::string& path, OpenMode mode) override;
-    WriteResult replaceFile(const std::string& from, const std::string& to) override;
-    bool makeFolder(const std::string& path) override;
+    rt::Outcome<> replaceFile(const std::string& from, const std::string& to) override;
+    rt::Outcome<> makeFolder(const std::string& path) override;
     bool folderExists(const std::string& path) override;
-    std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
-    bool deleteFile(const std::string& path) override;
-    WriteResult deleteFileOrSayWhy(const std::string& path) override;
-    bool removeEmptyFolder(const std::string& path) override;
+    rt::Outcome<std::vector<std::string>> listFiles(const std::string& folder) override;
+    rt::Outcome<> deleteFile(const std::string& path) override;
+    rt::Outcome<> removeEmptyFolder(const std::string& path) override;
     // The device and inode of what the path names (links followed).
-    std::optional<FileIdentity> identity(const std::string& path) override;
-    std::optional<std::uint64_t> freeSpace(const std::string& folder) override;
+    rt::Outcome<FileIdentity> identity(const std::string& path) override;
+    rt::Outcome<std::uint64_t> freeSpace(const std::string& folder) override;
 };
 
 } // namespace platform

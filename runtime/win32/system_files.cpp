@@ -50,64 +50,62 @@ public:
         return done;
     }
 
-    bool writeAt(std::int64_t offset, const void* buffer, std::size_t n) override {
-        if (!file_) return false;
+    rt::Outcome<> writeAt(std::int64_t offset, const void* buffer, std::size_t n) override {
+        if (!file_) return failed(ERROR_INVALID_HANDLE);
         written_ = true;
         for (std::size_t done = 0; done < n;) {
             OVERLAPPED o = at(offset + static_cast<std::int64_t>(done));
             DWORD put = 0;
             const DWORD ask = static_cast<DWORD>(std::min(n - done, kLargestCall));
-            if (!::WriteFile(file_.get(), static_cast<const char*>(buffer) + done, ask, &put, &o)) {
-                writeError_ = ::GetLastError();
-                return false;
-            }
-            if (put == 0) {  // accepted, nothing written: no room left
-                writeError_ = ERROR_DISK_FULL;
-                return false;
-            }
+            if (!::WriteFile(file_.get(), static_cast<const char*>(buffer) + done, ask, &put, &o))
+                return failed(::GetLastError());
+            if (put == 0) return failed(ERROR_DISK_FULL);  // accepted, nothing written: no room left
             done += put;
         }
-        return true;
+        return {};
     }
 
-    bool flush() override {
-        if (file_ && ::FlushFileBuffers(file_.get())) return true;
-        writeError_ = ::GetLastError();
-        return false;
+    rt::Outcome<> flush() override {
+        if (!file_) return failed(ERROR_INVALID_HANDLE);
+        if (!::FlushFileBuffers(file_.get())) return failed(::GetLastError());
+        return {};
     }
 
-    std::string writeFailure() override { return systemMessage(writeError_); }
-
-    bool truncate(std::int64_t length) override {
-        if (!file_) return false;
+    rt::Outcome<> truncate(std::int64_t length) override {
+        if (!file_) return failed(ERROR_INVALID_HANDLE);
         written_ = true;
         LARGE_INTEGER position{};
         position.QuadPart = length;
-        return ::SetFilePointerEx(file_.get(), position, nullptr, FILE_BEGIN) && ::SetEndOfFile(file_.get());
+        if (!::SetFilePointerEx(file_.get(), position, nullptr, FILE_BEGIN) || !::SetEndOfFile(file_.get()))
+            return failed(::GetLastError());
+        return {};
     }
 
     // What was written is on the disk before the file is closed, so a rename
     // that follows never shows a file whose data is still on its way.
-    bool close() override {
-        if (!file_) return false;
-        const bool flushed = !written_ || ::FlushFileBuffers(file_.get());
+    rt::Outcome<> close() override {
+        if (!file_) return failed(ERROR_INVALID_HANDLE);
+        const DWORD flushError = !written_ || ::FlushFileBuffers(file_.get()) ? ERROR_SUCCESS : ::GetLastError();
         // Closing can report a failed delayed write; say so.
-        return ::CloseHandle(file_.release()) && flushed;
+        if (!::CloseHandle(file_.release())) return failed(::GetLastError());
+        if (flushError != ERROR_SUCCESS) return failed(flushError);
+        return {};
     }
 
 private:
+    static rt::Failure<> failed(DWORD error) { return rt::fail(systemMessage(error)); }
+
     UniqueFile file_;
     bool written_ = false;
-    DWORD writeError_ = ERROR_SUCCESS;
 };
 
 } // namespace
 
-std::optional<std::int64_t> SystemFileSystem::lastWriteTime(const std::string& path) {
+rt::Outcome<std::int64_t> SystemFileSystem::lastWriteTime(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExW(widenUtf8(path).c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return std::nullopt;
+    if (!::GetFileAttributesExW(widenUtf8(path).c_str(), GetFileExInfoStandard, &data))
+        return rt::fail(systemMessage(::GetLastError()));
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return rt::fail("it is a folder");
     return static_cast<std::int64_t>(static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
                                      data.ftLastWriteTime.dwLowDateTime);
 }
@@ -121,10 +119,11 @@ bool SystemFileSystem::folderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<std::uint64_t> SystemFileSystem::freeSpace(const std::string& folder) {
+rt::Outcome<std::uint64_t> SystemFileSystem::freeSpace(const std::string& folder) {
     // What this user may write: a disk quota can leave less than the drive's free space.
     ULARGE_INTEGER available{};
-    if (!::GetDiskFreeSpaceExW(widenUtf8(folder).c_str(), &available, nullptr, nullptr)) return std::nullopt;
+    if (!::GetDiskFreeSpaceExW(widenUtf8(folder).c_str(), &available, nullptr, nullptr))
+        return rt::fail(systemMessage(::GetLastError()));
     return available.QuadPart;
 }
 
@@ -134,70 +133,68 @@ platform::OpenedFile SystemFileSystem::openFile(const std::string& path, platfor
     const DWORD share = mode == OpenMode::Read ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
     const DWORD disposition = mode == OpenMode::CreateNew ? CREATE_NEW : OPEN_EXISTING;
     UniqueFile handle(::CreateFileW(widenUtf8(path).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
-    platform::OpenedFile opened;
+    using platform::OpenFailure;
     if (!handle) {
         const DWORD error = ::GetLastError();
-        using Failure = platform::OpenedFile::Failure;
-        opened.failure = error == ERROR_FILE_NOT_FOUND ? Failure::Missing
-                         : error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? Failure::AlreadyExists
-                                                                                     : Failure::Other;
-        opened.reason = systemMessage(error);
-        return opened;
+        return rt::fail(error == ERROR_FILE_NOT_FOUND ? OpenFailure::Missing
+                        : error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? OpenFailure::AlreadyExists
+                                                                                      : OpenFailure::Other,
+                        systemMessage(error));
     }
     // CON, NUL, COM1 and pipes open too: only a file on a disk is one.
-    if (::GetFileType(handle.get()) != FILE_TYPE_DISK) {
-        opened.failure = platform::OpenedFile::Failure::Other;
-        opened.reason = "it is not a plain file";
-        return opened;
-    }
-    opened.file = std::make_unique<SystemFile>(handle.release());
-    return opened;
+    if (::GetFileType(handle.get()) != FILE_TYPE_DISK) return rt::fail(OpenFailure::Other, "it is not a plain file");
+    return platform::OpenedFile(std::make_unique<SystemFile>(handle.release()));
 }
 
-bool SystemFileSystem::writeFile(const std::string& path, std::string_view bytes) {
-    SystemFile file(::CreateFileW(widenUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    const bool wrote = file.writeAt(0, bytes.data(), bytes.size());
-    return file.close() && wrote;
+rt::Outcome<> SystemFileSystem::writeFile(const std::string& path, std::string_view bytes) {
+    UniqueFile handle(::CreateFileW(widenUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle) return rt::fail(systemMessage(::GetLastError()));
+    SystemFile file(handle.release());
+    const rt::Outcome<> wrote = file.writeAt(0, bytes.data(), bytes.size());
+    const rt::Outcome<> closed = file.close();
+    return wrote ? closed : wrote;
 }
 
-platform::WriteResult SystemFileSystem::replaceFile(const std::string& from, const std::string& to) {
+rt::Outcome<> SystemFileSystem::replaceFile(const std::string& from, const std::string& to) {
     // Windows refuses to rename over a read-only file, Wine does not: asking
     // first gives both the same answer.
     const DWORD attributes = ::GetFileAttributesW(widenUtf8(to).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
         (attributes & FILE_ATTRIBUTE_READONLY))
-        return {platform::kReadOnlyReason};
+        return rt::fail(platform::kReadOnlyReason);
     if (::MoveFileExW(widenUtf8(from).c_str(), widenUtf8(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return {};
-    return {systemMessage(::GetLastError())};
+    return rt::fail(systemMessage(::GetLastError()));
 }
 
-bool SystemFileSystem::makeFolder(const std::string& path) {
+rt::Outcome<> SystemFileSystem::makeFolder(const std::string& path) {
     const std::wstring wide = widenUtf8(path);
-    return ::CreateDirectoryW(wide.c_str(), nullptr) || folderExists(path);
+    if (::CreateDirectoryW(wide.c_str(), nullptr)) return {};
+    const DWORD error = ::GetLastError();
+    if (folderExists(path)) return {};
+    return rt::fail(systemMessage(error));
 }
 
-std::optional<std::vector<std::string>> SystemFileSystem::listFiles(const std::string& folder) {
+rt::Outcome<std::vector<std::string>> SystemFileSystem::listFiles(const std::string& folder) {
     WIN32_FIND_DATAW found;
     const UniqueFind search(::FindFirstFileExW(widenUtf8(platform::joinPath(folder, "*")).c_str(), FindExInfoBasic,
                                                &found, FindExSearchNameMatch, nullptr, 0));
     if (!search) {
         // Only an empty drive root has no match at all (a folder has "." and "..").
-        if (::GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<std::string>{};
-        return std::nullopt;
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND) return std::vector<std::string>{};
+        return rt::fail(systemMessage(error));
     }
     std::vector<std::string> names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(narrowToUtf8(found.cFileName));
     } while (::FindNextFileW(search.get(), &found));
-    if (::GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
+    if (const DWORD error = ::GetLastError(); error != ERROR_NO_MORE_FILES) return rt::fail(systemMessage(error));
     return names;
 }
 
-bool SystemFileSystem::deleteFile(const std::string& path) { return static_cast<bool>(deleteFileOrSayWhy(path)); }
-
-platform::WriteResult SystemFileSystem::deleteFileOrSayWhy(const std::string& path) {
+rt::Outcome<> SystemFileSystem::deleteFile(const std::string& path) {
     const std::wstring wide = widenUtf8(path);
     if (::DeleteFileW(wide.c_str())) return {};
     const DWORD error = ::GetLastError();
@@ -205,15 +202,16 @@ platform::WriteResult SystemFileSystem::deleteFileOrSayWhy(const std::string& pa
     // The system only says "Access is denied." for a read-only file.
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return {platform::kReadOnlyReason};
-    return {systemMessage(error)};
+        return rt::fail(platform::kReadOnlyReason);
+    return rt::fail(systemMessage(error));
 }
 
-bool SystemFileSystem::removeEmptyFolder(const std::string& path) {
+rt::Outcome<> SystemFileSystem::removeEmptyFolder(const std::string& path) {
     const std::wstring wide = widenUtf8(path);
-    if (::RemoveDirectoryW(wide.c_str())) return true;
+    if (::RemoveDirectoryW(wide.c_str())) return {};
     const DWORD error = ::GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+    return rt::fail(systemMessage(error));
 }
 
 } // namespace host

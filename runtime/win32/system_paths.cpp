@@ -4,6 +4,7 @@
 #include "win32/system_files.h"
 
 #include "win32/handles.h"
+#include "win32/system_message.h"
 #include "win32/utf8_paths.h"
 
 namespace host {
@@ -59,13 +60,14 @@ std::optional<std::string> SystemFileSystem::systemFullPath(const std::string& p
     return narrowToUtf8(withLongNames(full));
 }
 
-std::optional<platform::FileIdentity> SystemFileSystem::identity(const std::string& path) {
+rt::Outcome<platform::FileIdentity> SystemFileSystem::identity(const std::string& path) {
     // Backup semantics open folders too; no access is asked for, so a file in
     // use still answers.
     const UniqueFile file(::CreateFileW(widenUtf8(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION information{};
-    if (!file || !::GetFileInformationByHandle(file.get(), &information)) return std::nullopt;
+    if (!file || !::GetFileInformationByHandle(file.get(), &information))
+        return rt::fail(systemMessage(::GetLastError()));
     return platform::FileIdentity{information.dwVolumeSerialNumber,
                                   static_cast<std::uint64_t>(information.nFileIndexHigh) << 32 | information.nFileIndexLow};
 }

@@ -117,8 +117,8 @@ std::optional<std::string> readText(platform::FileSystem& files, std::string_vie
     if (!opened) return std::nullopt;
     // One byte past the bound tells a long file from one that fits exactly.
     std::string text(kMaxBytes + 1, '\0');
-    text.resize(opened.file->readAt(0, text.data(), text.size()));
-    opened.file->close();
+    text.resize((*opened)->readAt(0, text.data(), text.size()));
+    (void)(*opened)->close();
     return text;
 }
 

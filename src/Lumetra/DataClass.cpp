@@ -25,11 +25,12 @@ std::vector<std::string> splitSettingsLines(std::string_view text, std::size_t m
 std::optional<std::string> readSettingsText(platform::FileSystem& files, const std::string& path) {
     platform::OpenedFile opened = files.openFile(path, platform::OpenMode::Read);
     if (!opened) return std::nullopt;
-    const std::int64_t size = opened.file->size();
+    platform::File& file = **opened;
+    const std::int64_t size = file.size();
     if (size < 0) return std::nullopt;
     const bool cut = size > static_cast<std::int64_t>(kSettingsBytesRead);
     std::string text(cut ? kSettingsBytesRead : static_cast<std::size_t>(size), '\0');
-    if (opened.file->readAt(0, text.data(), text.size()) != text.size()) return std::nullopt;
+    if (file.readAt(0, text.data(), text.size()) != text.size()) return std::nullopt;
     if (cut) {
         const std::size_t lastEnd = text.find_last_of("\r\n");
         text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);

@@ -64,7 +64,7 @@ public:
             });
         }
         if (TheFile.empty()) return false;
-        return platform::writeFileAtomically(files_, TheFile, bytes);
+        return platform::writeWholeFile(files_, TheFile, bytes).ok();
     }
 
 private:

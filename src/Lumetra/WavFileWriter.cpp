@@ -7,13 +7,13 @@ namespace lumetra {
 WavFileWriter::WavFileWriter(platform::FileSystem& files, std::string path, const ToneSession& session,
                              std::uint32_t frames, std::int64_t flushEvery)
     : pending_(files, std::move(path)), wave_(session, frames), flushEvery_(flushEvery) {
-    if (!pending_) {
-        failure_ = pending_.failure();
+    if (!pending_.made()) {
+        failure_ = pending_.made().reason();
         return;
     }
     const auto header = wavHeader(frames);
-    if (!pending_.file().writeAt(0, header.data(), header.size())) {
-        failure_ = pending_.file().writeFailure();
+    if (const rt::Outcome<> written = pending_.file().writeAt(0, header.data(), header.size()); !written) {
+        failure_ = written.reason();
         pending_.abandon();
         return;
     }
@@ -27,8 +27,10 @@ bool WavFileWriter::writeBlocks(int blocks) {
         const std::size_t bytes = frames * kWavBytesPerFrame;
         platform::File& file = pending_.file();
         const bool flushDue = flushEvery_ > 0 && offset_ + static_cast<std::int64_t>(bytes) - flushedTo_ >= flushEvery_;
-        if (!file.writeAt(offset_, block_.data(), bytes) || (flushDue && !file.flush())) {
-            failure_ = file.writeFailure();
+        rt::Outcome<> written = file.writeAt(offset_, block_.data(), bytes);
+        if (written && flushDue) written = file.flush();
+        if (!written) {
+            failure_ = written.reason();
             pending_.abandon();
             return false;
         }
@@ -44,7 +46,7 @@ double WavFileWriter::fraction() const noexcept {
 
 bool WavFileWriter::commit() {
     if (!ok()) return false;
-    if (const platform::WriteResult result = pending_.commit(); !result) failure_ = result.failure;
+    if (const rt::Outcome<> result = pending_.commit(); !result) failure_ = result.reason();
     return ok();
 }
 

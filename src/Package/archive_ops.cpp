@@ -20,10 +20,11 @@ namespace {
 ArchiveResult writeEntry(platform::FileSystem& files, const std::string& archivePath, ArchiveReader& reader,
                          const ArchiveEntry& entry, const std::string& destination) {
     if (platform::writesOver(files, destination, archivePath)) return {ArchiveError::DestinationIsArchive};
-    const platform::WriteResult written = platform::writeThenRename(files, destination, [&](platform::File& out) {
-        return reader.copyData(entry, out) ? platform::WriteResult{} : platform::WriteResult{"cannot copy the entry's data"};
+    const rt::Outcome<> written = platform::writeThenRename(files, destination, [&](platform::File& out) -> rt::Outcome<> {
+        if (!reader.copyData(entry, out)) return rt::fail("cannot copy the entry's data");
+        return {};
     });
-    if (!written) return {ArchiveError::CannotWriteDestination, written.failure};
+    if (!written) return {ArchiveError::CannotWriteDestination, written.reason()};
     return {};
 }
 

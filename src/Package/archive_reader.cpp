@@ -16,8 +16,11 @@ ArchiveResult ArchiveReader::open(const std::string& path) {
     cacheLength_ = 0;
     error_ = ArchiveError::None;
     platform::OpenedFile opened = files_.openFile(path, platform::OpenMode::Read);
-    file_ = std::move(opened.file);
-    if (!file_) return {ArchiveError::CannotOpenArchive, opened.reason};
+    if (!opened) {
+        file_.reset();
+        return {ArchiveError::CannotOpenArchive, opened.reason()};
+    }
+    file_ = std::move(*opened);
     length_ = file_->size();
     if (length_ < 0) return {ArchiveError::CannotOpenArchive};
     return {};

@@ -11,7 +11,7 @@ namespace {
 // says must go again when the append fails.
 platform::OpenedFile openArchive(platform::FileSystem& files, const std::string& path, bool& created) {
     platform::OpenedFile opened = files.openFile(path, platform::OpenMode::ReadWrite);
-    created = !opened && opened.failure == platform::OpenedFile::Failure::Missing;
+    created = !opened && opened.kind() == platform::OpenFailure::Missing;
     if (created) opened = files.openFile(path, platform::OpenMode::CreateNew);
     return opened;
 }
@@ -27,7 +27,7 @@ ArchiveResult append(platform::File& archive, std::int64_t start, platform::File
     if (archive.writeAt(start, header.data(), header.size()) &&
         archive.copyFrom(source, 0, start + static_cast<std::int64_t>(header.size()), size, kCopyChunk))
         return {};
-    archive.truncate(start);
+    (void)archive.truncate(start);
     return {ArchiveError::CannotWriteArchive};
 }
 
@@ -37,23 +37,23 @@ ArchiveResult appendEntry(platform::FileSystem& files, const std::string& archiv
                           const std::string& name) {
     if (name.find('\0') != std::string::npos || name.size() > kMaxNameBytes) return {ArchiveError::BadName};
     platform::OpenedFile source = files.openFile(sourcePath, platform::OpenMode::Read);
-    if (!source) return {ArchiveError::CannotOpenSource, source.reason};
-    const std::int64_t size = source.file->size();
+    if (!source) return {ArchiveError::CannotOpenSource, source.reason()};
+    const std::int64_t size = (*source)->size();
     if (size < 0) return {ArchiveError::CannotReadSource};
 
     bool created = false;
     platform::OpenedFile archive = openArchive(files, archivePath, created);
-    if (!archive) return {ArchiveError::CannotOpenArchive, archive.reason};
-    const std::int64_t start = archive.file->size();
+    if (!archive) return {ArchiveError::CannotOpenArchive, archive.reason()};
+    const std::int64_t start = (*archive)->size();
     ArchiveResult result = start < 0 ? ArchiveResult{ArchiveError::CannotOpenArchive}
-                                     : append(*archive.file, start, *source.file, size, name);
-    if (!archive.file->close() && result) {
+                                     : append(**archive, start, **source, size, name);
+    if (!(*archive)->close() && result) {
         // The last bytes may not have reached the disk: take the entry back.
-        if (auto again = files.openFile(archivePath, platform::OpenMode::ReadWrite)) again.file->truncate(start);
+        if (auto again = files.openFile(archivePath, platform::OpenMode::ReadWrite)) (void)(*again)->truncate(start);
         result = {ArchiveError::CannotWriteArchive};
     }
     // A refused add leaves no archive that was not there before.
-    if (!result && created) files.deleteFile(archivePath);
+    if (!result && created) (void)files.deleteFile(archivePath);
     return result;
 }
 

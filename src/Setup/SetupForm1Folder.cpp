@@ -86,7 +86,7 @@ bool isUserRecord(platform::FileSystem& files, const std::string& folder) {
 // step that fails says why.
 bool Form1::enoughSpace(const std::string& folder) {
     if (!spaceNeeded_) return true;
-    const std::optional<std::uint64_t> free = platform::freeSpaceFor(system_.files, folder);
+    const rt::Outcome<std::uint64_t> free = platform::freeSpaceFor(system_.files, folder);
     const auto needed = static_cast<std::uint64_t>(*spaceNeeded_);
     if (!free || *free >= needed) return true;
     system_.boxes.ask(wizard::say(texts::kNoRoom, {ProductName, folder, describeBytes(needed, Rounding::Up),

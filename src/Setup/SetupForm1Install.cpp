@@ -56,7 +56,7 @@ void Form1::makeInstallFolder() {
     const platform::MadeFolders made = platform::makeFolderPath(system_.files, Cale.text());
     madeFolders_ = made.created;
     takeBack_.madeFolders(made.created);
-    if (!made.ok) {
+    if (!made.made) {
         fail(wizard::say(texts::kFolderNotMade, {Cale.text()}));
         return;
     }
@@ -114,7 +114,8 @@ void Form1::registerInstallation() {
 bool Form1::writeInstallRecord() {
     const std::string path = record::pathIn(Cale.text());
     // Read whole, so that a failure puts back exactly what was there.
-    const std::optional<std::string> before = system_.files.readFile(path);
+    const rt::Outcome<std::string> read = system_.files.readFile(path);
+    const std::optional<std::string> before = read ? std::optional<std::string>(*read) : std::nullopt;
     // The folder page refused a user's file of that name; one that came since
     // (or one that cannot be read back) is kept all the same, and the install
     // fails before touching it.
@@ -127,10 +128,10 @@ bool Form1::writeInstallRecord() {
                                     replacedCopies(system_.files, system_.registry, ProductName, Cale.text(), hive()),
                                     mode_ == wizard::InstallMode::CurrentUser};
     takeBack_.willWriteRecord(path, before);
-    const platform::WriteResult written =
+    const rt::Outcome<> written =
         platform::writeWholeFile(system_.files, path, record::format(earlier ? record::merged(*earlier, now) : now));
     if (!written) {
-        fail(wizard::say(texts::kCouldNotWrite, {path, written.failure}));
+        fail(wizard::say(texts::kCouldNotWrite, {path, written.reason()}));
         return false;
     }
     report().step("Record: " + path);

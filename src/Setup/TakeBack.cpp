@@ -60,8 +60,8 @@ std::vector<std::string> TakeBack::takeBack(platform::FileSystem& files, platfor
     std::vector<std::string> stayed;
     if (entryKey_ && !entryTakenBack(registry)) stayed.push_back(wizard::say(texts::kTheEntry));
     if (recordPath_) {
-        const bool restored = recordBefore_ ? platform::writeFileAtomically(files, *recordPath_, *recordBefore_)
-                                            : files.deleteFile(*recordPath_);
+        const bool restored = recordBefore_ ? platform::writeWholeFile(files, *recordPath_, *recordBefore_).ok()
+                                            : files.deleteFile(*recordPath_).ok();
         if (!restored) stayed.push_back(*recordPath_);
     }
     for (const std::string& file : created_)

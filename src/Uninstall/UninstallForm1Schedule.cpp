@@ -43,9 +43,9 @@ std::vector<std::string> Form1::installedFiles() {
     const std::string folder = installFolder();
     std::vector<std::string> paths;
     if (record_) {
-        const std::optional<std::vector<std::string>> names = system_.files.listFiles(folder);
+        const rt::Outcome<std::vector<std::string>> names = system_.files.listFiles(folder);
         std::unordered_set<std::string> present;
-        for (const std::string& name : names.value_or(std::vector<std::string>{})) present.insert(record::pathKey(name));
+        for (const std::string& name : names.valueOr({})) present.insert(record::pathKey(name));
         for (const std::string& file : record::within(*record_, folder).files)
             if (!names || present.count(record::pathKey(platform::fileNameOf(file)))) paths.push_back(file);
     } else {
@@ -74,16 +74,16 @@ void Form1::deleteInstalledFiles() {
 // the run began); other files say why through the file layer.
 bool Form1::deleteOrNote(const std::string& path, const std::string& name) {
     const bool was = system_.files.fileExists(path);
-    const platform::WriteResult deleted = system_.files.deleteFileOrSayWhy(path);
+    const rt::Outcome<> deleted = system_.files.deleteFile(path);
     if (deleted) {
         if (was) report().step("Deleted: " + path);  // only files that were there are logged
         return true;
     }
-    report().step("Could not delete: " + path + " (" + deleted.failure + ")");
+    report().step("Could not delete: " + path + " (" + deleted.reason() + ")");
     const bool mainProgram = platform::samePath(system_.files, path, platform::joinPath(Cale.text(), product::kMainProgram));
     if (mainProgram && system_.files.inUse(path)) stayed_.push_back({name, Leftover::Cause::Running, {}});
-    else if (deleted.failure == platform::kReadOnlyReason) stayed_.push_back({name, Leftover::Cause::ReadOnly, {}});
-    else stayed_.push_back({name, Leftover::Cause::Other, deleted.failure});
+    else if (deleted.reason() == platform::kReadOnlyReason) stayed_.push_back({name, Leftover::Cause::ReadOnly, {}});
+    else stayed_.push_back({name, Leftover::Cause::Other, deleted.reason()});
     return false;
 }
 
@@ -104,7 +104,7 @@ void Form1::deleteAppDataSettings() {
     const std::string folder = platform::joinPath(appData, ProductName);
     const std::string settings = platform::joinPath(folder, product::kSettingsFile);
     if (!deleteOrNote(settings, settings)) return;
-    system_.files.removeEmptyFolder(folder);  // the user's own files there keep it
+    (void)system_.files.removeEmptyFolder(folder);  // the user's own files there keep it
 }
 
 void Form1::removeShortcut() {

@@ -45,7 +45,7 @@ std::uint64_t bytesOfFiles(platform::FileSystem& files, const std::vector<std::s
     std::uint64_t total = 0;
     for (const std::string& path : paths)
         if (const platform::OpenedFile opened = files.openFile(path, platform::OpenMode::Read))
-            total += static_cast<std::uint64_t>(std::max<std::int64_t>(opened.file->size(), 0));
+            total += static_cast<std::uint64_t>(std::max<std::int64_t>((*opened)->size(), 0));
     return total;
 }
 

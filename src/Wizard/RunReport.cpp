@@ -8,14 +8,14 @@
 namespace wizard {
 
 std::string RunReport::openLog(platform::FileSystem& files, const std::string& path) {
-    files.writeFile(path, "");
+    (void)files.writeFile(path, "");
     platform::OpenedFile opened = files.openFile(path, platform::OpenMode::ReadWrite);
     if (!opened) {
-        const std::string why = opened.reason.empty() ? "it cannot be written" : opened.reason;
+        const std::string why = opened.reason().empty() ? "it cannot be written" : opened.reason();
         return say(texts::kLogRefused, {path, why});
     }
-    opened.file->truncate(0);
-    log_ = std::move(opened.file);
+    (void)(*opened)->truncate(0);
+    log_ = std::move(*opened);
     logEnd_ = 0;
     logFiles_ = &files;
     logPath_ = path;
@@ -28,11 +28,11 @@ std::string RunReport::holdLog(platform::FileSystem& files, const std::string& p
     const bool existed = files.fileExists(path);
     platform::OpenedFile opened = files.openFile(path, existed ? platform::OpenMode::ReadWrite : platform::OpenMode::CreateNew);
     if (!opened) {
-        const std::string why = opened.reason.empty() ? "it cannot be written" : opened.reason;
+        const std::string why = opened.reason().empty() ? "it cannot be written" : opened.reason();
         return say(texts::kLogRefused, {path, why});
     }
-    opened.file->close();
-    if (!existed) files.deleteFile(path);
+    (void)(*opened)->close();
+    if (!existed) (void)files.deleteFile(path);
     heldFiles_ = &files;
     heldPath_ = path;
     return {};
@@ -53,7 +53,7 @@ void RunReport::dropLog() noexcept {
 }
 
 void RunReport::lendLog() {
-    if (log_) log_->close();
+    if (log_) (void)log_->close();
     log_.reset();
 }
 
@@ -61,7 +61,7 @@ void RunReport::takeBackLog() {
     if (!logFiles_ || log_) return;
     platform::OpenedFile opened = logFiles_->openFile(logPath_, platform::OpenMode::ReadWrite);
     if (!opened) return;
-    log_ = std::move(opened.file);
+    log_ = std::move(*opened);
     logEnd_ = log_->size();
 }
 
@@ -122,7 +122,7 @@ int RunReport::finish() {
     step("Result: " + std::string(outcome_) + ", exit status " + std::to_string(status_) +
          (reason_.empty() ? std::string(".") : ": " + reason_));
     releaseLog();
-    if (log_) log_->close();
+    if (log_) (void)log_->close();
     log_.reset();
     return status_;
 }

@@ -14,7 +14,7 @@ public:
 
     platform::OpenedFile openFile(const std::string& p, platform::OpenMode m) override {
         platform::OpenedFile opened = CountingFiles::openFile(p, m);
-        if (opened.file) opened.file = std::make_unique<Wrapped>(std::move(opened.file));
+        if (opened) *opened = std::make_unique<Wrapped>(std::move(*opened));
         return opened;
     }
 
@@ -23,11 +23,10 @@ private:
         explicit Wrapped(std::unique_ptr<platform::File> f) : inner(std::move(f)) {}
         std::int64_t size() override { return inner->size(); }
         std::size_t readAt(std::int64_t o, void* b, std::size_t n) override { return inner->readAt(o, b, n); }
-        bool writeAt(std::int64_t o, const void* b, std::size_t n) override { return inner->writeAt(o, b, n); }
-        bool flush() override { return inner->flush(); }
-        std::string writeFailure() override { return inner->writeFailure(); }
-        bool truncate(std::int64_t length) override { return inner->truncate(length); }
-        bool close() override { return inner->close(); }
+        rt::Outcome<> writeAt(std::int64_t o, const void* b, std::size_t n) override { return inner->writeAt(o, b, n); }
+        rt::Outcome<> flush() override { return inner->flush(); }
+        rt::Outcome<> truncate(std::int64_t length) override { return inner->truncate(length); }
+        rt::Outcome<> close() override { return inner->close(); }
         std::unique_ptr<platform::File> inner;
     };
 };

@@ -14,29 +14,26 @@ public:
     std::size_t calls = 0;
 
     bool fileExists(const std::string& p) override { return ++calls, inner_.fileExists(p); }
-    std::optional<std::int64_t> lastWriteTime(const std::string& p) override { return ++calls, inner_.lastWriteTime(p); }
-    std::optional<std::string> readFile(const std::string& p) override { return ++calls, inner_.readFile(p); }
-    bool writeFile(const std::string& p, std::string_view b) override { return ++calls, inner_.writeFile(p, b); }
+    rt::Outcome<std::int64_t> lastWriteTime(const std::string& p) override { return ++calls, inner_.lastWriteTime(p); }
+    rt::Outcome<std::string> readFile(const std::string& p) override { return ++calls, inner_.readFile(p); }
+    rt::Outcome<> writeFile(const std::string& p, std::string_view b) override { return ++calls, inner_.writeFile(p, b); }
     platform::OpenedFile openFile(const std::string& p, platform::OpenMode m) override {
         return ++calls, inner_.openFile(p, m);
     }
-    platform::WriteResult replaceFile(const std::string& f, const std::string& t) override {
+    rt::Outcome<> replaceFile(const std::string& f, const std::string& t) override {
         return ++calls, inner_.replaceFile(f, t);
     }
-    bool makeFolder(const std::string& p) override { return ++calls, inner_.makeFolder(p); }
+    rt::Outcome<> makeFolder(const std::string& p) override { return ++calls, inner_.makeFolder(p); }
     bool folderExists(const std::string& p) override { return ++calls, inner_.folderExists(p); }
-    std::optional<std::vector<std::string>> listFiles(const std::string& f) override {
+    rt::Outcome<std::vector<std::string>> listFiles(const std::string& f) override {
         return ++calls, inner_.listFiles(f);
     }
-    bool deleteFile(const std::string& p) override { return ++calls, inner_.deleteFile(p); }
-    platform::WriteResult deleteFileOrSayWhy(const std::string& p) override {
-        return ++calls, inner_.deleteFileOrSayWhy(p);
-    }
-    bool removeEmptyFolder(const std::string& p) override { return ++calls, inner_.removeEmptyFolder(p); }
+    rt::Outcome<> deleteFile(const std::string& p) override { return ++calls, inner_.deleteFile(p); }
+    rt::Outcome<> removeEmptyFolder(const std::string& p) override { return ++calls, inner_.removeEmptyFolder(p); }
     std::optional<std::string> systemFullPath(const std::string& p) override { return ++calls, inner_.systemFullPath(p); }
-    std::optional<platform::FileIdentity> identity(const std::string& p) override { return ++calls, inner_.identity(p); }
+    rt::Outcome<platform::FileIdentity> identity(const std::string& p) override { return ++calls, inner_.identity(p); }
     bool inUse(const std::string& p) override { return ++calls, inner_.inUse(p); }
-    std::optional<std::uint64_t> freeSpace(const std::string& f) override { return ++calls, inner_.freeSpace(f); }
+    rt::Outcome<std::uint64_t> freeSpace(const std::string& f) override { return ++calls, inner_.freeSpace(f); }
 
 private:
     platform::FileSystem& inner_;

@@ -39,49 +39,45 @@ public:
 
     bool fileExists(const std::string& path) override { return files.count(path) != 0; }
 
-    std::optional<std::int64_t> lastWriteTime(const std::string& path) override {
-        if (!fileExists(path)) return std::nullopt;
+    rt::Outcome<std::int64_t> lastWriteTime(const std::string& path) override {
+        if (!fileExists(path)) return rt::fail("No such file or directory");
         const auto it = writtenAt.find(path);
         return it == writtenAt.end() ? 0 : it->second;
     }
 
-    std::optional<std::string> readFile(const std::string& path) override {
+    rt::Outcome<std::string> readFile(const std::string& path) override {
         const auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
+        if (it == files.end()) return rt::fail("No such file or directory");
         bytesRead += it->second.size();
         return it->second;
     }
 
-    bool writeFile(const std::string& path, std::string_view bytes) override {
-        if (!writable(platform::parentFolder(path))) return false;
+    rt::Outcome<> writeFile(const std::string& path, std::string_view bytes) override {
+        if (!writable(platform::parentFolder(path))) return rt::fail("Permission denied");
         if (failWritesAfter && *failWritesAfter < bytes.size()) {
             files[path] = std::string(bytes.substr(0, *failWritesAfter));
-            return false;
+            return rt::fail("No space left on device");
         }
         files[path] = std::string(bytes);
         writtenAt[path] = ++clock;
-        return true;
+        return {};
     }
 
     platform::OpenedFile openFile(const std::string& path, platform::OpenMode mode) override {
-        using Failure = platform::OpenedFile::Failure;
-        platform::OpenedFile opened;
+        using platform::OpenFailure;
         const bool exists = files.count(path) || folders.count(path);
         if (mode == platform::OpenMode::CreateNew ? exists : !files.count(path)) {
-            opened.failure = exists ? Failure::AlreadyExists : Failure::Missing;
-            opened.reason = exists ? "File exists" : "No such file or directory";
-        } else if (mode != platform::OpenMode::Read && !writable(platform::parentFolder(path))) {
-            opened.failure = Failure::Other;
-            opened.reason = "Permission denied";
-        } else {
-            opened.file = std::make_unique<MemoryFile>(*this, files[path]);
+            return exists ? rt::fail(OpenFailure::AlreadyExists, "File exists")
+                          : rt::fail(OpenFailure::Missing, "No such file or directory");
         }
-        return opened;
+        if (mode != platform::OpenMode::Read && !writable(platform::parentFolder(path)))
+            return rt::fail(OpenFailure::Other, "Permission denied");
+        return platform::OpenedFile(std::make_unique<MemoryFile>(*this, files[path]));
     }
 
-    platform::WriteResult replaceFile(const std::string& from, const std::string& to) override {
-        if (readOnlyFiles.count(to)) return {platform::kReadOnlyReason};
-        if (failReplace || !files.count(from) || !writable(platform::parentFolder(to))) return {"Permission denied"};
+    rt::Outcome<> replaceFile(const std::string& from, const std::string& to) override {
+        if (readOnlyFiles.count(to)) return rt::fail(platform::kReadOnlyReason);
+        if (failReplace || !files.count(from) || !writable(platform::parentFolder(to))) return rt::fail("Permission denied");
         files[to] = files[from];
         files.erase(from);
         writtenAt[to] = ++clock;
@@ -89,15 +85,15 @@ public:
     }
 
 
-    bool makeFolder(const std::string& path) override {
-        if (folders.count(path)) return true;
-        if (!writable(platform::parentFolder(path))) return false;
+    rt::Outcome<> makeFolder(const std::string& path) override {
+        if (folders.count(path)) return {};
+        if (!writable(platform::parentFolder(path))) return rt::fail("Permission denied");
         folders.insert(path);
-        return true;
+        return {};
     }
 
-    std::optional<std::vector<std::string>> listFiles(const std::string& folder) override {
-        if (!folders.count(folder)) return std::nullopt;
+    rt::Outcome<std::vector<std::string>> listFiles(const std::string& folder) override {
+        if (!folders.count(folder)) return rt::fail("No such file or directory");
         std::vector<std::string> names;
         for (const auto& [path, bytes] : files) {
             if (platform::parentFolder(path) == folder) names.push_back(path.substr(folder.size() + 1));
@@ -105,12 +101,10 @@ public:
         return names;
     }
 
-    bool deleteFile(const std::string& path) override { return static_cast<bool>(deleteFileOrSayWhy(path)); }
-
     // A read-only file is not deleted, as on Windows.
-    platform::WriteResult deleteFileOrSayWhy(const std::string& path) override {
-        if (files.count(path) && readOnlyFiles.count(path)) return {platform::kReadOnlyReason};
-        if (files.count(path) && undeletable.count(path)) return {"Access is denied."};
+    rt::Outcome<> deleteFile(const std::string& path) override {
+        if (files.count(path) && readOnlyFiles.count(path)) return rt::fail(platform::kReadOnlyReason);
+        if (files.count(path) && undeletable.count(path)) return rt::fail("Access is denied.");
         files.erase(path);
         return {};
     }
@@ -122,15 +116,15 @@ public:
         return running != runningFor.end() && running->second-- > 0;
     }
 
-    bool removeEmptyFolder(const std::string& path) override {
+    rt::Outcome<> removeEmptyFolder(const std::string& path) override {
         for (const auto& [file, bytes] : files) {
-            if (platform::parentFolder(file) == path) return false;
+            if (platform::parentFolder(file) == path) return rt::fail("Directory not empty");
         }
         for (const auto& folder : folders) {
-            if (platform::parentFolder(folder) == path) return false;
+            if (platform::parentFolder(folder) == path) return rt::fail("Directory not empty");
         }
         folders.erase(path);
-        return true;
+        return {};
     }
 
 private:
@@ -146,19 +140,19 @@ private:
             owner_.bytesRead += got;
             return got;
         }
-        bool writeAt(std::int64_t offset, const void* buffer, std::size_t n) override {
+        rt::Outcome<> writeAt(std::int64_t offset, const void* buffer, std::size_t n) override {
             const auto at = static_cast<std::size_t>(offset);
             const std::size_t fits = owner_.failWritesAfter ? std::min(n, *owner_.failWritesAfter) : n;
             if (bytes_.size() < at + fits) bytes_.resize(at + fits);
             bytes_.replace(at, fits, static_cast<const char*>(buffer), fits);
-            return fits == n;
+            if (fits != n) return rt::fail("No space left on device");
+            return {};
         }
-        std::string writeFailure() override { return "No space left on device"; }
-        bool truncate(std::int64_t length) override {
+        rt::Outcome<> truncate(std::int64_t length) override {
             bytes_.resize(static_cast<std::size_t>(length));
-            return true;
+            return {};
         }
-        bool close() override { return true; }
+        rt::Outcome<> close() override { return {}; }
 
     private:
         MemoryFiles& owner_;

@@ -20,22 +20,27 @@ public:
     std::vector<std::string> asked;
 
     bool fileExists(const std::string&) override { return false; }
-    std::optional<std::int64_t> lastWriteTime(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> readFile(const std::string&) override { return std::nullopt; }
-    bool writeFile(const std::string&, std::string_view) override { return false; }
-    platform::OpenedFile openFile(const std::string&, platform::OpenMode) override { return {}; }
-    platform::WriteResult replaceFile(const std::string&, const std::string&) override { return {"no files here"}; }
-    bool makeFolder(const std::string& path) override {
+    rt::Outcome<std::int64_t> lastWriteTime(const std::string&) override { return rt::fail("no files here"); }
+    rt::Outcome<std::string> readFile(const std::string&) override { return rt::fail("no files here"); }
+    rt::Outcome<> writeFile(const std::string&, std::string_view) override { return rt::fail("no files here"); }
+    platform::OpenedFile openFile(const std::string&, platform::OpenMode) override {
+        return rt::fail(platform::OpenFailure::Other, "no files here");
+    }
+    rt::Outcome<> replaceFile(const std::string&, const std::string&) override { return rt::fail("no files here"); }
+    rt::Outcome<> makeFolder(const std::string& path) override {
         asked.push_back(path);
-        if (refused.count(path)) return false;
+        if (refused.count(path)) return rt::fail("refused");
         folders.insert(path);
-        return true;
+        return {};
     }
     bool folderExists(const std::string& path) override { return folders.count(path) != 0; }
-    std::optional<std::vector<std::string>> listFiles(const std::string&) override { return std::nullopt; }
-    bool deleteFile(const std::string&) override { return false; }
-    bool removeEmptyFolder(const std::string& path) override { return folders.erase(path) != 0; }
-    std::optional<std::uint64_t> freeSpace(const std::string& folder) override {
+    rt::Outcome<std::vector<std::string>> listFiles(const std::string&) override { return rt::fail("no files here"); }
+    rt::Outcome<> deleteFile(const std::string&) override { return rt::fail("no files here"); }
+    rt::Outcome<> removeEmptyFolder(const std::string& path) override {
+        if (folders.erase(path) == 0) return rt::fail("no such folder");
+        return {};
+    }
+    rt::Outcome<std::uint64_t> freeSpace(const std::string& folder) override {
         asked.push_back(folder);
         return 42;
     }
@@ -67,7 +72,7 @@ TEST(MakeFolderPath, MakesEachMissingLevelOutermostFirst) {
         files.folders = c.existing;
         files.refused = c.refused;
         const platform::MadeFolders made = platform::makeFolderPath(files, c.path);
-        EXPECT_EQ(made.ok, c.ok);
+        EXPECT_EQ(made.made.ok(), c.ok);
         EXPECT_EQ(made.created, c.created);
         for (const std::string& level : files.asked) EXPECT_NE(level.back(), ':') << "asked to make a drive";
     }
@@ -93,7 +98,8 @@ TEST(FreeSpaceFor, AsksThroughTheNearestExistingFolder) {
         FolderSet files;
         files.folders = c.existing;
         EXPECT_EQ(platform::nearestExistingFolder(files, c.path), c.asked);
-        EXPECT_EQ(platform::freeSpaceFor(files, c.path), c.asked ? std::optional<std::uint64_t>(42) : std::nullopt);
+        const rt::Outcome<std::uint64_t> free = platform::freeSpaceFor(files, c.path);
+        EXPECT_EQ(free ? std::optional<std::uint64_t>(*free) : std::nullopt, c.asked ? std::optional<std::uint64_t>(42) : std::nullopt);
         EXPECT_EQ(files.asked, c.asked ? std::vector<std::string>{*c.asked} : std::vector<std::string>{});
     }
 }

@@ -27,7 +27,7 @@ public:
     // The folder's files, names only, sorted, each followed by ";".
     std::string list() const {
         std::string names;
-        for (const std::string& name : files_.listFiles(path_).value_or(std::vector<std::string>{})) names += name + ";";
+        for (const std::string& name : files_.listFiles(path_).valueOr({})) names += name + ";";
         return names;
     }
 

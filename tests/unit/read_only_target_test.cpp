@@ -37,13 +37,13 @@ TEST(ReadOnlyTarget, WriteThenRenameLeavesAReadOnlyFileAsItWas) {
             TempFolder::write(target, "old\r\n");
             fs::permissions(target, *c.mode);
         }
-        const platform::WriteResult result = platform::writeThenRename(files, target, [](platform::File& f) {
-            return f.writeAt(0, "new\r\n", 5) ? platform::WriteResult{} : platform::WriteResult{"cannot write"};
+        const rt::Outcome<> result = platform::writeThenRename(files, target, [](platform::File& f) {
+            return f.writeAt(0, "new\r\n", 5);
         });
-        EXPECT_EQ(static_cast<bool>(result), c.replaced) << result.failure;
+        EXPECT_EQ(result.ok(), c.replaced) << result.reason();
         EXPECT_EQ(TempFolder::read(target), c.replaced ? "new\r\n" : "old\r\n");
         if (!c.replaced) {
-            EXPECT_EQ(result.failure, platform::kReadOnlyReason);
+            EXPECT_EQ(result.reason(), platform::kReadOnlyReason);
             EXPECT_EQ(fs::status(target).permissions(), *c.mode);
         }
         EXPECT_FALSE(fs::exists(platform::temporaryPathFor(target)));

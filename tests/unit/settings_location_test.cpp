@@ -49,7 +49,7 @@ struct Settings : ::testing::Test {
 
     Settings() { files.folders = {"/", "/prog", "/appdata"}; }
     bool saveText(const std::string& text) {
-        return location.save([&](const std::string& path) { return platform::writeFileAtomically(files, path, text); });
+        return location.save([&](const std::string& path) { return platform::writeWholeFile(files, path, text).ok(); });
     }
 };
 
@@ -129,7 +129,7 @@ TEST_F(Settings, NowhereToWriteReportsFailure) {
     SettingsLocation without{noAppData, files};
     EXPECT_EQ(without.inAppData(), "");
     EXPECT_EQ(without.fileToLoad(), beside);
-    EXPECT_FALSE(without.save([&](const std::string& path) { return files.writeFile(path, "x"); }));
+    EXPECT_FALSE(without.save([&](const std::string& path) { return files.writeFile(path, "x").ok(); }));
 }
 
 TEST_F(Settings, ClosingUnderAReadOnlyFolderAndStartingAgainKeepsTheSettings) {
@@ -160,7 +160,7 @@ TEST(SettingsOnDisk, AReadOnlyProgramFolderSendsTheFileToApplicationData) {
     platform::StandardFileSystem files;
     SettingsLocation location{folders, files};
 
-    EXPECT_TRUE(location.save([&](const std::string& path) { return platform::writeFileAtomically(files, path, "x\r\n"); }));
+    EXPECT_TRUE(location.save([&](const std::string& path) { return platform::writeWholeFile(files, path, "x\r\n").ok(); }));
     EXPECT_FALSE(std::filesystem::exists(program + "/settings.ini"));
     EXPECT_EQ(TempFolder::read(appData + "/Corvane Lumetra/settings.ini"), "x\r\n");
 }

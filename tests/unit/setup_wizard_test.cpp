@@ -73,10 +73,10 @@ struct FilesWithRunningProgram : platform::StandardFileSystem {
     bool inUse(const std::string& path) override {
         return platform::fileNameOf(path) == "Corvane Lumetra.exe" && busyChecks-- > 0;
     }
-    std::optional<std::uint64_t> freeSpace(const std::string& folder) override {
+    rt::Outcome<std::uint64_t> freeSpace(const std::string& folder) override {
         spaceAsked.push_back(folder);
-        if (freeUnknown) return std::nullopt;
-        return free ? free : StandardFileSystem::freeSpace(folder);
+        if (freeUnknown) return rt::fail("the system does not say");
+        return free ? rt::Outcome<std::uint64_t>(*free) : StandardFileSystem::freeSpace(folder);
     }
 };
 

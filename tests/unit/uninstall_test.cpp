@@ -526,10 +526,10 @@ TEST(InstallFolderGuard, AcceptsOnlyAFolderWhoseRecordOrEntryNamesThisVeryProgra
 // one inside the install folder runs from the installation.
 TEST(InstallFolderGuard, ALinkToTheUninstallerServesOnlyInsideTheInstallFolder) {
     struct LinkedFiles : fakes::MemoryFiles {
-        std::optional<platform::FileIdentity> identity(const std::string& path) override {
+        rt::Outcome<platform::FileIdentity> identity(const std::string& path) override {
             for (const char* link : {"C:\\T1\\Uninstall.exe", "C:\\U1\\Uninstall.exe", "C:\\T1\\Remove.exe"})
                 if (platform::sameTextIgnoringCase(path, link)) return platform::FileIdentity{7, 42};
-            return std::nullopt;
+            return rt::fail("not a link");
         }
     } files;
     const record::InstallRecord installed{{"C:\\T1\\Corvane Lumetra.exe", "C:\\T1\\Uninstall.exe"}, {"C:\\T1"}};

@@ -66,7 +66,7 @@ TEST(SystemFiles, SaveReplacesTheOldFileAndLoadsBack) {
 
     Lines saved{{"-2800", "1", "12", "1830", "1245.5"}};
     ASSERT_TRUE(data.SalveazaData(settings, saved));
-    EXPECT_EQ(files.readFile(settings), std::optional<std::string>("-2800\r\n1\r\n12\r\n1830\r\n1245.5\r\n"));
+    EXPECT_EQ(files.readFile(settings).valueOr("(unreadable)"), "-2800\r\n1\r\n12\r\n1830\r\n1245.5\r\n");
     EXPECT_FALSE(files.fileExists(platform::temporaryPathFor(settings)));
 
     Lines loaded;
@@ -83,10 +83,10 @@ TEST(SystemFiles, AFailedSaveLeavesTheOldFile) {
     // Folders under every name the temporary file could take.
     for (int n = 0; n < platform::kTemporaryAttempts; ++n) ASSERT_TRUE(files.makeFolder(platform::temporaryPathFor(settings, n)));
     EXPECT_FALSE(data.SalveazaData(settings, Lines{{"new"}}));
-    EXPECT_EQ(files.readFile(settings), std::optional<std::string>("old\r\n"));
+    EXPECT_EQ(files.readFile(settings).valueOr("(unreadable)"), "old\r\n");
     for (int n = 0; n < platform::kTemporaryAttempts; ++n) RemoveDirectoryW(host::widenUtf8(platform::temporaryPathFor(settings, n)).c_str());
 
-    EXPECT_FALSE(files.readFile(platform::joinPath(folder.path, "missing.ini")).has_value());
+    EXPECT_FALSE(files.readFile(platform::joinPath(folder.path, "missing.ini")).ok());
     EXPECT_FALSE(files.fileExists(folder.path)) << "a folder is not a file";
 }
 
@@ -116,7 +116,7 @@ TEST(SystemFiles, SettingsFallBackWhenTheProgramFolderCannotBeWritten) {
     ASSERT_TRUE(location.save([&](const std::string& path) { return data.SalveazaData(path, Lines{{"-100"}}); }));
     const std::string expected = root.path + "\\Corvane Lumetra\\settings.ini";
     EXPECT_EQ(location.fileToLoad(), expected);
-    EXPECT_EQ(files.readFile(expected), std::optional<std::string>("-100\r\n"));
+    EXPECT_EQ(files.readFile(expected).valueOr("(unreadable)"), "-100\r\n");
     DeleteFileW(host::widenUtf8(expected).c_str());
     RemoveDirectoryW(host::widenUtf8(root.path + "\\Corvane Lumetra").c_str());
 }
@@ -138,8 +138,8 @@ TEST(SystemFiles, AReadOnlySettingsFileSendsTheSaveToApplicationData) {
 
     ASSERT_TRUE(location.save([&](const std::string& path) { return data.SalveazaData(path, Lines{{"-100"}}); }));
     const std::string copy = root.path + "\\Corvane Lumetra\\settings.ini";
-    EXPECT_EQ(files.readFile(copy), std::optional<std::string>("-100\r\n"));
-    EXPECT_EQ(files.readFile(beside), std::optional<std::string>("old\r\n"));
+    EXPECT_EQ(files.readFile(copy).valueOr("(unreadable)"), "-100\r\n");
+    EXPECT_EQ(files.readFile(beside).valueOr("(unreadable)"), "old\r\n");
     EXPECT_TRUE(GetFileAttributesW(host::widenUtf8(beside).c_str()) & FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(files.fileExists(platform::temporaryPathFor(beside)));
     SetFileAttributesW(host::widenUtf8(beside).c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -83,14 +83,14 @@ TEST(UninstallSystem, FilesOfAFolderAreListedDeletedOrReportedAndTheEmptyFolderR
     ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
 
     auto names = files.listFiles(folder);
-    ASSERT_TRUE(names.has_value());
+    ASSERT_TRUE(names.ok());
     std::sort(names->begin(), names->end());
     EXPECT_EQ(*names, (std::vector<std::string>{"a.txt", "read-only.txt"}));
-    EXPECT_EQ(files.listFiles(folder + "\\missing"), std::nullopt);
+    EXPECT_FALSE(files.listFiles(folder + "\\missing").ok());
 
     EXPECT_TRUE(files.deleteFile(folder + "\\a.txt"));
     EXPECT_FALSE(files.deleteFile(folder + "\\read-only.txt"));
-    EXPECT_EQ(files.deleteFileOrSayWhy(folder + "\\read-only.txt").failure, platform::kReadOnlyReason);
+    EXPECT_EQ(files.deleteFile(folder + "\\read-only.txt").reason(), platform::kReadOnlyReason);
     EXPECT_FALSE(files.removeEmptyFolder(folder));
     SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(files.deleteFile(folder + "\\read-only.txt"));
