@@ -107,7 +107,7 @@ MadeFolders makeFolderPath(FileSystem& files, const std::string& path) {
     const std::size_t rootLength = rootOf(whole).length;
     while (whole.size() > rootLength && isPathSeparator(whole.back())) whole.pop_back();
     if (whole.empty()) {
-        made.made = rt::fail("no folder is named");
+        made.outcome = rt::fail("no folder is named");
         return made;
     }
     // Each level ends where a separator (or the path) does, past the root.
@@ -117,12 +117,12 @@ MadeFolders makeFolderPath(FileSystem& files, const std::string& path) {
         if (level.size() <= rootLength || isPathSeparator(level.back())) continue;
         if (files.folderExists(level)) continue;
         if (rt::Outcome<> madeLevel = files.makeFolder(level); !madeLevel) {
-            made.made = madeLevel;
+            made.outcome = madeLevel;
             return made;
         }
         made.created.push_back(level);
     }
-    if (!files.folderExists(whole)) made.made = rt::fail("the folder is not there after it was made");
+    if (!files.folderExists(whole)) made.outcome = rt::fail("the folder is not there after it was made");
     return made;
 }
 

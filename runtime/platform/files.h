@@ -129,7 +129,7 @@ public:
 // first, so that a caller can take them back even when a later level failed;
 // an existing folder is used as it is.
 struct MadeFolders {
-    rt::Outcome<> made;
+    rt::Outcome<> outcome;  // the whole path stands, or why not
     std::vector<std::string> created;
 };
 MadeFolders makeFolderPath(FileSystem& files, const std::string& path);

@@ -56,7 +56,7 @@ void Form1::makeInstallFolder() {
     const platform::MadeFolders made = platform::makeFolderPath(system_.files, Cale.text());
     madeFolders_ = made.created;
     takeBack_.madeFolders(made.created);
-    if (!made.made) {
+    if (!made.outcome) {
         fail(wizard::say(texts::kFolderNotMade, {Cale.text()}));
         return;
     }

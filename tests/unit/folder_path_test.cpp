@@ -72,7 +72,7 @@ TEST(MakeFolderPath, MakesEachMissingLevelOutermostFirst) {
         files.folders = c.existing;
         files.refused = c.refused;
         const platform::MadeFolders made = platform::makeFolderPath(files, c.path);
-        EXPECT_EQ(made.made.ok(), c.ok);
+        EXPECT_EQ(made.outcome.ok(), c.ok);
         EXPECT_EQ(made.created, c.created);
         for (const std::string& level : files.asked) EXPECT_NE(level.back(), ':') << "asked to make a drive";
     }
