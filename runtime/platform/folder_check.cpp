@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "platform/reserved_names.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,15 +40,15 @@ std::string sentence(std::string_view before, std::string_view name, std::string
     return text;
 }
 
-std::optional<std::string> characterProblem(std::string_view path) {
+rt::Outcome<> checkCharacters(std::string_view path) {
     for (std::size_t i = 0; i < path.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(path[i]);
-        if (c < 0x20 || c == 0x7F) return "it contains a control character.";
+        if (c < 0x20 || c == 0x7F) return rt::fail("it contains a control character.");
         // The colon after a drive letter is the only one a path may hold.
         if ((c == ':' && i != 1) || std::string_view("<>\"|?*").find(static_cast<char>(c)) != std::string_view::npos)
-            return sentence("it contains ", path.substr(i, 1), ", which Windows folder names cannot hold.");
+            return rt::fail(sentence("it contains ", path.substr(i, 1), ", which Windows folder names cannot hold."));
     }
-    return std::nullopt;
+    return {};
 }
 
 std::vector<std::string_view> namesAfterRoot(std::string_view path) {
@@ -62,30 +63,29 @@ std::vector<std::string_view> namesAfterRoot(std::string_view path) {
     return names;
 }
 
-std::optional<std::string> nameProblem(std::string_view normal) {
+rt::Outcome<> checkNames(std::string_view normal) {
     for (std::string_view name : namesAfterRoot(normal)) {
-        if (isReservedDeviceName(name)) return sentence("", name, " is a name Windows keeps for a device.");
-        if (utf16Units(name) > kMaxNameUnits) return "one of its names is longer than 255 characters.";
-        if (name.back() == ' ' || name.back() == '.') return sentence("the name ", name, " ends in a space or a dot.");
+        if (isReservedDeviceName(name)) return rt::fail(sentence("", name, " is a name Windows keeps for a device."));
+        if (utf16Units(name) > kMaxNameUnits) return rt::fail("one of its names is longer than 255 characters.");
+        if (name.back() == ' ' || name.back() == '.')
+            return rt::fail(sentence("the name ", name, " ends in a space or a dot."));
     }
-    return std::nullopt;
+    return {};
 }
-
-FolderCheck refused(std::string why) { return {{}, std::move(why)}; }
 
 } // namespace
 
-FolderCheck checkInstallFolder(FileSystem& files, std::string_view typed, std::string_view windowsFolder) {
+rt::Outcome<std::string> checkInstallFolder(FileSystem& files, std::string_view typed, std::string_view windowsFolder) {
     const std::string_view path = withoutSurroundings(typed);
-    if (path.empty()) return refused("no folder was given.");
-    if (auto problem = characterProblem(path)) return refused(*problem);
+    if (path.empty()) return rt::fail("no folder was given.");
+    if (const rt::Outcome<> characters = checkCharacters(path); !characters) return characters.failure();
     switch (rootOf(path).kind) {
     case RootKind::Relative:
     case RootKind::DriveRelative:
-        return refused("it is a relative path; it must start with a drive, such as C:\\.");
+        return rt::fail("it is a relative path; it must start with a drive, such as C:\\.");
     case RootKind::CurrentDrive:
     case RootKind::Device:
-        return refused("it names no drive; it must start with a drive, such as C:\\, or a network share.");
+        return rt::fail("it names no drive; it must start with a drive, such as C:\\, or a network share.");
     case RootKind::Drive:
     case RootKind::Share:
     case RootKind::Posix:
@@ -93,14 +93,15 @@ FolderCheck checkInstallFolder(FileSystem& files, std::string_view typed, std::s
     }
     // Names are checked as written (the system turns "C:\x\CON" into the
     // device); the root check above made the path full.
-    if (auto problem = nameProblem(normalFormOfText(path).value_or(std::string(path)))) return refused(*problem);
+    if (const rt::Outcome<> names = checkNames(normalFormOfText(path).value_or(std::string(path))); !names)
+        return names.failure();
 
     const std::string normal = normalForm(files, path).value_or(std::string(path));
-    if (isRootOnly(normal)) return refused("it is the root of a drive.");
+    if (isRootOnly(normal)) return rt::fail("it is the root of a drive.");
     if (const std::optional<std::string> windows = normalForm(files, windowsFolder);
         windows && isSameOrInside(normal, *windows))
-        return refused("it lies in the Windows folder.");
-    return {normal, std::nullopt};
+        return rt::fail("it lies in the Windows folder.");
+    return normal;
 }
 
 } // namespace platform

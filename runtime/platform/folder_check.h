@@ -4,23 +4,17 @@
 // normal form, which is what every later step then uses.
 #include "platform/files.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace platform {
 
-struct FolderCheck {
-    std::string normal;                  // the folder in normal form, when accepted
-    std::optional<std::string> problem;  // why it is refused, as a sentence; nothing when accepted
-    explicit operator bool() const noexcept { return !problem; }
-};
-
-// Refuses an empty text, a relative path, a path on no drive, a name Windows
-// cannot hold (a device name, one of <>:"|?*, a control character, a name
-// over 255 characters or ending in a space or a dot), a drive's root and
-// anything in `windowsFolder`. Surrounding spaces and one pair of quotes
+// The folder in normal form, or why it is refused, as a sentence. Refuses
+// an empty text, a relative path, a path on no drive, a name Windows cannot
+// hold (a device name, one of <>:"|?*, a control character, a name over 255
+// characters or ending in a space or a dot), a drive's root and anything in
+// `windowsFolder`. Surrounding spaces and one pair of quotes
 // (as "Copy as path" gives) are dropped first.
-FolderCheck checkInstallFolder(FileSystem& files, std::string_view typed, std::string_view windowsFolder);
+rt::Outcome<std::string> checkInstallFolder(FileSystem& files, std::string_view typed, std::string_view windowsFolder);
 
 } // namespace platform

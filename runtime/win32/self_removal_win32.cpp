@@ -1,13 +1,13 @@
 #include "win32/self_removal_win32.h"
 
 #include "win32/handles.h"
+#include "win32/system_message.h"
 #include "win32/utf8_paths.h"
 
 #include <shellapi.h>
 
 #include <cstdint>
 #include <cwchar>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,29 +37,30 @@ std::wstring copyPath(const std::wstring& temporary) {
            std::to_wstring(::GetTickCount64()) + L".exe";
 }
 
+rt::Failure<> lastFailure() { return rt::fail(systemMessage(::GetLastError())); }
+
 // Writes this program's bytes into a new file at `path`; the returned handle
 // (inheritable, delete access only) deletes the file when its last holder
 // closes it.
-UniqueFile writeDeleteOnCloseCopy(const std::wstring& programFile, const std::wstring& path) {
-    const auto bytes = [&]() -> std::optional<std::string> {
+rt::Outcome<UniqueFile> writeDeleteOnCloseCopy(const std::wstring& programFile, const std::wstring& path) {
+    const auto bytes = [&]() -> rt::Outcome<std::string> {
         const UniqueFile source(::CreateFileW(programFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                              FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!source) return std::nullopt;
+        if (!source) return lastFailure();
         LARGE_INTEGER size;
-        if (!::GetFileSizeEx(source.get(), &size) || size.QuadPart > 0x7fffffff) return std::nullopt;
+        if (!::GetFileSizeEx(source.get(), &size)) return lastFailure();
+        if (size.QuadPart > 0x7fffffff) return rt::fail("the program is too large to copy");
         std::string data(static_cast<std::size_t>(size.QuadPart), '\0');
         DWORD got = 0;
-        if (!::ReadFile(source.get(), data.data(), static_cast<DWORD>(data.size()), &got, nullptr) ||
-            got != data.size()) {
-            return std::nullopt;
-        }
+        if (!::ReadFile(source.get(), data.data(), static_cast<DWORD>(data.size()), &got, nullptr)) return lastFailure();
+        if (got != data.size()) return rt::fail("the program could not be read whole");
         return data;
     }();
-    if (!bytes) return {};
+    if (!bytes) return bytes.failure();
 
     UniqueFile writer(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                                     CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!writer) return {};
+    if (!writer) return lastFailure();
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     // From here on the copy goes when the last handle goes, even if this
     // process fails before starting it.
@@ -67,17 +68,19 @@ UniqueFile writeDeleteOnCloseCopy(const std::wstring& programFile, const std::ws
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit, OPEN_EXISTING,
                                      FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     if (!remover) {
+        const rt::Failure<> why = lastFailure();
         writer.reset();
         ::DeleteFileW(path.c_str());
-        return {};
+        return why;
     }
     DWORD wrote = 0;
     const bool written = ::WriteFile(writer.get(), bytes->data(), static_cast<DWORD>(bytes->size()), &wrote, nullptr) &&
                          wrote == bytes->size();
+    const DWORD error = written ? ERROR_SUCCESS : ::GetLastError();
     // The loader opens the copy without sharing write access: the writing
     // handle must be closed before the copy can start.
     writer.reset();
-    if (!written) return {};
+    if (!written) return rt::fail(error ? systemMessage(error) : "the copy could not be written whole");
     return remover;
 }
 
@@ -95,18 +98,18 @@ bool deleteWithRetries(const std::wstring& path) {
 
 } // namespace
 
-bool Win32SelfRemoval::removeAfterExit(const std::string& programFile, const std::vector<std::string>& folders) {
+rt::Outcome<> Win32SelfRemoval::removeAfterExit(const std::string& programFile, const std::vector<std::string>& folders) {
     const std::wstring program = widenUtf8(programFile);
     const std::wstring temporary = temporaryFolder();
-    if (temporary.empty()) return false;
+    if (temporary.empty()) return rt::fail("the system gives no temporary folder");
     const std::wstring copy = copyPath(temporary);
-    const UniqueFile remover = writeDeleteOnCloseCopy(program, copy);
-    if (!remover) return false;
+    const rt::Outcome<UniqueFile> remover = writeDeleteOnCloseCopy(program, copy);
+    if (!remover) return remover.failure();
 
     UniqueHandle self;
     if (!::DuplicateHandle(::GetCurrentProcess(), ::GetCurrentProcess(), ::GetCurrentProcess(), self.put(), SYNCHRONIZE,
                            TRUE, 0)) {
-        return false;
+        return lastFailure();
     }
     std::wstring commandLine = quoted(copy) + L" " + kRemoveArgument + L" " +
                                std::to_wstring(reinterpret_cast<std::uintptr_t>(self.get())) + L" " + quoted(program);
@@ -118,10 +121,10 @@ bool Win32SelfRemoval::removeAfterExit(const std::string& programFile, const std
     // install folder would keep that folder from being removed.
     if (!::CreateProcessW(copy.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
                           temporary.c_str(), &startup, &info)) {
-        return false;  // closing `remover` deletes the copy
+        return lastFailure();  // closing `remover` deletes the copy
     }
     const StartedProcess started = ownStarted(info);  // nothing waits for it: closed here
-    return true;
+    return {};
 }
 
 bool runSelfRemovalIfAsked() {

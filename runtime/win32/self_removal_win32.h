@@ -15,7 +15,7 @@ namespace host {
 
 class Win32SelfRemoval : public platform::SelfRemoval {
 public:
-    bool removeAfterExit(const std::string& programFile, const std::vector<std::string>& folders) override;
+    rt::Outcome<> removeAfterExit(const std::string& programFile, const std::vector<std::string>& folders) override;
 };
 
 // When the command line carries the private argument, does the copy's work

@@ -2,6 +2,7 @@
 
 #include "win32/handles.h"
 #include "win32/system_folders.h"
+#include "win32/system_message.h"
 #include "win32/utf8_paths.h"
 
 #include <knownfolders.h>
@@ -46,16 +47,21 @@ std::string ShellLinks::specialFolder(const std::string& name) {
     return id ? knownFolderPath(*id) : std::string();
 }
 
-bool ShellLinks::saveShortcut(const std::string& linkPath, const platform::Shortcut& shortcut) {
+rt::Outcome<> ShellLinks::saveShortcut(const std::string& linkPath, const platform::Shortcut& shortcut) {
     ComApartment com;  // balanced: the program's own apartment stays as it was
     ComPtr<IShellLinkW> link = makeLinkObject();
-    if (!link) return false;
-    if (FAILED(link->SetPath(widenUtf8(shortcut.target).c_str()))) return false;
-    if (FAILED(link->SetWorkingDirectory(widenUtf8(shortcut.workingFolder).c_str()))) return false;
-    if (FAILED(link->SetShowCmd(shortcut.windowStyle))) return false;
-    if (FAILED(link->SetIconLocation(widenUtf8(shortcut.iconPath).c_str(), shortcut.iconIndex))) return false;
+    if (!link) return rt::fail("the shell's link object is not available");
+    HRESULT result = link->SetPath(widenUtf8(shortcut.target).c_str());
+    if (SUCCEEDED(result)) result = link->SetWorkingDirectory(widenUtf8(shortcut.workingFolder).c_str());
+    if (SUCCEEDED(result)) result = link->SetShowCmd(shortcut.windowStyle);
+    if (SUCCEEDED(result)) result = link->SetIconLocation(widenUtf8(shortcut.iconPath).c_str(), shortcut.iconIndex);
     ComPtr<IPersistFile> file = persistOf(link);
-    return file && SUCCEEDED(file->Save(widenUtf8(linkPath).c_str(), TRUE));
+    if (SUCCEEDED(result) && !file) return rt::fail("the shell's link object cannot save files");
+    if (SUCCEEDED(result)) result = file->Save(widenUtf8(linkPath).c_str(), TRUE);
+    if (SUCCEEDED(result)) return {};
+    // A file error comes back wrapped in an HRESULT; the system words it unwrapped.
+    return rt::fail(systemMessage(HRESULT_FACILITY(result) == FACILITY_WIN32 ? HRESULT_CODE(result)
+                                                                            : static_cast<DWORD>(result)));
 }
 
 std::optional<std::string> ShellLinks::linkTarget(const std::string& linkPath) {

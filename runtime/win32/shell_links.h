@@ -9,7 +9,7 @@ class ShellLinks : public platform::Shortcuts {
 public:
     // "Desktop" (the user's), "AllUsersDesktop", "Programs", "StartMenu".
     std::string specialFolder(const std::string& name) override;
-    bool saveShortcut(const std::string& linkPath, const platform::Shortcut& link) override;
+    rt::Outcome<> saveShortcut(const std::string& linkPath, const platform::Shortcut& link) override;
     std::optional<std::string> linkTarget(const std::string& linkPath) override;
 };
 

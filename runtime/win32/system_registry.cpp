@@ -15,14 +15,21 @@ HKEY rootKey(platform::RegistryRoot root) {
 }
 
 // The key opened for `access`, or an empty owner; `create` makes it and any
-// missing keys above it.
-UniqueKey openKey(platform::RegistryRoot root, const std::string& key, REGSAM access, bool create) {
+// missing keys above it. `status` gets the system's answer.
+UniqueKey openKey(platform::RegistryRoot root, const std::string& key, REGSAM access, bool create,
+                  LSTATUS* status = nullptr) {
     HKEY opened = nullptr;
     const std::wstring path = widenUtf8(key);
-    const LSTATUS status = create ? ::RegCreateKeyExW(rootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                                      access, nullptr, &opened, nullptr)
-                                  : ::RegOpenKeyExW(rootKey(root), path.c_str(), 0, access, &opened);
-    return UniqueKey(status == ERROR_SUCCESS ? opened : nullptr);
+    const LSTATUS got = create ? ::RegCreateKeyExW(rootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                                   access, nullptr, &opened, nullptr)
+                               : ::RegOpenKeyExW(rootKey(root), path.c_str(), 0, access, &opened);
+    if (status) *status = got;
+    return UniqueKey(got == ERROR_SUCCESS ? opened : nullptr);
+}
+
+rt::Outcome<> done(LSTATUS status) {
+    if (status == ERROR_SUCCESS) return {};
+    return rt::fail(systemMessage(static_cast<DWORD>(status)));
 }
 
 // The KEY_WOW64_ flag of the view this program does not see by default; 0
@@ -59,12 +66,14 @@ std::optional<std::string> readStringValue(platform::RegistryRoot root, const st
 
 } // namespace
 
-bool SystemRegistry::setDword(platform::RegistryRoot root, const std::string& key, const std::string& name,
-                              std::uint32_t data) {
-    const UniqueKey owned = openKey(root, key, KEY_SET_VALUE, true);
+rt::Outcome<> SystemRegistry::setDword(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                                       std::uint32_t data) {
+    LSTATUS status = ERROR_SUCCESS;
+    const UniqueKey owned = openKey(root, key, KEY_SET_VALUE, true, &status);
+    if (!owned) return done(status);
     const DWORD value = data;
-    return owned && ::RegSetValueExW(owned.get(), widenUtf8(name).c_str(), 0, REG_DWORD,
-                                     reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
+    return done(::RegSetValueExW(owned.get(), widenUtf8(name).c_str(), 0, REG_DWORD,
+                                 reinterpret_cast<const BYTE*>(&value), sizeof value));
 }
 
 std::optional<std::uint32_t> SystemRegistry::readDword(platform::RegistryRoot root, const std::string& key,
@@ -78,24 +87,27 @@ std::optional<std::uint32_t> SystemRegistry::readDword(platform::RegistryRoot ro
     return value;
 }
 
-bool SystemRegistry::deleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) {
-    const UniqueKey owned = openKey(root, key, KEY_SET_VALUE, false);
-    if (!owned) return !openKey(root, key, KEY_QUERY_VALUE, false);  // no key, no value
+rt::Outcome<> SystemRegistry::deleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) {
+    LSTATUS opening = ERROR_SUCCESS;
+    const UniqueKey owned = openKey(root, key, KEY_SET_VALUE, false, &opening);
+    if (!owned) {
+        if (!openKey(root, key, KEY_QUERY_VALUE, false)) return {};  // no key, no value
+        return done(opening);
+    }
     const LSTATUS status = ::RegDeleteValueW(owned.get(), widenUtf8(name).c_str());
-    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+    return done(status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status);
 }
 
-bool SystemRegistry::setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
-                               const std::string& data) {
-    UniqueKey owned;
-    if (::RegCreateKeyExW(rootKey(root), widenUtf8(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
-                          nullptr, owned.put(), nullptr) != ERROR_SUCCESS)
-        return false;
+rt::Outcome<> SystemRegistry::setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                                        const std::string& data) {
+    LSTATUS status = ERROR_SUCCESS;
+    const UniqueKey owned = openKey(root, key, KEY_SET_VALUE, true, &status);
+    if (!owned) return done(status);
     // The text and its terminating null, the null counted in the length.
     const std::wstring wide = widenUtf8(data);
     const DWORD bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
-    return ::RegSetValueExW(owned.get(), widenUtf8(name).c_str(), 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(wide.c_str()), bytes) == ERROR_SUCCESS;
+    return done(::RegSetValueExW(owned.get(), widenUtf8(name).c_str(), 0, REG_SZ,
+                                 reinterpret_cast<const BYTE*>(wide.c_str()), bytes));
 }
 
 std::optional<std::string> SystemRegistry::readString(platform::RegistryRoot root, const std::string& key,
@@ -115,12 +127,11 @@ std::string SystemRegistry::viewName() const {
     return otherView() == KEY_WOW64_32KEY ? "64-bit view" : "32-bit view";
 }
 
-platform::KeyDeletion SystemRegistry::deleteKey(platform::RegistryRoot root, const std::string& key) {
-    using Outcome = platform::KeyDeletion::Outcome;
+rt::Outcome<platform::KeyGone> SystemRegistry::deleteKey(platform::RegistryRoot root, const std::string& key) {
     const LSTATUS status = ::RegDeleteKeyW(rootKey(root), widenUtf8(key).c_str());
-    if (status == ERROR_SUCCESS) return {Outcome::Deleted, {}};
-    if (status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND) return {Outcome::NotThere, {}};
-    return {Outcome::Refused, systemMessage(static_cast<DWORD>(status))};
+    if (status == ERROR_SUCCESS) return platform::KeyGone::Deleted;
+    if (status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND) return platform::KeyGone::NotThere;
+    return rt::fail(systemMessage(static_cast<DWORD>(status)));
 }
 
 } // namespace host

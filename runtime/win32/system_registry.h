@@ -8,16 +8,16 @@ namespace host {
 
 class SystemRegistry : public platform::Registry {
 public:
-    bool setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
-                   const std::string& data) override;
-    bool setDword(platform::RegistryRoot root, const std::string& key, const std::string& name,
-                  std::uint32_t data) override;
+    rt::Outcome<> setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                            const std::string& data) override;
+    rt::Outcome<> setDword(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                           std::uint32_t data) override;
     std::optional<std::string> readString(platform::RegistryRoot root, const std::string& key,
                                           const std::string& name) override;
     std::optional<std::uint32_t> readDword(platform::RegistryRoot root, const std::string& key,
                                            const std::string& name) override;
-    bool deleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) override;
-    platform::KeyDeletion deleteKey(platform::RegistryRoot root, const std::string& key) override;
+    rt::Outcome<> deleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) override;
+    rt::Outcome<platform::KeyGone> deleteKey(platform::RegistryRoot root, const std::string& key) override;
     std::optional<std::string> readStringInOtherView(platform::RegistryRoot root, const std::string& key,
                                                      const std::string& name) override;
     std::string viewName() const override;

@@ -47,10 +47,11 @@ void DoneForm::makeShortcut() {
     }
     const std::string target = platform::joinPath(installFolder_.text(), ShortcutName.caption() + ".exe");
     const std::string link = platform::joinPath(shortcuts_.specialFolder("Desktop"), ShortcutName.caption() + ".lnk");
-    if (AddShortcut(shortcuts_, target, "Desktop", ShortcutName.caption(), "", 0, 0))
+    const rt::Outcome<> made = AddShortcut(shortcuts_, target, "Desktop", ShortcutName.caption(), "", 0, 0);
+    if (made)
         report.step("Shortcut: " + link + " to " + target);
     else
-        report.step("Shortcut: could not be made on the desktop (" + link + ").");
+        report.step("Shortcut: could not be made on the desktop (" + link + "): " + made.reason() + ".");
 }
 
 } // namespace setup

@@ -146,8 +146,8 @@ void Form1::Command4_Click() {
 void Form1::Command7_Click() {
     if (lacksRights() || !acceptFolder()) return;
     // The folder is settled and checked against the log: from here on the
-    // steps go to its file.
-    report().releaseLog();
+    // steps go to its file (one that cannot be opened now has nowhere to say so).
+    (void)report().releaseLog();
     Pas2.setVisible(false);
     Pas3.setVisible(true);
     Command8.setFocus();
@@ -159,7 +159,7 @@ void Form1::Cancel_Click() {
     // A log still held was never checked against the folder in the box:
     // it is written at the end only when it names none of its files.
     if (const std::string log = report().heldLog();
-        !log.empty() && !wizard::logProblem(system_.files, log, {wizard::installationFiles(Cale.text()), {}}).empty())
+        !log.empty() && !wizard::logAllowed(system_.files, log, {wizard::installationFiles(Cale.text()), {}}))
         report().dropLog();
     stopTimers();
     const std::vector<std::string> stayed = takeBack_.takeBack(system_.files, system_.registry);

@@ -27,21 +27,21 @@ using platform::BoxIcon;
 using platform::Buttons;
 
 bool Form1::acceptFolder() {
-    const platform::FolderCheck check =
+    const rt::Outcome<std::string> folder =
         platform::checkInstallFolder(system_.files, Cale.text(), system_.folders.windowsFolder());
     const std::string example = platform::joinPath("C:\\Program Files", ProductName);
-    if (!check) {
+    if (!folder) {
         const bool blank = Cale.text().find_first_not_of(" \t") == std::string::npos;
         system_.boxes.ask(blank ? wizard::say(texts::kNoFolderChooseAnother, {example})
-                                : wizard::say(texts::kFolderRefused, {Cale.text(), *check.problem, example}),
+                                : wizard::say(texts::kFolderRefused, {Cale.text(), folder.reason(), example}),
                           caption(), Buttons::Ok, BoxIcon::Warning);
     } else {
-        Cale.setText(check.normal);
+        Cale.setText(*folder);
         // A second copy beside an installation elsewhere is asked about first.
-        if (logKept(check.normal) && userRecordKept(check.normal) && enoughSpace(check.normal) &&
-            secondCopyWanted(system_.files, system_.registry, system_.boxes, ProductName, check.normal, caption(), hive()) &&
-            askAboutOtherFiles(check.normal))
-            return programClosed(check.normal);
+        if (logKept(*folder) && userRecordKept(*folder) && enoughSpace(*folder) &&
+            secondCopyWanted(system_.files, system_.registry, system_.boxes, ProductName, *folder, caption(), hive()) &&
+            askAboutOtherFiles(*folder))
+            return programClosed(*folder);
     }
     Cale.setFocus();
     Cale.selectAll();
@@ -53,9 +53,9 @@ bool Form1::acceptFolder() {
 bool Form1::logKept(const std::string& folder) {
     const std::string log = report().heldLog();
     if (log.empty()) return true;
-    const std::string problem = wizard::logProblem(system_.files, log, {wizard::installationFiles(folder), {}});
-    if (problem.empty()) return true;
-    system_.boxes.ask(problem + "\n\nPlease choose another folder, or start Setup again with another /LOG file.",
+    const rt::Outcome<> allowed = wizard::logAllowed(system_.files, log, {wizard::installationFiles(folder), {}});
+    if (allowed) return true;
+    system_.boxes.ask(allowed.reason() + "\n\nPlease choose another folder, or start Setup again with another /LOG file.",
                       caption(), Buttons::Ok, BoxIcon::Warning);
     return false;
 }

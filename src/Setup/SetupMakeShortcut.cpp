@@ -4,11 +4,12 @@
 
 namespace setup {
 
-bool AddShortcut(platform::Shortcuts& shortcuts, const std::string& target, const std::string& specialFolder,
-                 const std::string& shortcutName, const std::string& workingFolder, short windowStyle,
-                 short iconIndex) {
+rt::Outcome<> AddShortcut(platform::Shortcuts& shortcuts, const std::string& target, const std::string& specialFolder,
+                          const std::string& shortcutName, const std::string& workingFolder, short windowStyle,
+                          short iconIndex) {
+    // Without the folder the link would land in the current folder.
     const std::string folder = shortcuts.specialFolder(specialFolder);
-    if (folder.empty()) return false;  // no such folder: the link would land in the current folder
+    if (folder.empty()) return rt::fail("the system has no " + specialFolder + " folder");
     platform::Shortcut link;
     link.target = target;
     link.workingFolder = workingFolder;

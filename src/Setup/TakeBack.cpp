@@ -38,21 +38,26 @@ void TakeBack::keep() { *this = TakeBack(); }
 
 // An earlier installation's entry gets its values back (a value it did not
 // have goes), a new one goes; an entry the registry never let this run
-// change needs nothing.
-bool TakeBack::entryTakenBack(platform::Registry& registry) const {
+// change needs nothing. Every value is tried; a failure gives the first reason.
+rt::Outcome<> TakeBack::entryTakenBack(platform::Registry& registry) const {
     const std::vector<entry::PriorValue> now = entry::currentValues(registry, *entryKey_, entryValues_, entryHive_);
     bool unchanged = true, hadAny = false;
     for (std::size_t i = 0; i < now.size(); ++i) {
         unchanged = unchanged && now[i].data == entryBefore_[i].data;
         hadAny = hadAny || entryBefore_[i].data.has_value();
     }
-    if (unchanged) return true;
-    if (!hadAny) return static_cast<bool>(registry.deleteKey(entryHive_, *entryKey_));
-    bool restored = true;
-    for (const entry::PriorValue& prior : entryBefore_)
-        restored = (prior.data ? entry::writeValue(registry, *entryKey_, {prior.name, *prior.data}, entryHive_)
-                               : registry.deleteValue(entryHive_, *entryKey_, prior.name)) &&
-                   restored;
+    if (unchanged) return {};
+    if (!hadAny) {
+        const rt::Outcome<platform::KeyGone> gone = registry.deleteKey(entryHive_, *entryKey_);
+        if (!gone) return gone.failure();
+        return {};
+    }
+    rt::Outcome<> restored;
+    for (const entry::PriorValue& prior : entryBefore_) {
+        rt::Outcome<> put = prior.data ? entry::writeValue(registry, *entryKey_, {prior.name, *prior.data}, entryHive_)
+                                       : registry.deleteValue(entryHive_, *entryKey_, prior.name);
+        if (!put && restored) restored = std::move(put);
+    }
     return restored;
 }
 

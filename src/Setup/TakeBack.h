@@ -36,7 +36,7 @@ public:
     std::vector<std::string> takeBack(platform::FileSystem& files, platform::Registry& registry);
 
 private:
-    bool entryTakenBack(platform::Registry& registry) const;
+    rt::Outcome<> entryTakenBack(platform::Registry& registry) const;
 
     std::vector<std::string> folders_;
     std::vector<std::string> created_;

@@ -4,13 +4,13 @@
 
 namespace uninstall {
 
-platform::KeyDeletion RemoveUninstallEntry(platform::Registry& registry, const std::string& name,
-                                           platform::RegistryRoot hive) {
+rt::Outcome<platform::KeyGone> RemoveUninstallEntry(platform::Registry& registry, const std::string& name,
+                                                    platform::RegistryRoot hive) {
     return DeleteRegistryKey(registry, hive, entry::uninstallKey(name));
 }
 
-platform::KeyDeletion DeleteRegistryKey(platform::Registry& registry, platform::RegistryRoot root,
-                                        const std::string& key) {
+rt::Outcome<platform::KeyGone> DeleteRegistryKey(platform::Registry& registry, platform::RegistryRoot root,
+                                                 const std::string& key) {
     return registry.deleteKey(root, key);
 }
 

@@ -9,10 +9,11 @@ namespace uninstall {
 
 // Deletes the uninstall entry of the product `name`: deleted, not there
 // (which is no failure), or refused with the system's reason.
-platform::KeyDeletion RemoveUninstallEntry(platform::Registry& registry, const std::string& name,
-                                           platform::RegistryRoot hive = platform::RegistryRoot::LocalMachine);
+rt::Outcome<platform::KeyGone> RemoveUninstallEntry(platform::Registry& registry, const std::string& name,
+                                                    platform::RegistryRoot hive = platform::RegistryRoot::LocalMachine);
 
 // Deletes a key that holds only values.
-platform::KeyDeletion DeleteRegistryKey(platform::Registry& registry, platform::RegistryRoot root, const std::string& key);
+rt::Outcome<platform::KeyGone> DeleteRegistryKey(platform::Registry& registry, platform::RegistryRoot root,
+                                                 const std::string& key);
 
 } // namespace uninstall

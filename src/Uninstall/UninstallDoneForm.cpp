@@ -32,7 +32,9 @@ void DoneForm::noteFolderKept(const std::string& folder) {
 }
 
 void DoneForm::Command1_Click() {
-    if (!programFile_.empty()) removal_.removeAfterExit(programFile_, folders_);
+    // The run is settled and this window is its last word: a removal that
+    // cannot be arranged leaves Uninstall.exe and its folder behind.
+    if (!programFile_.empty()) (void)removal_.removeAfterExit(programFile_, folders_);
     endProgram();
 }
 

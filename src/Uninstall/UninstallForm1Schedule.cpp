@@ -137,10 +137,10 @@ void Form1::removeEntry() {
         handEntryBack(*copy);
         return;
     }
-    const platform::KeyDeletion deleted = RemoveUninstallEntry(system_.registry, ProductName, hive());
+    const rt::Outcome<platform::KeyGone> deleted = RemoveUninstallEntry(system_.registry, ProductName, hive());
     if (!deleted) {
-        stayed_.push_back({wizard::say(texts::kTheEntry), Leftover::Cause::Other, deleted.reason});
-        report().step("Could not remove the entry: " + deleted.reason);
+        stayed_.push_back({wizard::say(texts::kTheEntry), Leftover::Cause::Other, deleted.reason()});
+        report().step("Could not remove the entry: " + deleted.reason());
     } else {
         report().step("Entry: " + entry::uninstallKey(ProductName) + " is gone from " +
                       entry::rootAndView(system_.registry, hive()) + ".");
@@ -150,13 +150,15 @@ void Form1::removeEntry() {
 // Every value is written again, so nothing of this copy stays in the entry.
 // A refusal is a leftover, as a failed deletion is.
 void Form1::handEntryBack(const entry::InstalledProduct& copy) {
-    if (entry::AddUninstallEntry(system_.registry, ProductName, entry::uninstallEntryValues(copy), hive())) {
+    const rt::Outcome<> written =
+        entry::AddUninstallEntry(system_.registry, ProductName, entry::uninstallEntryValues(copy), hive());
+    if (written) {
         report().step("Entry: " + entry::uninstallKey(ProductName) + " now names " + copy.folder + ".");
         return;
     }
     const std::string reason = wizard::say(texts::kNotHandedBack, {copy.folder});
     stayed_.push_back({wizard::say(texts::kTheEntry), Leftover::Cause::Other, reason});
-    report().step("Could not hand the entry back: " + reason + ".");
+    report().step("Could not hand the entry back: " + reason + " (" + written.reason() + ").");
 }
 
 bool Form1::entryNamesThisProgram() {

@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace entry {
 
@@ -49,20 +50,22 @@ std::uint64_t bytesOfFiles(platform::FileSystem& files, const std::vector<std::s
     return total;
 }
 
-bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::vector<EntryValue>& values,
-                       RegistryRoot hive) {
+rt::Outcome<> AddUninstallEntry(platform::Registry& registry, const std::string& name,
+                                const std::vector<EntryValue>& values, RegistryRoot hive) {
     const std::string key = uninstallKey(name);
-    bool all = true;
-    for (const EntryValue& value : values) all = writeValue(registry, key, value, hive) && all;
+    rt::Outcome<> all;
+    for (const EntryValue& value : values)
+        if (rt::Outcome<> written = writeValue(registry, key, value, hive); !written && all) all = std::move(written);
     return all;
 }
 
-bool SetRegistryString(platform::Registry& registry, platform::RegistryRoot root, const std::string& key,
-                       const std::string& valueName, const std::string& data) {
+rt::Outcome<> SetRegistryString(platform::Registry& registry, platform::RegistryRoot root, const std::string& key,
+                                const std::string& valueName, const std::string& data) {
     return registry.setString(root, key, valueName, data);
 }
 
-bool writeValue(platform::Registry& registry, const std::string& key, const EntryValue& value, RegistryRoot hive) {
+rt::Outcome<> writeValue(platform::Registry& registry, const std::string& key, const EntryValue& value,
+                         RegistryRoot hive) {
     if (const auto* text = std::get_if<std::string>(&value.data))
         return SetRegistryString(registry, hive, key, value.name, *text);
     return registry.setDword(hive, key, value.name, std::get<std::uint32_t>(value.data));

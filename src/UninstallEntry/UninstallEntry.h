@@ -48,19 +48,20 @@ std::vector<EntryValue> uninstallEntryValues(const InstalledProduct& product);
 // The bytes of those files that are there, for "EstimatedSize".
 std::uint64_t bytesOfFiles(platform::FileSystem& files, const std::vector<std::string>& paths);
 
-// Writes the values into the product's entry, creating the key. True when
-// every value was written.
-bool AddUninstallEntry(platform::Registry& registry, const std::string& name, const std::vector<EntryValue>& values,
-                       platform::RegistryRoot hive = platform::RegistryRoot::LocalMachine);
+// Writes the values into the product's entry, creating the key. Every value
+// is tried; a failure gives the reason of the first one refused.
+rt::Outcome<> AddUninstallEntry(platform::Registry& registry, const std::string& name,
+                                const std::vector<EntryValue>& values,
+                                platform::RegistryRoot hive = platform::RegistryRoot::LocalMachine);
 
 // Sets one string value, creating the key and any missing keys above it.
-bool SetRegistryString(platform::Registry& registry, platform::RegistryRoot root, const std::string& key,
-                       const std::string& valueName, const std::string& data);
+rt::Outcome<> SetRegistryString(platform::Registry& registry, platform::RegistryRoot root, const std::string& key,
+                                const std::string& valueName, const std::string& data);
 
 // One value under the hive (HKEY_LOCAL_MACHINE for an installation for all
 // users, HKEY_CURRENT_USER for one for the user alone), of the kind its data is.
-bool writeValue(platform::Registry& registry, const std::string& key, const EntryValue& value,
-                platform::RegistryRoot hive = platform::RegistryRoot::LocalMachine);
+rt::Outcome<> writeValue(platform::Registry& registry, const std::string& key, const EntryValue& value,
+                         platform::RegistryRoot hive = platform::RegistryRoot::LocalMachine);
 // The values of those names as they stand now, each read as the kind given.
 std::vector<PriorValue> currentValues(platform::Registry& registry, const std::string& key,
                                       const std::vector<EntryValue>& like,

@@ -17,8 +17,9 @@ std::optional<std::string> fullLogPath(platform::FileSystem& files, const std::s
     return files.systemFullPath(log);
 }
 
-std::string refusal(const std::string& log, const std::string& what) {
-    return "The log file " + log + " would replace " + what + ", which this run needs. Choose a log file elsewhere.";
+rt::Failure<> refusal(const std::string& log, const std::string& what) {
+    return rt::fail("The log file " + log + " would replace " + what +
+                    ", which this run needs. Choose a log file elsewhere.");
 }
 
 } // namespace
@@ -30,7 +31,7 @@ std::vector<std::string> installationFiles(const std::string& folder) {
     return paths;
 }
 
-std::string logProblem(platform::FileSystem& files, const std::string& log, const RunFiles& run) {
+rt::Outcome<> logAllowed(platform::FileSystem& files, const std::string& log, const RunFiles& run) {
     const std::optional<std::string> full = fullLogPath(files, log);
     for (const std::string& needed : run.files) {
         if (needed.empty()) continue;

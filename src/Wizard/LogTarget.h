@@ -2,6 +2,7 @@
 // /LOG must never name a file the run itself reads, writes or deletes: the
 // log is replaced first, so naming the package, a program or the install
 // record would destroy it before the run even begins.
+#include "core/outcome.h"
 #include "platform/files.h"
 
 #include <string>
@@ -20,9 +21,9 @@ struct RunFiles {
 // the install record.
 std::vector<std::string> installationFiles(const std::string& folder);
 
-// Why the log may not be `log`, naming the file it would replace; empty when
-// it may. Compared by normal form (case, short names, "..", doubled
+// Whether the log may be `log`, or why not, naming the file it would
+// replace. Compared by normal form (case, short names, "..", doubled
 // separators) and by identity, so a hard link to a needed file counts too.
-std::string logProblem(platform::FileSystem& files, const std::string& log, const RunFiles& run);
+rt::Outcome<> logAllowed(platform::FileSystem& files, const std::string& log, const RunFiles& run);
 
 } // namespace wizard

@@ -7,12 +7,12 @@
 
 namespace wizard {
 
-std::string RunReport::openLog(platform::FileSystem& files, const std::string& path) {
+rt::Outcome<> RunReport::openLog(platform::FileSystem& files, const std::string& path) {
     (void)files.writeFile(path, "");
     platform::OpenedFile opened = files.openFile(path, platform::OpenMode::ReadWrite);
     if (!opened) {
         const std::string why = opened.reason().empty() ? "it cannot be written" : opened.reason();
-        return say(texts::kLogRefused, {path, why});
+        return rt::fail(say(texts::kLogRefused, {path, why}));
     }
     (void)(*opened)->truncate(0);
     log_ = std::move(*opened);
@@ -24,12 +24,12 @@ std::string RunReport::openLog(platform::FileSystem& files, const std::string& p
 
 // Opening an existing file without emptying it, or making a new one and
 // taking it back, tells whether it can be written and leaves it as it was.
-std::string RunReport::holdLog(platform::FileSystem& files, const std::string& path) {
+rt::Outcome<> RunReport::holdLog(platform::FileSystem& files, const std::string& path) {
     const bool existed = files.fileExists(path);
     platform::OpenedFile opened = files.openFile(path, existed ? platform::OpenMode::ReadWrite : platform::OpenMode::CreateNew);
     if (!opened) {
         const std::string why = opened.reason().empty() ? "it cannot be written" : opened.reason();
-        return say(texts::kLogRefused, {path, why});
+        return rt::fail(say(texts::kLogRefused, {path, why}));
     }
     (void)(*opened)->close();
     if (!existed) (void)files.deleteFile(path);
@@ -38,13 +38,13 @@ std::string RunReport::holdLog(platform::FileSystem& files, const std::string& p
     return {};
 }
 
-bool RunReport::releaseLog() {
-    if (heldPath_.empty()) return static_cast<bool>(log_);
+rt::Outcome<> RunReport::releaseLog() {
+    if (heldPath_.empty()) return {};  // nothing held, nothing to open
     const std::string path = std::exchange(heldPath_, {});
-    if (!openLog(*heldFiles_, path).empty()) return false;
+    if (rt::Outcome<> opened = openLog(*heldFiles_, path); !opened) return opened;
     const std::string steps = std::exchange(heldSteps_, {});
     if (log_->writeAt(0, steps.data(), steps.size())) logEnd_ = static_cast<std::int64_t>(steps.size());
-    return true;
+    return {};
 }
 
 void RunReport::dropLog() noexcept {
@@ -121,7 +121,7 @@ int RunReport::finish() {
     finished_ = true;
     step("Result: " + std::string(outcome_) + ", exit status " + std::to_string(status_) +
          (reason_.empty() ? std::string(".") : ": " + reason_));
-    releaseLog();
+    (void)releaseLog();  // a log that cannot be opened now has nowhere to say so
     if (log_) (void)log_->close();
     log_.reset();
     return status_;

@@ -14,16 +14,17 @@ namespace wizard {
 
 class RunReport {
 public:
-    // Starts the log file, replacing one of that name: empty when it is
-    // open, else why it cannot be written.
-    std::string openLog(platform::FileSystem& files, const std::string& path);
+    // Starts the log file, replacing one of that name; fails with the
+    // sentence that says why it cannot be written.
+    rt::Outcome<> openLog(platform::FileSystem& files, const std::string& path);
     // The same, but the file stays untouched until releaseLog(): only
     // whether it could be written is asked now, and the steps wait in
     // memory. Setup holds its log until the folder page has checked it
     // against the folder chosen there.
-    std::string holdLog(platform::FileSystem& files, const std::string& path);
-    // Opens a held log and writes the steps so far; false when it cannot.
-    bool releaseLog();
+    rt::Outcome<> holdLog(platform::FileSystem& files, const std::string& path);
+    // Opens a held log and writes the steps so far; fails as openLog does.
+    // Without a held log there is nothing to do.
+    rt::Outcome<> releaseLog();
     // A held log that turned out to name a file the run needs is never written.
     void dropLog() noexcept;
     // The path of a log still held, else empty.

@@ -2,6 +2,8 @@
 
 #include "Product.h"
 
+#include <utility>
+
 namespace wizard {
 
 namespace {
@@ -17,16 +19,17 @@ std::string joined(const std::vector<std::string>& args) {
 std::optional<int> startRun(const RunStartFacts& facts, const ParsedSwitches& parsed, platform::FileSystem& files,
                             platform::MessageBoxes& shown, RunReport& report) {
     using platform::Buttons;
-    std::string refusal = parsed.refusal;
+    rt::Outcome<> accepted = parsed.accepted;
     if (parsed.switches.log) {
         const std::string& log = *parsed.switches.log;
-        std::string failure = logProblem(files, log, facts.needs);
-        if (failure.empty()) failure = facts.holdLog ? report.holdLog(files, log) : report.openLog(files, log);
-        if (refusal.empty()) refusal = failure;
+        rt::Outcome<> logged = logAllowed(files, log, facts.needs);
+        if (logged) logged = facts.holdLog ? report.holdLog(files, log) : report.openLog(files, log);
+        if (accepted) accepted = std::move(logged);
     }
     report.step(std::string(product::kName) + " " + product::kVersion + " " +
                 (facts.program == Program::Setup ? "Setup" : "Uninstall") + ", started with: " + joined(facts.args));
-    if (!refusal.empty()) {
+    if (!accepted) {
+        const std::string& refusal = accepted.reason();
         report.refused(refusal);
         report.finish();
         const std::string message = refusal + "\n\n" + switchHelp(facts.program);

@@ -86,7 +86,7 @@ bool offered(const SwitchRow& row, Program program) { return !row.setupOnly || p
 ParsedSwitches parseSwitches(const std::vector<std::string>& args, Program program) {
     ParsedSwitches parsed;
     const auto refuse = [&](const std::string& why) {
-        if (parsed.refusal.empty()) parsed.refusal = why;
+        if (parsed.accepted) parsed.accepted = rt::fail(why);
     };
     for (const std::string& arg : args) {
         const std::size_t equals = arg.find('=');

@@ -7,6 +7,8 @@
 //   Uninstall.exe [/SILENT | /VERYSILENT] [/LOG="file"] [/LANG=en|ro] [/SUPPRESSMSGBOXES]
 //
 // and /HELP or /? for the list. Anything else refuses the whole command line.
+#include "core/outcome.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,10 +43,13 @@ struct Switches {
     bool elevatedCopy = false;
 };
 
+// The switches read, and whether the line is accepted. A refused line keeps
+// what it asked for besides, so that a refused silent run stays silent and
+// still writes its log.
 struct ParsedSwitches {
     Switches switches;
-    std::string refusal;  // what is wrong, naming the switch; empty when accepted
-    explicit operator bool() const noexcept { return refusal.empty(); }
+    rt::Outcome<> accepted;  // or what is wrong, naming the switch
+    explicit operator bool() const noexcept { return accepted.ok(); }
 };
 
 // The arguments after the program's name, as Windows splits them (quotes

@@ -17,17 +17,17 @@ public:
     std::map<Key, std::map<std::string, std::uint32_t>> dwords;
     bool writable = true;
 
-    bool setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
-                   const std::string& data) override {
-        if (!writable) return false;
+    rt::Outcome<> setString(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                            const std::string& data) override {
+        if (!writable) return rt::fail(kDenied);
         keys[{root, key}][name] = data;
-        return true;
+        return {};
     }
-    bool setDword(platform::RegistryRoot root, const std::string& key, const std::string& name,
-                  std::uint32_t data) override {
-        if (!writable) return false;
+    rt::Outcome<> setDword(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                           std::uint32_t data) override {
+        if (!writable) return rt::fail(kDenied);
         dwords[{root, key}][name] = data;
-        return true;
+        return {};
     }
     std::optional<std::string> readString(platform::RegistryRoot root, const std::string& key,
                                           const std::string& name) override {
@@ -37,20 +37,21 @@ public:
                                            const std::string& name) override {
         return find(dwords, {root, key}, name);
     }
-    bool deleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) override {
-        if (!writable) return false;
+    rt::Outcome<> deleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) override {
+        if (!writable) return rt::fail(kDenied);
         eraseValue(keys, {root, key}, name);
         eraseValue(dwords, {root, key}, name);
-        return true;
+        return {};
     }
-    platform::KeyDeletion deleteKey(platform::RegistryRoot root, const std::string& key) override {
-        using Outcome = platform::KeyDeletion::Outcome;
-        if (!writable) return {Outcome::Refused, "Access is denied"};
+    rt::Outcome<platform::KeyGone> deleteKey(platform::RegistryRoot root, const std::string& key) override {
+        if (!writable) return rt::fail(kDenied);
         const bool had = keys.erase({root, key}) + dwords.erase({root, key}) > 0;
-        return {had ? Outcome::Deleted : Outcome::NotThere, {}};
+        return had ? platform::KeyGone::Deleted : platform::KeyGone::NotThere;
     }
 
 private:
+    static constexpr const char* kDenied = "Access is denied";
+
     template <class Value>
     static std::optional<Value> find(const std::map<Key, std::map<std::string, Value>>& map, const Key& key,
                                      const std::string& name) {

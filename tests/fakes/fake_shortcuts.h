@@ -18,10 +18,10 @@ public:
         const auto f = folders.find(name);
         return f == folders.end() ? std::string() : f->second;
     }
-    bool saveShortcut(const std::string& linkPath, const platform::Shortcut& link) override {
-        if (!canSave) return false;
+    rt::Outcome<> saveShortcut(const std::string& linkPath, const platform::Shortcut& link) override {
+        if (!canSave) return rt::fail("Access is denied");
         saved[linkPath] = link;
-        return true;
+        return {};
     }
 };
 

@@ -110,14 +110,14 @@ TEST(PathModule, TheInstallFolderCheckRefusesOrGivesTheNormalForm) {
         {"c:\\WINDOWS\\System32\\Lumetra\\", "", "Windows folder"},
     };
     for (const auto& c : cases) {
-        const platform::FolderCheck check = platform::checkInstallFolder(files(), c.typed, "C:\\Windows");
+        const rt::Outcome<std::string> check = platform::checkInstallFolder(files(), c.typed, "C:\\Windows");
         if (!c.problem) {
-            EXPECT_TRUE(check) << "[" << c.typed << "] " << check.problem.value_or("");
-            EXPECT_EQ(check.normal, c.normal);
+            ASSERT_TRUE(check) << "[" << c.typed << "] " << check.reason();
+            EXPECT_EQ(*check, c.normal);
             continue;
         }
-        ASSERT_FALSE(check) << "[" << c.typed << "] accepted as " << check.normal;
-        EXPECT_NE(check.problem->find(c.problem), std::string::npos) << "[" << c.typed << "] " << *check.problem;
+        ASSERT_FALSE(check) << "[" << c.typed << "] accepted as " << *check;
+        EXPECT_NE(check.reason().find(c.problem), std::string::npos) << "[" << c.typed << "] " << check.reason();
     }
 }
 

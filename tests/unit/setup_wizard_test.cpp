@@ -364,7 +364,7 @@ TEST_F(SetupWizard, TheFolderPageKeepsAUsersInstallRecordAndANeededFileFromTheLo
         platform::StandardFileSystem files;
         wizard::RunReport report;
         if (!c.logFile.empty()) {
-            ASSERT_EQ(report.holdLog(files, c.logFile), "");
+            ASSERT_EQ(report.holdLog(files, c.logFile).reason(), "");
         }
         setup::Form1& form = start();
         form.reportTo(report);
@@ -793,7 +793,7 @@ TEST_F(SetupWizard, ASilentRunInstallsOrEndsWithItsReasonInTheLogAndTheStatus) {
         package(packageBytes(productEntries()));
         platform::StandardFileSystem files;
         wizard::RunReport report;
-        ASSERT_EQ(report.openLog(files, root / "setup.log"), "");
+        ASSERT_EQ(report.openLog(files, root / "setup.log").reason(), "");
         wizard::Switches switches;
         switches.quiet = c.quiet;
         switches.dir = c.dir;

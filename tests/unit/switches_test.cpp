@@ -62,7 +62,7 @@ TEST(Switches, EachLineSetsWhatItSaysOrRefusesNamingTheSwitch) {
         EXPECT_EQ(parsed.switches.suppressMessageBoxes, c.suppress);
         EXPECT_EQ(parsed.switches.help, c.help);
         EXPECT_EQ(static_cast<bool>(parsed), c.refusal.empty());
-        EXPECT_EQ(parsed.refusal.substr(0, c.refusal.size()), c.refusal) << parsed.refusal;
+        EXPECT_EQ(parsed.accepted.reason().substr(0, c.refusal.size()), c.refusal) << parsed.accepted.reason();
     }
 }
 
@@ -84,7 +84,7 @@ TEST(Switches, TheModeFollowsTheLastSwitchThenTheRunAndTheRights) {
     };
     for (const auto& c : cases) {
         const wizard::ParsedSwitches parsed = wizard::parseSwitches(c.args, Program::Setup);
-        ASSERT_TRUE(parsed) << parsed.refusal;
+        ASSERT_TRUE(parsed) << parsed.accepted.reason();
         EXPECT_EQ(wizard::chosenMode(parsed.switches, c.elevated), c.mode) << c.args.size() << " switches";
     }
 }

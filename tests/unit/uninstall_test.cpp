@@ -40,9 +40,9 @@ using Folders = std::vector<std::string>;
 
 struct RecordingRemoval : platform::SelfRemoval {
     std::vector<std::pair<std::string, Folders>> calls;
-    bool removeAfterExit(const std::string& programFile, const Folders& folders) override {
+    rt::Outcome<> removeAfterExit(const std::string& programFile, const Folders& folders) override {
         calls.emplace_back(programFile, folders);
-        return true;
+        return {};
     }
 };
 
@@ -121,7 +121,7 @@ protected:
     std::string runVerySilently() {
         files.folders.insert("/logs");
         wizard::RunReport report;
-        EXPECT_EQ(report.openLog(files, "/logs/uninstall.log"), "");
+        EXPECT_EQ(report.openLog(files, "/logs/uninstall.log").reason(), "");
         wizard::Switches switches;
         switches.quiet = wizard::Quiet::VerySilent;
         form.reportTo(report);

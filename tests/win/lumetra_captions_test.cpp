@@ -299,7 +299,7 @@ TEST_F(MainWindowCaptions, EveryCaptionFitsItsControlInBothLanguages) {
 }
 
 struct NoRemoval : platform::SelfRemoval {
-    bool removeAfterExit(const std::string&, const std::vector<std::string>&) override { return true; }
+    rt::Outcome<> removeAfterExit(const std::string&, const std::vector<std::string>&) override { return {}; }
 };
 
 // Setup beside a package of 1.1 MB, and Uninstall in an installation, on
