@@ -112,9 +112,9 @@ InstallRecord merged(const InstallRecord& earlier, const InstallRecord& now) {
 
 std::string pathIn(std::string_view folder) { return platform::joinPath(folder, kFileName); }
 
-std::optional<std::string> readText(platform::FileSystem& files, std::string_view folder) {
+rt::Outcome<std::string> readText(platform::FileSystem& files, std::string_view folder) {
     platform::OpenedFile opened = files.openFile(pathIn(folder), platform::OpenMode::Read);
-    if (!opened) return std::nullopt;
+    if (!opened) return rt::fail(opened.reason());
     // One byte past the bound tells a long file from one that fits exactly.
     std::string text(kMaxBytes + 1, '\0');
     text.resize((*opened)->readAt(0, text.data(), text.size()));
@@ -123,7 +123,7 @@ std::optional<std::string> readText(platform::FileSystem& files, std::string_vie
 }
 
 std::optional<InstallRecord> read(platform::FileSystem& files, std::string_view folder) {
-    const std::optional<std::string> text = readText(files, folder);
+    const rt::Outcome<std::string> text = readText(files, folder);
     if (!text) return std::nullopt;
     return parse(*text);
 }

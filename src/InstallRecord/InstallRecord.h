@@ -59,9 +59,11 @@ std::optional<InstallRecord> parse(std::string_view text);
 InstallRecord merged(const InstallRecord& earlier, const InstallRecord& now);
 
 // The record of an installation folder; its text as read, at most
-// kMaxBytes and one more byte.
+// kMaxBytes and one more byte, or why it cannot be opened; the record, or
+// nothing where the folder holds none (installations before the record
+// had none) or none that can be read.
 std::string pathIn(std::string_view folder);
-std::optional<std::string> readText(platform::FileSystem& files, std::string_view folder);
+rt::Outcome<std::string> readText(platform::FileSystem& files, std::string_view folder);
 std::optional<InstallRecord> read(platform::FileSystem& files, std::string_view folder);
 
 // What of the record concerns the install folder (in normal form), decided

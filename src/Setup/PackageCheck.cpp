@@ -10,12 +10,12 @@
 
 namespace setup {
 
-std::optional<std::string> packageProblem(platform::FileSystem& files, const std::string& packagePath,
-                                          const std::vector<std::string>& programs) {
-    // Each program's first entry, once seen: what is wrong with it, if anything.
+rt::Outcome<> packageInstallable(platform::FileSystem& files, const std::string& packagePath,
+                                 const std::vector<std::string>& programs) {
+    // Each program's first entry, once seen: whether it is a program, or why not.
     struct Program {
         bool seen = false;
-        std::optional<std::string> problem;
+        rt::Outcome<> checked;
     };
     std::vector<std::pair<std::string, Program>> found;
     for (const std::string& name : programs) found.push_back({package::lowerAscii(name), {}});
@@ -24,27 +24,27 @@ std::optional<std::string> packageProblem(platform::FileSystem& files, const std
     };
 
     package::ArchiveReader reader(files);
-    if (!reader.open(packagePath)) return wizard::say(texts::kPackageUnopened, {packagePath});
+    if (!reader.open(packagePath)) return rt::fail(wizard::say(texts::kPackageUnopened, {packagePath}));
     for (;;) {
         package::ArchiveEntry entry;
         const auto step = reader.next(entry);
         if (step == package::ArchiveReader::Step::End) break;
         if (step != package::ArchiveReader::Step::Entry)
-            return wizard::say(texts::kPackageUnread, {packagePath, package::describe(reader.error())});
+            return rt::fail(wizard::say(texts::kPackageUnread, {packagePath, package::describe(reader.error())}));
         const auto wanted = programNamed(entry.name);
         if (wanted == found.end() || wanted->second.seen) continue;
         wanted->second.seen = true;
-        wanted->second.problem = notAWindowsProgram(entry.size, [&](std::int64_t offset, void* buffer, std::size_t n) {
+        wanted->second.checked = checkWindowsProgram(entry.size, [&](std::int64_t offset, void* buffer, std::size_t n) {
             return reader.readData(entry, offset, buffer, n);
         });
     }
     for (const std::string& name : programs) {
         const Program& program = programNamed(name)->second;
-        if (!program.seen) return wizard::say(texts::kPackageLacks, {packagePath, name});
-        if (program.problem)
-            return wizard::say(texts::kNotAProgram, {name, packagePath, *program.problem});
+        if (!program.seen) return rt::fail(wizard::say(texts::kPackageLacks, {packagePath, name}));
+        if (!program.checked)
+            return rt::fail(wizard::say(texts::kNotAProgram, {name, packagePath, program.checked.reason()}));
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace setup

@@ -76,7 +76,7 @@ bool isUserRecord(platform::FileSystem& files, const std::string& folder) {
     const std::string path = record::pathIn(folder);
     if (files.folderExists(path)) return true;
     if (!files.fileExists(path)) return false;
-    const std::optional<std::string> text = record::readText(files, folder);
+    const rt::Outcome<std::string> text = record::readText(files, folder);
     return !text || !record::parse(*text);
 }
 

@@ -66,10 +66,10 @@ void Form1::makeInstallFolder() {
 void Form1::checkPackage() {
     dezarhivator.Text2.setText(platform::joinPath(system_.folders.programFolder(), product::kPackage));
     dezarhivator.Text4.setText(Cale.text());
-    const auto problem =
-        packageProblem(system_.files, dezarhivator.Text2.text(), {ProductName + ".exe", std::string(product::kUninstaller)});
-    if (problem) {
-        fail(*problem);
+    const rt::Outcome<> installable = packageInstallable(system_.files, dezarhivator.Text2.text(),
+                                                         {ProductName + ".exe", std::string(product::kUninstaller)});
+    if (!installable) {
+        fail(installable.reason());
         return;
     }
     report().step("Package: " + dezarhivator.Text2.text() + " is whole: " + std::to_string(dezarhivator.List2.ListCount()) +

@@ -13,21 +13,22 @@ constexpr char kPeSignature[4] = {'P', 'E', '\0', '\0'};
 
 } // namespace
 
-std::optional<std::string> notAWindowsProgram(std::int64_t size, const ReadAt& read) {
-    if (size <= 0) return "it is empty";
+rt::Outcome<> checkWindowsProgram(std::int64_t size, const ReadAt& read) {
+    if (size <= 0) return rt::fail("it is empty");
     std::array<unsigned char, kMzHeaderSize> mz{};
     const std::size_t got = read(0, mz.data(), mz.size());
-    if (got < 2 || mz[0] != 'M' || mz[1] != 'Z') return "it does not start with MZ";
-    if (size < kMzHeaderSize || got < mz.size()) return "it is too short for an MZ header";
+    if (got < 2 || mz[0] != 'M' || mz[1] != 'Z') return rt::fail("it does not start with MZ");
+    if (size < kMzHeaderSize || got < mz.size()) return rt::fail("it is too short for an MZ header");
     const std::int64_t peOffset = std::int64_t{mz[kNewHeaderOffsetField]} | std::int64_t{mz[kNewHeaderOffsetField + 1]} << 8 |
                                   std::int64_t{mz[kNewHeaderOffsetField + 2]} << 16 |
                                   std::int64_t{mz[kNewHeaderOffsetField + 3]} << 24;
     char signature[sizeof kPeSignature] = {};
     if (peOffset + static_cast<std::int64_t>(sizeof signature) > size ||
         read(peOffset, signature, sizeof signature) != sizeof signature)
-        return "its MZ header points past its end";
-    if (std::memcmp(signature, kPeSignature, sizeof signature) != 0) return "there is no PE header where its MZ header says";
-    return std::nullopt;
+        return rt::fail("its MZ header points past its end");
+    if (std::memcmp(signature, kPeSignature, sizeof signature) != 0)
+        return rt::fail("there is no PE header where its MZ header says");
+    return {};
 }
 
 } // namespace setup

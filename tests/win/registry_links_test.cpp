@@ -67,15 +67,17 @@ TEST(SystemRegistry, WritesOverwritesReadsBackAndDeletesStringValues) {
                      nullptr);
     RegCloseKey(opened);
     EXPECT_EQ(values, 2u);
-    using Outcome = platform::KeyDeletion::Outcome;
+    using platform::KeyGone;
+    // The answer, or nothing when refused.
+    const auto answer = [](const rt::Outcome<KeyGone>& gone) { return gone ? std::optional(*gone) : std::nullopt; };
     // A key with a subkey cannot go in one call: refused, with the system's words.
     ASSERT_TRUE(registry.setString(RegistryRoot::LocalMachine, key.path + "\\Sub", "x", "y"));
-    const platform::KeyDeletion refused = registry.deleteKey(RegistryRoot::LocalMachine, key.path);
-    EXPECT_EQ(refused.outcome, Outcome::Refused);
-    EXPECT_FALSE(refused.reason.empty());
-    EXPECT_EQ(registry.deleteKey(RegistryRoot::LocalMachine, key.path + "\\Sub").outcome, Outcome::Deleted);
-    EXPECT_EQ(registry.deleteKey(RegistryRoot::LocalMachine, key.path).outcome, Outcome::Deleted);
-    EXPECT_EQ(registry.deleteKey(RegistryRoot::LocalMachine, key.path).outcome, Outcome::NotThere);
+    const rt::Outcome<KeyGone> refused = registry.deleteKey(RegistryRoot::LocalMachine, key.path);
+    EXPECT_FALSE(refused);
+    EXPECT_FALSE(refused.reason().empty());
+    EXPECT_EQ(answer(registry.deleteKey(RegistryRoot::LocalMachine, key.path + "\\Sub")), KeyGone::Deleted);
+    EXPECT_EQ(answer(registry.deleteKey(RegistryRoot::LocalMachine, key.path)), KeyGone::Deleted);
+    EXPECT_EQ(answer(registry.deleteKey(RegistryRoot::LocalMachine, key.path)), KeyGone::NotThere);
     EXPECT_EQ(registry.readString(RegistryRoot::LocalMachine, key.path, "DisplayName"), std::nullopt);
 }
 

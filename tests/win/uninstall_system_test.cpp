@@ -44,10 +44,12 @@ TEST(UninstallSystem, TheEntrySetupWroteIsDeletedAndAMissingOneIsNoFailure) {
     EXPECT_EQ(registry.readDword(platform::RegistryRoot::LocalMachine, key, "EstimatedSize"), 5u);
     EXPECT_EQ(registry.readString(platform::RegistryRoot::LocalMachine, key, "EstimatedSize"), std::nullopt);
 
-    using Outcome = platform::KeyDeletion::Outcome;
-    EXPECT_EQ(uninstall::RemoveUninstallEntry(registry, name).outcome, Outcome::Deleted);
+    using platform::KeyGone;
+    // The answer, or nothing when refused.
+    const auto answer = [](const rt::Outcome<KeyGone>& gone) { return gone ? std::optional(*gone) : std::nullopt; };
+    EXPECT_EQ(answer(uninstall::RemoveUninstallEntry(registry, name)), KeyGone::Deleted);
     EXPECT_FALSE(keyExists(key));
-    EXPECT_EQ(uninstall::RemoveUninstallEntry(registry, name).outcome, Outcome::NotThere);
+    EXPECT_EQ(answer(uninstall::RemoveUninstallEntry(registry, name)), KeyGone::NotThere);
     // Its parent, which other programs' entries share, stays.
     EXPECT_TRUE(keyExists("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
 }
