@@ -29,12 +29,9 @@ public:
     // The same for a 32-bit number value (REG_DWORD).
     virtual rt::Outcome<> setDword(RegistryRoot root, const std::string& key, const std::string& name,
                                    std::uint32_t data) = 0;
-    // The reads answer "nothing" for a value that is not there: a key or a
-    // value that is missing, or a value of another kind, is an answer, not a
-    // failure.
-    //
     // A string value, or nothing when the key or the value is missing or the
-    // value is not a string.
+    // value is not a string: for the reads, a value that is not there is an
+    // answer, not a failure.
     virtual std::optional<std::string> readString(RegistryRoot root, const std::string& key,
                                                   const std::string& name) = 0;
     // A number value, or nothing when the key or the value is missing or the
