@@ -16,10 +16,7 @@ void Control::notify(Prop what) { form_.notifyControl(*this, what); }
 
 void Control::notifyItems(ItemChange change) { form_.notifyItems(*this, change); }
 
-void Control::setFocus() {
-    form_.activeControl_ = this;
-    notify(Prop::Focus);
-}
+void Control::setFocus() { notify(Prop::Focus); }
 
 void Control::move(int left, int top, int width, int height) {
     const Rect next{left, top, width, height};

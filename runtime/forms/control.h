@@ -104,8 +104,7 @@ public:
     bool tabStop() const noexcept { return tabStop_; }
     void setTabStop(bool tabStop);
 
-    // Moves the keyboard focus to this control (the form remembers it as its
-    // active control until another takes the focus).
+    // Moves the keyboard focus to this control: the host moves its window's.
     void setFocus();
 
     Event<> Click;

@@ -32,7 +32,6 @@ void Form::registerControl(Control& control) {
 }
 
 void Form::unregisterControl(Control& control) {
-    if (activeControl_ == &control) activeControl_ = nullptr;
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
     const auto observers = observers_;
     for (FormObserver* o : observers) o->controlRemoved(control);

@@ -117,9 +117,6 @@ public:
     const std::optional<RoundRegion>& region() const noexcept { return region_; }
     void setRegion(std::optional<RoundRegion> region);
 
-    // The control that was last given the focus by the program; null when none.
-    Control* activeControl() const noexcept { return activeControl_; }
-
     // The native window handle, once a host has made the window (else 0).
     std::uintptr_t hWnd() const noexcept { return hWnd_; }
 
@@ -156,7 +153,6 @@ private:
 
     std::string name_;
     std::vector<Control*> controls_;
-    Control* activeControl_ = nullptr;
     std::vector<FormObserver*> observers_;
     std::string caption_;
     float left_ = 0, top_ = 0;

@@ -82,34 +82,6 @@ public:
     void setPan(std::int32_t pan) override { check("SetPan", buffer_->SetPan(pan)); }
     void stop() override { check("Stop", buffer_->Stop()); }
 
-    SoundBufferReport report() const {
-        SoundBufferReport r;
-        DWORD frequency = 0, status = 0;
-        LONG volume = 0, pan = 0;
-        check("GetFrequency", buffer_->GetFrequency(&frequency));
-        check("GetVolume", buffer_->GetVolume(&volume));
-        check("GetPan", buffer_->GetPan(&pan));
-        check("GetStatus", buffer_->GetStatus(&status));
-        DSBCAPS caps{};
-        caps.dwSize = sizeof caps;
-        check("GetCaps", buffer_->GetCaps(&caps));
-        r.frequency = static_cast<std::int32_t>(frequency);
-        r.volume = volume;
-        r.pan = pan;
-        r.playing = (status & DSBSTATUS_PLAYING) != 0;
-        r.looping = (status & DSBSTATUS_LOOPING) != 0;
-        r.capabilitiesFlags = caps.dwFlags;
-        r.bytes = caps.dwBufferBytes;
-        void* first = nullptr;
-        void* second = nullptr;
-        DWORD firstBytes = 0, secondBytes = 0;
-        check("Lock", buffer_->Lock(0, 0, &first, &firstBytes, &second, &secondBytes, DSBLOCK_ENTIREBUFFER));
-        const auto* bytes = static_cast<const std::uint8_t*>(first);
-        r.content.assign(bytes, bytes + firstBytes);
-        buffer_->Unlock(first, firstBytes, second, secondBytes);
-        return r;
-    }
-
 private:
     // Members go in reverse: the buffer first, then the device, then the dll.
     ComPtr<IDirectSoundBuffer> buffer_;
@@ -119,7 +91,8 @@ private:
 
 class DsDevice : public platform::SoundDevice {
 public:
-    DsDevice(std::shared_ptr<Dll> dll, ComPtr<IDirectSound8> device) : device_(std::move(device)), dll_(std::move(dll)) {}
+    DsDevice(std::shared_ptr<Dll> dll, ComPtr<IDirectSound8> device, BufferWatch watch)
+        : device_(std::move(device)), dll_(std::move(dll)), watch_(std::move(watch)) {}
 
     void setCooperativeLevel(std::uintptr_t window, int level) override {
         check("SetCooperativeLevel",
@@ -143,6 +116,7 @@ public:
         d.lpwfxFormat = &wfx;
         ComPtr<IDirectSoundBuffer> buffer;
         check("CreateSoundBuffer", device_->CreateSoundBuffer(&d, buffer.put(), nullptr));
+        if (watch_) watch_(*buffer.get());
         return std::make_unique<DsBuffer>(dll_, device_, std::move(buffer));
     }
 
@@ -158,11 +132,12 @@ public:
 private:
     ComPtr<IDirectSound8> device_;
     std::shared_ptr<Dll> dll_;
+    BufferWatch watch_;
 };
 
 class DsLibrary : public platform::SoundLibrary {
 public:
-    DsLibrary() : dll_(loadDirectSound()) {
+    explicit DsLibrary(BufferWatch watch) : dll_(loadDirectSound()), watch_(std::move(watch)) {
         create_ = reinterpret_cast<CreateFn>(reinterpret_cast<void*>(::GetProcAddress(dll_->get(), "DirectSoundCreate8")));
         if (!create_) fail("GetProcAddress(DirectSoundCreate8)", HRESULT_FROM_WIN32(::GetLastError()));
     }
@@ -170,27 +145,28 @@ public:
     std::unique_ptr<platform::SoundDevice> createDevice() override {
         ComPtr<IDirectSound8> device;
         check("DirectSoundCreate8", create_(nullptr, device.put(), nullptr));
-        return std::make_unique<DsDevice>(dll_, std::move(device));
+        return std::make_unique<DsDevice>(dll_, std::move(device), watch_);
     }
 
 private:
     std::shared_ptr<Dll> dll_;
     CreateFn create_ = nullptr;
+    BufferWatch watch_;
 };
 
 class DsSystem : public platform::SoundSystem {
 public:
-    std::unique_ptr<platform::SoundLibrary> loadLibrary() override { return std::make_unique<DsLibrary>(); }
+    explicit DsSystem(BufferWatch watch) : watch_(std::move(watch)) {}
+    std::unique_ptr<platform::SoundLibrary> loadLibrary() override { return std::make_unique<DsLibrary>(watch_); }
+
+private:
+    BufferWatch watch_;
 };
 
 } // namespace
 
-std::unique_ptr<platform::SoundSystem> makeDirectSoundSystem() { return std::make_unique<DsSystem>(); }
-
-SoundBufferReport inspectDirectSoundBuffer(platform::SoundBuffer& buffer) {
-    auto* ds = dynamic_cast<DsBuffer*>(&buffer);
-    if (!ds) rt::raise(rt::TypeMismatch, "not a DirectSound buffer");
-    return ds->report();
+std::unique_ptr<platform::SoundSystem> makeDirectSoundSystem(BufferWatch watch) {
+    return std::make_unique<DsSystem>(std::move(watch));
 }
 
 } // namespace host

@@ -3,26 +3,17 @@
 // is first asked for and freed when the last object made from it goes.
 #include "platform/sound.h"
 
-#include <cstdint>
+#include <functional>
 #include <memory>
-#include <vector>
+
+struct IDirectSoundBuffer;
 
 namespace host {
 
-std::unique_ptr<platform::SoundSystem> makeDirectSoundSystem();
+// Shown each DirectSound buffer as it is made, before it plays: a caller that
+// keeps it must AddRef it and Release it before the sound system is gone.
+using BufferWatch = std::function<void(IDirectSoundBuffer&)>;
 
-// What a DirectSound buffer reports about itself (for tests).
-struct SoundBufferReport {
-    std::int32_t frequency = 0;
-    std::int32_t volume = 0;
-    std::int32_t pan = 0;
-    bool playing = false;
-    bool looping = false;
-    std::uint32_t capabilitiesFlags = 0;
-    std::uint32_t bytes = 0;
-    std::vector<std::uint8_t> content;
-};
-// Raises rt::Error when `buffer` is not a DirectSound buffer or a query fails.
-SoundBufferReport inspectDirectSoundBuffer(platform::SoundBuffer& buffer);
+std::unique_ptr<platform::SoundSystem> makeDirectSoundSystem(BufferWatch watch = {});
 
 } // namespace host

@@ -129,12 +129,6 @@ void Application::attach(forms::Form& form) {
     impl_->windows.push_back(std::move(window));
 }
 
-std::uintptr_t Application::windowOf(const forms::Control& control) const {
-    for (const auto& w : impl_->windows)
-        if (ControlWindow* c = w->windowOf(control)) return reinterpret_cast<std::uintptr_t>(c->hwnd());
-    return 0;
-}
-
 void Application::addMessageFilter(std::function<bool(const tagMSG&)> filter) {
     impl_->filters.push_back(std::move(filter));
 }

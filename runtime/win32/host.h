@@ -53,10 +53,6 @@ public:
     // keyboard shortcut); a filter that returns true has handled it.
     void addMessageFilter(std::function<bool(const tagMSG&)> filter);
 
-    // The native window of an attached form's control (0 when it has none,
-    // e.g. a timer), for tests and tools that look at the real windows.
-    std::uintptr_t windowOf(const forms::Control& control) const;
-
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -179,7 +179,6 @@ public:
 
     // The sleep timer: minutes of playing after which Stop runs (0: off).
     // Chosen while the tones play it counts from then, else from Start.
-    int SleepMinutes() const noexcept { return sleepMinutes_; }
     void SetSleepMinutes(int minutes);
     void TimerSleep_Timer();
     // The system menu's "Stop after" submenu, in the window's language.

@@ -19,7 +19,6 @@ public:
 
     // Turns the window into the report of a failed installation.
     void showFailure(const std::string& reason);
-    bool failed() const noexcept { return failed_; }
 
     forms::CheckBox Check1{*this, "Check1"};
     forms::CommandButton Command1{*this, "Command1"};

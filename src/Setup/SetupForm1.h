@@ -63,9 +63,6 @@ public:
     wizard::InstallMode mode() const noexcept { return mode_; }
     void setMode(wizard::InstallMode mode);
 
-    // The first thing that went wrong, in plain words; empty while all is well.
-    const std::string& firstFailure() const noexcept { return firstFailure_; }
-
     // The install-folder page, between the wizard's two.
     forms::Frame Pas2{*this, "Pas2"};
     // Above the folder box: whom the installation is for.

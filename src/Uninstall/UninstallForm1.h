@@ -47,8 +47,6 @@ public:
     forms::TextBox Cale{*this, "Cale"};
     forms::Label ShortcutToDelete{*this, "ShortcutToDelete"};
 
-    // Whether the load found the folder to be this product's installation.
-    bool isInstallation() const noexcept { return isInstallation_; }
     // What could not be removed so far (file names, the link, the entry).
     const std::vector<Leftover>& stayed() const noexcept { return stayed_; }
 

@@ -188,7 +188,7 @@ TEST_F(LumetraWindow, TheGlideGoesOnThroughStopAndIntoTheNextStart) {
 // the next Start counts afresh at the bar's volume.
 TEST_F(LumetraWindow, TheSleepTimerFadesTheLastMinuteThenStops) {
     form.sleepMenuChoose(1);
-    ASSERT_EQ(form.SleepMinutes(), 15);
+    ASSERT_EQ(form.sleepMenuChecked(), 1);  // 15 minutes
     clock.advance(30 * 60000);  // not playing: nothing counts
     start();
     clock.advance(14 * 60000);

@@ -182,7 +182,7 @@ TEST_F(Uninstaller, LoadSetsTheCaptionsAndShowsTheWelcomePage) {
         {done.ShortcutName.caption(), "Corvane Lumetra"},
     };
     for (const auto& [actual, expected] : captions) EXPECT_EQ(actual, expected);
-    EXPECT_TRUE(form.isInstallation());
+    EXPECT_TRUE(form.Command4.enabled());
     EXPECT_TRUE(form.Pas1.visible());
     EXPECT_FALSE(form.Pas3.visible());
     EXPECT_FALSE(form.Cale.visible());
@@ -277,7 +277,7 @@ TEST_F(Uninstaller, AnIncompleteRunKeepsTheEntryAndRecordAndASecondRunCompletes)
     uninstall::DoneForm again{removal};
     uninstall::Form1 second{{folders, files, registry, shortcuts, removal, boxes}, again};
     second.load();
-    ASSERT_TRUE(second.isInstallation());
+    ASSERT_TRUE(second.Command4.enabled());
     second.Command4.press();
     clock.attach(second);
     ticks(100);
@@ -394,7 +394,7 @@ TEST_F(Uninstaller, AMissingShortcutAndEntryAreNoFailure) {
     files.files[joinPath(kAppData + "/Corvane Lumetra", "notes.txt")] = "the user's";
     registry.keys.clear();  // an earlier run removed it; the main program is still there
     open();
-    ASSERT_TRUE(form.isInstallation());
+    ASSERT_TRUE(form.Command4.enabled());
     form.Command4.press();
     ticks(100);
     EXPECT_EQ(done.caption(), "Install complete!");
@@ -469,7 +469,6 @@ TEST_F(Uninstaller, AFolderThatIsNotAnInstallationDeletesNothingAndSaysWhy) {
     const auto before = files.files;
     open();
 
-    EXPECT_FALSE(form.isInstallation());
     EXPECT_EQ(form.WelcomeLabel.caption(), "This folder is not an installation of Corvane Lumetra.");
     EXPECT_EQ(form.SetupLabel.caption(), "Uninstall was started from /home/Downloads.");
     EXPECT_EQ(form.SetupLabel2.caption(), "Nothing will be removed.");

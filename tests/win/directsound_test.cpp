@@ -3,15 +3,13 @@
 // default device records to a file, so a device exists.
 #include "Lumetra/CalcWave.h"
 #include "Lumetra/DirectSnd.h"
+#include "sound_buffer_report.h"
 #include "win32/directsound.h"
 
 #include "core/errors.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
 #include <objbase.h>
-#include <mmsystem.h>
-#include <dsound.h>
 
 #include <vector>
 
@@ -24,12 +22,17 @@ protected:
         wave.BuildWaveTable();
     }
     ~RealSound() override {
+        for (IDirectSoundBuffer* b : made) b->Release();  // while dsound.dll is still loaded
         snd.CloseSound();
         ::CoUninitialize();
     }
-    host::SoundBufferReport report(int i) { return host::inspectDirectSoundBuffer(snd.buffer(i)); }
+    host::SoundBufferReport report(int i) { return host::reportOf(*made.at(static_cast<std::size_t>(i))); }
 
-    std::unique_ptr<platform::SoundSystem> system = host::makeDirectSoundSystem();
+    std::vector<IDirectSoundBuffer*> made;  // in the order the tone engine made them
+    std::unique_ptr<platform::SoundSystem> system = host::makeDirectSoundSystem([this](IDirectSoundBuffer& b) {
+        b.AddRef();
+        made.push_back(&b);
+    });
     lumetra::CalcWave wave;
     lumetra::DirectSnd snd{*system};
 };

@@ -3,6 +3,7 @@
 // and program-side changes reach the real windows.
 #include "win32/host.h"
 #include "message_pump.h"
+#include "window_of.h"
 #include "win32/handles.h"
 
 #include "core/errors.h"
@@ -115,7 +116,7 @@ protected:
         dpi = static_cast<int>(GetDpiForWindow(top()));
     }
     HWND top() const { return reinterpret_cast<HWND>(form.hWnd()); }
-    HWND win(const forms::Control& c) const { return reinterpret_cast<HWND>(app.windowOf(c)); }
+    HWND win(const forms::Control& c) const { return host::windowOf(c); }
     int px(int twips) const { return MulDiv(twips, dpi, 1440); }
     // Sends a notification to the control's parent, as the control would.
     void notifyParent(HWND child, UINT msg, WPARAM wp) {
@@ -757,10 +758,6 @@ struct PageForm : forms::Form {
     forms::Timer timer{*this, "Timer1", 0};
 };
 
-HWND windowOf(const host::Application& app, const forms::Control& control) {
-    return reinterpret_cast<HWND>(app.windowOf(control));
-}
-
 // Holds a form whose memory is overwritten the moment it is destroyed, as if
 // at once given to something else: code still using it afterwards shows.
 class DoomedPage {
@@ -784,20 +781,20 @@ TEST(HostHandlers, AHandlerThatDestroysItsOwnFormLeavesNothingRunningOnIt) {
     };
     const Row rows[] = {
         {"Done pressed", [](PageForm& f, std::function<void()> h) { f.done.Click = h; },
-         [](HWND, PageForm& f, host::Application& a) { SendMessageW(windowOf(a, f.done), BM_CLICK, 0, 0); }},
+         [](HWND, PageForm& f, host::Application&) { SendMessageW(host::windowOf(f.done), BM_CLICK, 0, 0); }},
         {"close picture released", [](PageForm& f, std::function<void()> h) { f.picture.MouseUp = [h](const forms::MouseArgs&) { h(); }; },
-         [](HWND, PageForm& f, host::Application& a) {
-             SendMessageW(windowOf(a, f.picture), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-             SendMessageW(windowOf(a, f.picture), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+         [](HWND, PageForm& f, host::Application&) {
+             SendMessageW(host::windowOf(f.picture), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+             SendMessageW(host::windowOf(f.picture), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
          }},
         {"close picture clicked", [](PageForm& f, std::function<void()> h) { f.picture.Click = h; },
-         [](HWND, PageForm& f, host::Application& a) {
-             SendMessageW(windowOf(a, f.picture), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-             SendMessageW(windowOf(a, f.picture), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+         [](HWND, PageForm& f, host::Application&) {
+             SendMessageW(host::windowOf(f.picture), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+             SendMessageW(host::windowOf(f.picture), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
          }},
         {"entry picked on its check box", [](PageForm& f, std::function<void()> h) { f.checks.Click = h; },
-         [](HWND, PageForm& f, host::Application& a) {
-             HWND list = windowOf(a, f.checks);
+         [](HWND, PageForm& f, host::Application&) {
+             HWND list = host::windowOf(f.checks);
              RECT item{};
              SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
              const LPARAM onBox = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);

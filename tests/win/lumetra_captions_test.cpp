@@ -24,6 +24,7 @@
 #include "scripted_message_boxes.h"
 #include "win32/host.h"
 #include "message_pump.h"
+#include "window_of.h"
 
 #include <windows.h>
 
@@ -153,7 +154,7 @@ struct Captions : ::testing::Test {
         EXPECT_TRUE(misfits.empty()) << "captions that do not fit:" << lines;
     }
 
-    HWND win(const forms::Control& c) const { return reinterpret_cast<HWND>(app.windowOf(c)); }
+    HWND win(const forms::Control& c) const { return host::windowOf(c); }
     SIZE clientSize(const forms::Control& c) const {
         RECT r{};
         GetClientRect(win(c), &r);
@@ -379,9 +380,9 @@ TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
     expectDpi(setupForm);
     ASSERT_EQ(setupForm.Label6.caption(), language.spaceLine);
     uninstallForm.load();
-    ASSERT_TRUE(uninstallForm.isInstallation());
+    ASSERT_TRUE(uninstallForm.Command4.enabled());
     refusedForm.load();
-    ASSERT_FALSE(refusedForm.isInstallation());
+    ASSERT_FALSE(refusedForm.Command4.enabled());
     const std::string thanks = doneForm.ThankYouLabel.caption();
 
     // One window on screen at a time, showing one page.

@@ -5,6 +5,7 @@
 #include "fake_sound.h"
 #include "fake_window_platform.h"
 #include "win32/host.h"
+#include "window_of.h"
 #include "message_pump.h"
 #include "win32/monitors_win32.h"
 #include "win32/window_choice_menu.h"
@@ -42,7 +43,7 @@ struct RealWindow : ::testing::Test {
         host::pump(app);
     }
     HWND top() const { return reinterpret_cast<HWND>(form->hWnd()); }
-    HWND win(const forms::Control& c) const { return reinterpret_cast<HWND>(app.windowOf(c)); }
+    HWND win(const forms::Control& c) const { return host::windowOf(c); }
     RECT rect() const {
         RECT r{};
         GetWindowRect(top(), &r);
@@ -201,7 +202,7 @@ TEST_F(RealWindow, TheSleepTimerMenuOffersItsChoicesInBothLanguagesAndChecksTheC
     EXPECT_EQ(shown(), "Oprește după: *Dezactivat, 15 minute, 30 de minute, 45 de minute, 60 de minute, 90 de minute, "
                        "120 de minute,");
     SendMessageW(top(), WM_SYSCOMMAND, host::WindowChoiceMenu::itemId(4), 0);
-    EXPECT_EQ(form->SleepMinutes(), 60);
+    EXPECT_EQ(form->sleepMenuChecked(), 4);  // 60 minutes
     form->Combo1.setListIndex(0);
     EXPECT_EQ(shown(), "Stop after: Off, 15 minutes, 30 minutes, 45 minutes, *60 minutes, 90 minutes, 120 minutes,");
 }
