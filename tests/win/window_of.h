@@ -8,19 +8,25 @@
 
 namespace host {
 
+namespace detail {
+struct WindowSearch {
+    const forms::Control* wanted;
+    HWND found = nullptr;
+};
+
+// A named CALLBACK, not a lambda: on x86 the enumerator must be stdcall.
+inline BOOL CALLBACK matchControlWindow(HWND child, LPARAM data) {
+    auto& s = *reinterpret_cast<WindowSearch*>(data);
+    const ControlWindow* w = ControlWindow::fromHandle(child);
+    if (w && &w->control() == s.wanted && w->hwnd() == child) s.found = child;
+    return !s.found;
+}
+} // namespace detail
+
 inline HWND windowOf(const forms::Control& control) {
-    struct Search {
-        const forms::Control* wanted;
-        HWND found = nullptr;
-    } search{&control};
-    auto match = [](HWND child, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        const ControlWindow* w = ControlWindow::fromHandle(child);
-        if (w && &w->control() == s.wanted && w->hwnd() == child) s.found = child;
-        return !s.found;
-    };
+    detail::WindowSearch search{&control};
     if (const auto top = reinterpret_cast<HWND>(control.form().hWnd()))
-        ::EnumChildWindows(top, match, reinterpret_cast<LPARAM>(&search));
+        ::EnumChildWindows(top, detail::matchControlWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
