@@ -26,6 +26,7 @@ while (($#)); do
 done
 dist=${dist:+$(realpath "$dist")} vek=${vek:+$(realpath "$vek")}
 cd "$(dirname "$self")/.."
+source scripts/wine-env.sh
 # The windows need a display: a private one at 96 DPI when there is none.
 if [[ -z ${DISPLAY:-} ]]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" bash "$self" --entries "$entries" --runs "$runs" --cap "$cap" \

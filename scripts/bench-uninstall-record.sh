@@ -19,6 +19,7 @@ while (($#)); do
   esac
 done
 cd "$(dirname "$self")/.."
+source scripts/wine-env.sh
 if [[ -z $dist ]]; then
   cmake --preset win64 >/dev/null
   cmake --build build/win64 -j2 --target dist >/dev/null

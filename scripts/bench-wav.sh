@@ -8,6 +8,7 @@
 # Defaults: 60 minutes, best of 1 run, the win64 build (made when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/wine-env.sh
 minutes=60 runs=1 exe=
 while (($#)); do
   case $1 in

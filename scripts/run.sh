@@ -14,6 +14,7 @@ if [[ ! -f "$exe" ]]; then
   echo "run: $exe was not built" >&2
   exit 1
 fi
+source scripts/wine-env.sh
 own_prefix=$PWD/build/run-prefix
 export WINEPREFIX="${WINEPREFIX:-$own_prefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -21,9 +22,10 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # A prefix made before wine32 was installed no longer starts ("could not
 # load kernel32.dll"): its syswow64 folder is empty. Such a prefix is made
 # again when it is this script's own; a prefix the user named is theirs to
-# keep. A 32-bit prefix has no syswow64 folder at all.
+# keep. A 32-bit prefix has no syswow64 folder at all, and where 32-bit
+# programs cannot run, every 64-bit prefix has an empty one.
 wow64="$WINEPREFIX/drive_c/windows/syswow64"
-if [[ -d "$wow64" && ! -f "$wow64/kernel32.dll" ]]; then
+if [[ $wine32_runs == yes && -d "$wow64" && ! -f "$wow64/kernel32.dll" ]]; then
   if [[ $WINEPREFIX != "$own_prefix" ]]; then
     echo "run: $WINEPREFIX was made before 32-bit Wine was installed and no longer starts; make it again or unset WINEPREFIX" >&2
     exit 1
