@@ -74,8 +74,8 @@ ArchiveOutcome<> extractAll(platform::FileSystem& files, const std::string& arch
 
         ExtractReport report;
         report.name = entry.name;
-        if (auto problem = entryNameProblem(entry.name)) {
-            report.refusal = *problem;
+        if (auto checked = checkEntryName(entry.name); !checked) {
+            report.refusal = checked.reason();
         } else if (!seen.insert(lowerAscii(entry.name)).second) {
             report.duplicate = true;
         } else {

@@ -87,7 +87,7 @@ void Dezarhivator::Extractor_Timer() {
 
 rt::Outcome<> Dezarhivator::extractIntoInstallFolder(const std::string& name) {
     if (!cale_) return rt::fail("there is no install folder");
-    if (const auto refused = package::entryNameProblem(name)) return rt::fail(*refused);
+    if (auto checked = package::checkEntryName(name); !checked) return checked;
     const std::string folder = cale_->text();
     if (folder.empty()) return rt::fail("the install folder is empty");  // would mean the root of the current drive
     const std::string destination = package::entryPathIn(folder, name);

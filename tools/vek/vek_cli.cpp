@@ -31,8 +31,8 @@ int add(platform::FileSystem& files, const std::vector<std::string>& a, std::ost
     const std::string& archive = a[1];
     const std::string& file = a[2];
     const std::string name = a.size() > 3 ? a[3] : defaultEntryName(file);
-    if (auto problem = package::entryNameProblem(name))
-        return fail(err, file, "refusing entry name \"" + name + "\": " + *problem + "; it could not be extracted");
+    if (auto checked = package::checkEntryName(name); !checked)
+        return fail(err, file, "refusing entry name \"" + name + "\": " + checked.reason() + "; it could not be extracted");
     const auto result = package::appendEntry(files, archive, file, name);
     if (result) return 0;
     const bool aboutSource = result.kind() == package::ArchiveError::CannotOpenSource || result.kind() == package::ArchiveError::CannotReadSource;
@@ -49,7 +49,7 @@ int extract(platform::FileSystem& files, const std::vector<std::string>& a, std:
     const std::string& archive = a[1];
     const std::string& name = a[2];
     const std::string& destination = a[3];
-    if (auto problem = package::entryNameProblem(name)) return fail(err, archive, "entry \"" + name + "\": " + *problem);
+    if (auto checked = package::checkEntryName(name); !checked) return fail(err, archive, "entry \"" + name + "\": " + checked.reason());
     const auto result = package::extractEntry(files, archive, name, destination);
     if (result) return 0;
     if (result.kind() == package::ArchiveError::CannotWriteDestination) return fail(err, destination, result.reason());
