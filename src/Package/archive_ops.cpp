@@ -17,21 +17,19 @@ namespace {
 // leaves a partial file under that name, nor touches a file already there.
 // The archive itself is never a destination: the new file would take its
 // place while it is being read.
-ArchiveResult writeEntry(platform::FileSystem& files, const std::string& archivePath, ArchiveReader& reader,
-                         const ArchiveEntry& entry, const std::string& destination) {
-    if (platform::writesOver(files, destination, archivePath)) return {ArchiveError::DestinationIsArchive};
-    const rt::Outcome<> written = platform::writeThenRename(files, destination, [&](platform::File& out) -> rt::Outcome<> {
-        if (!reader.copyData(entry, out)) return rt::fail("cannot copy the entry's data");
-        return {};
-    });
-    if (!written) return {ArchiveError::CannotWriteDestination, written.reason()};
+ArchiveOutcome<> writeEntry(platform::FileSystem& files, const std::string& archivePath, ArchiveReader& reader,
+                            const ArchiveEntry& entry, const std::string& destination) {
+    if (platform::writesOver(files, destination, archivePath)) return archiveFailure(ArchiveError::DestinationIsArchive);
+    const rt::Outcome<> written =
+        platform::writeThenRename(files, destination, [&](platform::File& out) { return reader.copyData(entry, out); });
+    if (!written) return archiveFailure(ArchiveError::CannotWriteDestination, written.reason());
     return {};
 }
 
 } // namespace
 
-ArchiveResult listEntries(platform::FileSystem& files, const std::string& archivePath,
-                          const std::function<void(const std::string&)>& onName) {
+ArchiveOutcome<> listEntries(platform::FileSystem& files, const std::string& archivePath,
+                             const std::function<void(const std::string&)>& onName) {
     ArchiveReader reader(files);
     if (auto opened = reader.open(archivePath); !opened) return opened;
     for (;;) {
@@ -39,14 +37,14 @@ ArchiveResult listEntries(platform::FileSystem& files, const std::string& archiv
         switch (reader.next(entry)) {
         case ArchiveReader::Step::Entry: onName(entry.name); break;
         case ArchiveReader::Step::End: return {};
-        case ArchiveReader::Step::DamagedAfterName: onName(entry.name); return {reader.error()};
-        case ArchiveReader::Step::Damaged: return {reader.error()};
+        case ArchiveReader::Step::DamagedAfterName: onName(entry.name); return archiveFailure(reader.error());
+        case ArchiveReader::Step::Damaged: return archiveFailure(reader.error());
         }
     }
 }
 
-ArchiveResult extractEntry(platform::FileSystem& files, const std::string& archivePath, const std::string& name,
-                           const std::string& destination) {
+ArchiveOutcome<> extractEntry(platform::FileSystem& files, const std::string& archivePath, const std::string& name,
+                              const std::string& destination) {
     ArchiveReader reader(files);
     if (auto opened = reader.open(archivePath); !opened) return opened;
     const std::string wanted = lowerAscii(name);
@@ -56,15 +54,15 @@ ArchiveResult extractEntry(platform::FileSystem& files, const std::string& archi
         case ArchiveReader::Step::Entry:
             if (lowerAscii(entry.name) == wanted) return writeEntry(files, archivePath, reader, entry, destination);
             break;
-        case ArchiveReader::Step::End: return {ArchiveError::NotFound};
+        case ArchiveReader::Step::End: return archiveFailure(ArchiveError::NotFound);
         case ArchiveReader::Step::DamagedAfterName:
-        case ArchiveReader::Step::Damaged: return {reader.error()};
+        case ArchiveReader::Step::Damaged: return archiveFailure(reader.error());
         }
     }
 }
 
-ArchiveResult extractAll(platform::FileSystem& files, const std::string& archivePath, const std::string& folder,
-                         const std::function<void(const ExtractReport&)>& onEntry) {
+ArchiveOutcome<> extractAll(platform::FileSystem& files, const std::string& archivePath, const std::string& folder,
+                            const std::function<void(const ExtractReport&)>& onEntry) {
     ArchiveReader reader(files);
     if (auto opened = reader.open(archivePath); !opened) return opened;
     std::unordered_set<std::string> seen;
@@ -72,22 +70,19 @@ ArchiveResult extractAll(platform::FileSystem& files, const std::string& archive
         ArchiveEntry entry;
         const auto step = reader.next(entry);
         if (step == ArchiveReader::Step::End) return {};
-        if (step != ArchiveReader::Step::Entry) return {reader.error()};
+        if (step != ArchiveReader::Step::Entry) return archiveFailure(reader.error());
 
         ExtractReport report;
         report.name = entry.name;
-        if (auto problem = entryNameProblem(entry.name)) {
-            report.refusal = *problem;
+        if (auto checked = checkEntryName(entry.name); !checked) {
+            report.refusal = checked.reason();
         } else if (!seen.insert(lowerAscii(entry.name)).second) {
             report.duplicate = true;
         } else {
             report.path = entryPathIn(folder, entry.name);
             if (!liesDirectlyIn(report.path, folder)) report.refusal = "the path leaves the destination folder";
-            else {
-                ArchiveResult written = writeEntry(files, archivePath, reader, entry, report.path);
-                report.error = written.error;
-                report.reason = std::move(written.reason);
-            }
+            else
+                report.written = writeEntry(files, archivePath, reader, entry, report.path);
         }
         onEntry(report);
     }

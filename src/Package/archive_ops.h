@@ -14,13 +14,13 @@ namespace package {
 
 // Reports every entry name in archive order. Names read before damage are
 // still reported. An empty archive file has no entries and lists fine.
-ArchiveResult listEntries(platform::FileSystem& files, const std::string& archivePath,
-                          const std::function<void(const std::string&)>& onName);
+ArchiveOutcome<> listEntries(platform::FileSystem& files, const std::string& archivePath,
+                            const std::function<void(const std::string&)>& onName);
 
 // Writes the data of the first entry whose name matches `name` (ASCII letters
 // compared without case) to `destination`.
-ArchiveResult extractEntry(platform::FileSystem& files, const std::string& archivePath, const std::string& name,
-                           const std::string& destination);
+ArchiveOutcome<> extractEntry(platform::FileSystem& files, const std::string& archivePath, const std::string& name,
+                              const std::string& destination);
 
 // Extracts every entry into `folder` in one pass over the archive; a name
 // that repeats keeps the first entry's data, as extracting it by name would.
@@ -29,13 +29,12 @@ ArchiveResult extractEntry(platform::FileSystem& files, const std::string& archi
 // the pass); refused or unwritable entries are the caller's to count.
 struct ExtractReport {
     std::string name;
-    ArchiveError error = ArchiveError::None;
-    std::string reason;      // the system's words for a file it refused
+    ArchiveOutcome<> written;  // how writing it went, when it was written
     std::string refusal;     // why the name was refused, when it was
     bool duplicate = false;  // an earlier entry had this name; skipped
     std::string path;        // where it was written
 };
-ArchiveResult extractAll(platform::FileSystem& files, const std::string& archivePath, const std::string& folder,
-                         const std::function<void(const ExtractReport&)>& onEntry);
+ArchiveOutcome<> extractAll(platform::FileSystem& files, const std::string& archivePath, const std::string& folder,
+                            const std::function<void(const ExtractReport&)>& onEntry);
 
 } // namespace package

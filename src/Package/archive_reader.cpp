@@ -11,18 +11,18 @@ namespace {
 constexpr std::size_t kCacheSize = 64 * 1024;
 }
 
-ArchiveResult ArchiveReader::open(const std::string& path) {
+ArchiveOutcome<> ArchiveReader::open(const std::string& path) {
     pos_ = 0;
     cacheLength_ = 0;
     error_ = ArchiveError::None;
     platform::OpenedFile opened = files_.openFile(path, platform::OpenMode::Read);
     if (!opened) {
         file_.reset();
-        return {ArchiveError::CannotOpenArchive, opened.reason()};
+        return archiveFailure(ArchiveError::CannotOpenArchive, opened.reason());
     }
     file_ = std::move(*opened);
     length_ = file_->size();
-    if (length_ < 0) return {ArchiveError::CannotOpenArchive};
+    if (length_ < 0) return archiveFailure(ArchiveError::CannotOpenArchive);
     return {};
 }
 
@@ -82,9 +82,9 @@ ArchiveReader::Step ArchiveReader::next(ArchiveEntry& entry) {
     return Step::Entry;
 }
 
-ArchiveResult ArchiveReader::copyData(const ArchiveEntry& entry, platform::File& out) {
-    if (!file_ || !out.copyFrom(*file_, entry.dataOffset, 0, entry.size, kCopyChunk)) return {ArchiveError::CannotWriteDestination};
-    return {};
+rt::Outcome<> ArchiveReader::copyData(const ArchiveEntry& entry, platform::File& out) {
+    if (!file_) return rt::fail("the archive is not open");
+    return out.copyFrom(*file_, entry.dataOffset, 0, entry.size, kCopyChunk);
 }
 
 std::size_t ArchiveReader::readData(const ArchiveEntry& entry, std::int64_t offset, void* buffer, std::size_t n) {

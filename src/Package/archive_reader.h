@@ -30,13 +30,14 @@ public:
         Damaged,           // nothing of this entry could be read
     };
 
-    ArchiveResult open(const std::string& path);
+    ArchiveOutcome<> open(const std::string& path);
     Step next(ArchiveEntry& entry);
     // Why the last step was damaged.
     ArchiveError error() const noexcept { return error_; }
 
-    // Copies an entry's data to the start of `out`.
-    ArchiveResult copyData(const ArchiveEntry& entry, platform::File& out);
+    // Copies an entry's data to the start of `out`; a failure gives the
+    // system's reason, which the caller files under the destination.
+    rt::Outcome<> copyData(const ArchiveEntry& entry, platform::File& out);
     // Reads up to n bytes of an entry's data from `offset` within it; fewer
     // where the data ends.
     std::size_t readData(const ArchiveEntry& entry, std::int64_t offset, void* buffer, std::size_t n);

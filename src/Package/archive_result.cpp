@@ -22,8 +22,8 @@ std::string describe(ArchiveError error) {
     return "unknown error";
 }
 
-std::string describe(const ArchiveResult& result) {
-    return result.reason.empty() ? describe(result.error) : describe(result.error) + ": " + result.reason;
+rt::Failure<ArchiveError> archiveFailure(ArchiveError error, const std::string& systemReason) {
+    return rt::fail(error, systemReason.empty() ? describe(error) : describe(error) + ": " + systemReason);
 }
 
 } // namespace package

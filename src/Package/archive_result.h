@@ -1,8 +1,9 @@
 #pragma once
 // Why an archive operation failed. The window's methods only say True or
 // False; the packaging tool says which file and what is wrong.
+#include "core/outcome.h"
+
 #include <string>
-#include <utility>
 
 namespace package {
 
@@ -25,16 +26,12 @@ enum class ArchiveError {
 
 std::string describe(ArchiveError error);
 
-// The outcome of one operation; converts to true on success.
-struct ArchiveResult {
-    ArchiveResult() = default;
-    ArchiveResult(ArchiveError e, std::string why = {}) : error(e), reason(std::move(why)) {}
-    ArchiveError error = ArchiveError::None;
-    std::string reason;  // the system's words where it refused a file
-    explicit operator bool() const noexcept { return error == ArchiveError::None; }
-};
+// The outcome of one archive operation: its value, or the kind of failure
+// with a reason a person can read (the kind's description, then the
+// system's words where it refused a file).
+template <class T = void>
+using ArchiveOutcome = rt::Outcome<T, ArchiveError>;
 
-// The error's description, followed by the system's reason when there is one.
-std::string describe(const ArchiveResult& result);
+rt::Failure<ArchiveError> archiveFailure(ArchiveError error, const std::string& systemReason = {});
 
 } // namespace package

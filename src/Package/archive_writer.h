@@ -11,7 +11,7 @@
 
 namespace package {
 
-ArchiveResult appendEntry(platform::FileSystem& files, const std::string& archivePath, const std::string& sourcePath,
-                          const std::string& name);
+ArchiveOutcome<> appendEntry(platform::FileSystem& files, const std::string& archivePath, const std::string& sourcePath,
+                             const std::string& name);
 
 } // namespace package

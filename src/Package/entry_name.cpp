@@ -9,20 +9,20 @@
 
 namespace package {
 
-std::optional<std::string> entryNameProblem(const std::string& name) {
-    if (name.empty()) return "the name is empty";
-    if (name.size() > kMaxNameBytes) return "the name is longer than 255 bytes";
-    if (name == "." || name == "..") return "the name \"" + name + "\" is a folder reference";
+rt::Outcome<> checkEntryName(const std::string& name) {
+    if (name.empty()) return rt::fail("the name is empty");
+    if (name.size() > kMaxNameBytes) return rt::fail("the name is longer than 255 bytes");
+    if (name == "." || name == "..") return rt::fail("the name \"" + name + "\" is a folder reference");
     for (unsigned char c : name) {
-        if (c < 0x20 || c == 0x7F) return "the name contains a control character";
-        if (platform::isPathSeparator(static_cast<char>(c))) return "the name contains a folder separator";
-        if (c == ':') return "the name contains \":\"";
+        if (c < 0x20 || c == 0x7F) return rt::fail("the name contains a control character");
+        if (platform::isPathSeparator(static_cast<char>(c))) return rt::fail("the name contains a folder separator");
+        if (c == ':') return rt::fail("the name contains \":\"");
         if (std::string_view("<>\"|?*").find(static_cast<char>(c)) != std::string_view::npos)
-            return std::string("the name contains \"") + static_cast<char>(c) + "\", which Windows file names cannot hold";
+            return rt::fail(std::string("the name contains \"") + static_cast<char>(c) + "\", which Windows file names cannot hold");
     }
-    if (name.back() == '.' || name.back() == ' ') return "the name ends in a dot or a space";
-    if (platform::isReservedDeviceName(name)) return "the name is a reserved device name";
-    return std::nullopt;
+    if (name.back() == '.' || name.back() == ' ') return rt::fail("the name ends in a dot or a space");
+    if (platform::isReservedDeviceName(name)) return rt::fail("the name is a reserved device name");
+    return {};
 }
 
 std::string entryPathIn(const std::string& folder, const std::string& name) { return platform::joinPath(folder, name); }

@@ -3,13 +3,14 @@
 // its name is checked, so that a package cannot write outside that folder or
 // onto a device: no folder part, no "." or "..", no drive, nothing Windows
 // cannot hold as a file name.
-#include <optional>
+#include "core/outcome.h"
+
 #include <string>
 
 namespace package {
 
-// Why `name` cannot be extracted into a folder; nothing when it can.
-std::optional<std::string> entryNameProblem(const std::string& name);
+// Whether `name` can be extracted into a folder, or why not.
+rt::Outcome<> checkEntryName(const std::string& name);
 
 // The name with ASCII letters in lower case: entry names are matched this
 // way, as the file system matches file names.

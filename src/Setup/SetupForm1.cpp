@@ -18,8 +18,8 @@ Form1::Form1(SetupSystem system)
       system_(system) {
     layOutFolderPage();
     dezarhivator.setInstallFolderBox(&Cale);
-    dezarhivator.EntryExtracted = [this](const std::string& name, const std::string& problem) {
-        entryExtracted(name, problem);
+    dezarhivator.EntryExtracted = [this](const std::string& name, const rt::Outcome<>& written) {
+        entryExtracted(name, written);
     };
 
     Load = [this] { Form_Load(); };

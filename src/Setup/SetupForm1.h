@@ -120,7 +120,7 @@ private:
     void addUninstallEntry();
     // Tick 100: the install is complete, nothing is taken back any more.
     void completeInstall();
-    void entryExtracted(const std::string& name, const std::string& problem);
+    void entryExtracted(const std::string& name, const rt::Outcome<>& written);
     // Stops everything, takes back what the run made and reports the reason
     // (and anything that could not be taken back) on the completion window.
     void fail(const std::string& reason);

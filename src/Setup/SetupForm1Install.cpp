@@ -90,18 +90,18 @@ void Form1::noteFilesToCreate() {
     }
 }
 
-void Form1::entryExtracted(const std::string& name, const std::string& problem) {
+void Form1::entryExtracted(const std::string& name, const rt::Outcome<>& written) {
     const std::string path = package::entryPathIn(Cale.text(), name);
-    if (!problem.empty()) {
-        fail(wizard::say(texts::kCouldNotWrite, {path, problem}));
+    if (!written) {
+        fail(wizard::say(texts::kCouldNotWrite, {path, written.reason()}));
         return;
     }
     filesWritten_.push_back(path);
     report().step("Wrote: " + path);
-    const std::string written = package::lowerAscii(name);
-    if (written == package::lowerAscii(ProductName + ".exe") || written == package::lowerAscii(product::kUninstaller))
-        if (std::find(programsWritten_.begin(), programsWritten_.end(), written) == programsWritten_.end())
-            programsWritten_.push_back(written);
+    const std::string lowered = package::lowerAscii(name);
+    if (lowered == package::lowerAscii(ProductName + ".exe") || lowered == package::lowerAscii(product::kUninstaller))
+        if (std::find(programsWritten_.begin(), programsWritten_.end(), lowered) == programsWritten_.end())
+            programsWritten_.push_back(lowered);
 }
 
 void Form1::registerInstallation() {

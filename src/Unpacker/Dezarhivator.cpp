@@ -78,22 +78,23 @@ void Dezarhivator::Extractor_Timer() {
     steps([&] { name = List2.List(ExtractIndex); });
     steps([&] { Text1.setText(name); });
     steps([&] { Text4.setText(platform::joinPath(folders_.programFolder(), name)); });
-    std::string problem = "it was not extracted";
-    steps([&] { problem = extractIntoInstallFolder(name); });
-    steps([&] { EntryExtracted(name, problem); });
+    rt::Outcome<> written = rt::fail("it was not extracted");
+    steps([&] { written = extractIntoInstallFolder(name); });
+    steps([&] { EntryExtracted(name, written); });
     ++ExtractIndex;
     if (ExtractIndex == List2.ListCount()) Extractor.setEnabled(false);
 }
 
-std::string Dezarhivator::extractIntoInstallFolder(const std::string& name) {
-    if (!cale_) return "there is no install folder";
-    if (const auto refused = package::entryNameProblem(name)) return *refused;
+rt::Outcome<> Dezarhivator::extractIntoInstallFolder(const std::string& name) {
+    if (!cale_) return rt::fail("there is no install folder");
+    if (auto checked = package::checkEntryName(name); !checked) return checked;
     const std::string folder = cale_->text();
-    if (folder.empty()) return "the install folder is empty";  // would mean the root of the current drive
+    if (folder.empty()) return rt::fail("the install folder is empty");  // would mean the root of the current drive
     const std::string destination = package::entryPathIn(folder, name);
-    if (!package::liesDirectlyIn(destination, folder)) return "it would lie outside the install folder";
-    const package::ArchiveResult written = package::extractEntry(files_, Text2.text(), name, destination);
-    return written ? std::string() : package::describe(written);
+    if (!package::liesDirectlyIn(destination, folder)) return rt::fail("it would lie outside the install folder");
+    if (auto written = package::extractEntry(files_, Text2.text(), name, destination); !written)
+        return rt::fail(written.reason());
+    return {};
 }
 
 } // namespace setup

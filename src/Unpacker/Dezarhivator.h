@@ -49,10 +49,10 @@ public:
     // The 0-based List2 row the walk handles next; only the walk moves it.
     int ExtractIndex = 0;
 
-    // Raised after each step of the walk with the entry's name and, when it
-    // was not written, why (empty when it was). The walk itself goes on
-    // either way; the installer keeps count.
-    forms::Event<const std::string&, const std::string&> EntryExtracted;
+    // Raised after each step of the walk with the entry's name and whether
+    // it was written, or why not. The walk itself goes on either way; the
+    // installer keeps count.
+    forms::Event<const std::string&, const rt::Outcome<>&> EntryExtracted;
 
 private:
     void Form_Load();
@@ -60,8 +60,8 @@ private:
     void Command3_Click();
     void List1_Click();
     void Extractor_Timer();
-    // Writes one entry into the install folder; why not, or empty.
-    std::string extractIntoInstallFolder(const std::string& name);
+    // Writes one entry into the install folder.
+    rt::Outcome<> extractIntoInstallFolder(const std::string& name);
 
     platform::Folders& folders_;
     platform::FileSystem& files_;

@@ -59,7 +59,7 @@ TEST(EntryName, OnlyPlainFileNamesAreSafe) {
         {"<angle>", false},
         {"quote\"", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(!package::entryNameProblem(c.name), c.safe) << "[" << c.name << "]";
+    for (const auto& c : cases) EXPECT_EQ(package::checkEntryName(c.name).ok(), c.safe) << "[" << c.name << "]";
 }
 
 TEST(EntryName, JoinedPathMustLieDirectlyInTheFolder) {

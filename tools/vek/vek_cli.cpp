@@ -31,30 +31,30 @@ int add(platform::FileSystem& files, const std::vector<std::string>& a, std::ost
     const std::string& archive = a[1];
     const std::string& file = a[2];
     const std::string name = a.size() > 3 ? a[3] : defaultEntryName(file);
-    if (auto problem = package::entryNameProblem(name))
-        return fail(err, file, "refusing entry name \"" + name + "\": " + *problem + "; it could not be extracted");
+    if (auto checked = package::checkEntryName(name); !checked)
+        return fail(err, file, "refusing entry name \"" + name + "\": " + checked.reason() + "; it could not be extracted");
     const auto result = package::appendEntry(files, archive, file, name);
     if (result) return 0;
-    const bool aboutSource = result.error == package::ArchiveError::CannotOpenSource || result.error == package::ArchiveError::CannotReadSource;
-    return fail(err, aboutSource ? file : archive, package::describe(result));
+    const bool aboutSource = result.kind() == package::ArchiveError::CannotOpenSource || result.kind() == package::ArchiveError::CannotReadSource;
+    return fail(err, aboutSource ? file : archive, result.reason());
 }
 
 int list(platform::FileSystem& files, const std::string& archive, std::ostream& out, std::ostream& err) {
     const auto result = package::listEntries(files, archive, [&](const std::string& name) { out << name << '\n'; });
     out.flush();
-    return result ? 0 : fail(err, archive, package::describe(result));
+    return result ? 0 : fail(err, archive, result.reason());
 }
 
 int extract(platform::FileSystem& files, const std::vector<std::string>& a, std::ostream& err) {
     const std::string& archive = a[1];
     const std::string& name = a[2];
     const std::string& destination = a[3];
-    if (auto problem = package::entryNameProblem(name)) return fail(err, archive, "entry \"" + name + "\": " + *problem);
+    if (auto checked = package::checkEntryName(name); !checked) return fail(err, archive, "entry \"" + name + "\": " + checked.reason());
     const auto result = package::extractEntry(files, archive, name, destination);
     if (result) return 0;
-    if (result.error == package::ArchiveError::CannotWriteDestination) return fail(err, destination, package::describe(result));
-    if (result.error == package::ArchiveError::NotFound) return fail(err, archive, "no entry named \"" + name + "\"");
-    return fail(err, archive, package::describe(result));
+    if (result.kind() == package::ArchiveError::CannotWriteDestination) return fail(err, destination, result.reason());
+    if (result.kind() == package::ArchiveError::NotFound) return fail(err, archive, "no entry named \"" + name + "\"");
+    return fail(err, archive, result.reason());
 }
 
 int extractAll(platform::FileSystem& files, const std::string& archive, const std::string& folder, std::ostream& err) {
@@ -62,9 +62,9 @@ int extractAll(platform::FileSystem& files, const std::string& archive, const st
     int status = 0;
     const auto result = package::extractAll(files, archive, folder, [&](const package::ExtractReport& r) {
         if (!r.refusal.empty()) status = fail(err, archive, "entry \"" + r.name + "\" not extracted: " + r.refusal);
-        else if (r.error != package::ArchiveError::None) status = fail(err, r.path, package::describe(package::ArchiveResult{r.error, r.reason}));
+        else if (!r.written) status = fail(err, r.path, r.written.reason());
     });
-    if (!result) return fail(err, archive, package::describe(result));
+    if (!result) return fail(err, archive, result.reason());
     return status;
 }
 
