@@ -47,7 +47,9 @@ windows_suite() {
   xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
     ctest --test-dir "build/$1" --output-on-failure -j "$jobs" >"$logs/$1.txt" 2>&1
 }
-echo "== Windows tests under Wine: win64${win32_skipped:- and win32 side by side} (logs in $logs)"
+suites="win64 and win32 side by side"
+[[ -z $win32_skipped ]] || suites="win64 alone"
+echo "== Windows tests under Wine: $suites (logs in $logs)"
 suites_start=$(date +%s)
 windows_suite win64 & win64_pid=$!
 if [[ -z $win32_skipped ]]; then

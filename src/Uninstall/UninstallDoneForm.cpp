@@ -33,8 +33,12 @@ void DoneForm::noteFolderKept(const std::string& folder) {
 
 void DoneForm::Command1_Click() {
     // The run is settled and this window is its last word: a removal that
-    // cannot be arranged leaves Uninstall.exe and its folder behind.
-    if (!programFile_.empty()) (void)removal_.removeAfterExit(programFile_, folders_);
+    // cannot be arranged leaves Uninstall.exe and its folder behind, which
+    // the log says instead of leaving its promise standing.
+    if (!programFile_.empty())
+        if (const rt::Outcome<> arranged = removal_.removeAfterExit(programFile_, folders_); !arranged)
+            report().step("Could not arrange the removal of " + programFile_ + " and the emptied folders after the end: " +
+                          arranged.reason() + "; they stay.");
     endProgram();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The completion window. "Done" (or its close box, which does the same) ends
 // the program; after a complete run it first arranges that Uninstall.exe and
-// the emptied install folder go once the program has ended.
+// the emptied install folder go once the program has ended, and logs it
+// when that cannot be arranged.
 #include "Uninstall/Leftovers.h"
 #include "Wizard/DoneWindow.h"
+#include "Wizard/RunReport.h"
 #include "forms/controls.h"
 #include "platform/self_removal.h"
 
@@ -12,7 +14,7 @@
 
 namespace uninstall {
 
-class DoneForm : public wizard::DoneWindow {
+class DoneForm : public wizard::DoneWindow, public wizard::ReportsRun {
 public:
     explicit DoneForm(platform::SelfRemoval& removal);
 

@@ -193,6 +193,7 @@ void Form1::showDone() {
     InstallTimer.setEnabled(false);
     if (stayed_.empty()) {
         DoneForm_.removeAfterEnd(system_.folders.programFile(), foldersToRemoveAfterEnd());
+        DoneForm_.reportTo(report());
         if (holdsOtherFiles()) DoneForm_.noteFolderKept(Cale.text());
         report().succeeded(ProductName + " was uninstalled from " + Cale.text() + "; Uninstall.exe and the emptied "
                                          "folders go once it has ended.");

@@ -40,9 +40,10 @@ using Folders = std::vector<std::string>;
 
 struct RecordingRemoval : platform::SelfRemoval {
     std::vector<std::pair<std::string, Folders>> calls;
+    rt::Outcome<> answer;
     rt::Outcome<> removeAfterExit(const std::string& programFile, const Folders& folders) override {
         calls.emplace_back(programFile, folders);
-        return {};
+        return answer;
     }
 };
 
@@ -604,6 +605,15 @@ TEST_F(Uninstaller, AVerySilentRunRemovesEverythingAndLogsEachStep) {
         EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
     EXPECT_FALSE(hasEntry());
     EXPECT_EQ(removal.calls.size(), 1u) << "Uninstall.exe and the folders go after the end, as after Done";
+}
+
+TEST_F(Uninstaller, AVerySilentRunLogsARemovalAfterTheEndThatCouldNotBeArranged) {
+    removal.answer = rt::fail("the system gives no temporary folder");
+    const std::string log = runVerySilently();
+    EXPECT_NE(log.find("Could not arrange the removal of /pf/Corvane Lumetra/Uninstall.exe and the emptied folders "
+                       "after the end: the system gives no temporary folder; they stay.\r\nResult: done"),
+              std::string::npos)
+        << log;
 }
 
 TEST_F(Uninstaller, AVerySilentRunThatCannotCompleteOrIsRefusedExitsOne) {
