@@ -364,7 +364,7 @@ const WizardLanguage kWizardLanguages[] = {
 TEST_F(WizardCaptions, EveryCaptionFitsOnEveryPageOfBothWizardsAtEveryDpi) {
   for (const WizardLanguage& language : kWizardLanguages) {
     wizard::setLanguage(language.language);
-    setup::Form1 setupForm({folders, files, registry, shortcuts, boxes, picker});
+    setup::Form1 setupForm({folders, files, registry, shortcuts, boxes, picker, true, {}});
     uninstall::DoneForm doneForm{removal};
     uninstall::Form1 uninstallForm({uninstallFolders, files, registry, shortcuts, removal, boxes}, doneForm);
     // A copy of Uninstall.exe in a folder that is no installation.
