@@ -32,6 +32,7 @@ std::string describe(ArchiveError error);
 template <class T = void>
 using ArchiveOutcome = rt::Outcome<T, ArchiveError>;
 
+// A failure of that kind, its reason composed once for every caller.
 rt::Failure<ArchiveError> archiveFailure(ArchiveError error, const std::string& systemReason = {});
 
 } // namespace package
