@@ -99,7 +99,7 @@ struct Installer {
     Installer(ScratchFolder& scratch, fakes::FakeRegistry& reg, fakes::FakeShortcuts& links,
               platform::MessageBoxes& questions, bool shown = true)
         : root(scratch), folders(scratch / "setup"), registry(reg), shortcuts(links), boxes(questions),
-          form({folders, files, registry, shortcuts, boxes, picker}) {
+          form({folders, files, registry, shortcuts, boxes, picker, true, {}}) {
         folders.setProgramFilesFolder(scratch / "Program Files");
         for (forms::Form* f : {static_cast<forms::Form*>(&form), static_cast<forms::Form*>(&form.doneForm),
                                static_cast<forms::Form*>(&form.dezarhivator)})
