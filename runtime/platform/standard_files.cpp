@@ -86,23 +86,29 @@ public:
             // entry that starts at an odd byte of the archive (they all do)
             // lands across two pages of the new file each time, which was
             // slower than cp; chunks through a buffer were not.
-            if ((from - to) % kPageBytes == 0) {
-                loff_t in = from, out = to;
-                while (n > 0) {
-                    const ssize_t done = ::copy_file_range(other->fd_, &in, fd_, &out,
-                                                           static_cast<std::size_t>(std::min<std::int64_t>(n, 1 << 30)), 0);
-                    if (done <= 0) break;  // not supported here, or the source ended: the chunks decide
-                    n -= done;
-                }
-                from = in;
-                to = out;
-            }
+            if ((from - to) % kPageBytes == 0) copyInKernel(other->fd_, from, to, n);
         }
 #endif
         return File::copyFrom(source, from, to, n, chunk);
     }
 
 private:
+#ifdef __linux__
+    // Moves `from`, `to` and `n` past what the kernel copied; the rest, if
+    // any (not supported here, or the source ended), is the chunks' to decide.
+    void copyInKernel(int sourceFd, std::int64_t& from, std::int64_t& to, std::int64_t& n) {
+        loff_t in = from, out = to;
+        while (n > 0) {
+            const ssize_t done =
+                ::copy_file_range(sourceFd, &in, fd_, &out, static_cast<std::size_t>(std::min<std::int64_t>(n, 1 << 30)), 0);
+            if (done <= 0) break;
+            n -= done;
+        }
+        from = in;
+        to = out;
+    }
+#endif
+
     static rt::Failure<> closedFailure() { return rt::fail(std::strerror(EBADF)); }
 
     int fd_;

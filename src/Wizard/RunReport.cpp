@@ -7,13 +7,20 @@
 
 namespace wizard {
 
+namespace {
+
+// The sentence that says why the log at `path` cannot be written.
+rt::Failure<> logRefused(const std::string& path, const platform::OpenedFile& opened) {
+    const std::string why = opened.reason().empty() ? "it cannot be written" : opened.reason();
+    return rt::fail(say(texts::kLogRefused, {path, why}));
+}
+
+} // namespace
+
 rt::Outcome<> RunReport::openLog(platform::FileSystem& files, const std::string& path) {
     (void)files.writeFile(path, "");
     platform::OpenedFile opened = files.openFile(path, platform::OpenMode::ReadWrite);
-    if (!opened) {
-        const std::string why = opened.reason().empty() ? "it cannot be written" : opened.reason();
-        return rt::fail(say(texts::kLogRefused, {path, why}));
-    }
+    if (!opened) return logRefused(path, opened);
     (void)(*opened)->truncate(0);
     log_ = std::move(*opened);
     logEnd_ = 0;
@@ -27,10 +34,7 @@ rt::Outcome<> RunReport::openLog(platform::FileSystem& files, const std::string&
 rt::Outcome<> RunReport::holdLog(platform::FileSystem& files, const std::string& path) {
     const bool existed = files.fileExists(path);
     platform::OpenedFile opened = files.openFile(path, existed ? platform::OpenMode::ReadWrite : platform::OpenMode::CreateNew);
-    if (!opened) {
-        const std::string why = opened.reason().empty() ? "it cannot be written" : opened.reason();
-        return rt::fail(say(texts::kLogRefused, {path, why}));
-    }
+    if (!opened) return logRefused(path, opened);
     (void)(*opened)->close();
     if (!existed) (void)files.deleteFile(path);
     heldFiles_ = &files;
